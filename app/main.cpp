@@ -1,0 +1,5 @@
+#include "app/Start.h"
+
+int main() {
+    return Programma();
+}

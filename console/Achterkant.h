@@ -1,0 +1,24 @@
+// What a backend offers the console layer. Each program links exactly one:
+// the terminal (POSIX), the Windows console, or the scripted one of the tests.
+#pragma once
+
+#include "console/Model.h"
+
+#include <cstdint>
+
+struct ToetsDruk {
+    char teken = 0;         // the typed character, 0 for keys without one
+    std::uint16_t code = 0; // the Windows virtual-key code
+    bool operator==(const ToetsDruk&) const = default;
+};
+
+// Takes over the screen. False when that is impossible; the backend has then
+// told the player why and touched nothing.
+bool StartAchterkant();
+// Gives the screen back as it was. Safe to call more than once.
+void StopAchterkant();
+// Shows the model, then blocks until the next key press and returns it.
+ToetsDruk WachtOpToets(const ConsoleModel& model);
+// A message for the player once the screen has been given back (a terminal
+// shows it below its own prompt; a console that keeps the picture needs none).
+void MeldNaStop(const char* tekst);

@@ -1,0 +1,42 @@
+// The console layer: the only way the game reaches the screen and the keyboard.
+// Positions are 0-based cells; an attribute is achter * 16 + voor.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+using Kleur = std::uint16_t;
+
+// Key codes the screens compare against (Windows virtual-key codes).
+constexpr std::uint16_t ToetsBackspace = 8;
+constexpr std::uint16_t ToetsEnter = 13;
+constexpr std::uint16_t ToetsEsc = 27;
+constexpr std::uint16_t ToetsSpatie = 32;
+constexpr std::uint16_t ToetsLinks = 37;
+constexpr std::uint16_t ToetsOmhoog = 38;
+constexpr std::uint16_t ToetsRechts = 39;
+constexpr std::uint16_t ToetsOmlaag = 40;
+constexpr std::uint16_t ToetsPlusNum = 107;
+constexpr std::uint16_t ToetsMinNum = 109;
+constexpr std::uint16_t ToetsF12 = 123;
+constexpr std::uint16_t ToetsPlus = 187; // main keyboard '+' / '='
+constexpr std::uint16_t ToetsMin = 189;  // main keyboard '-'
+
+// Clears every cell of the buffer (character 0, attribute 7); cursor to (0, 0).
+void WisScherm();
+void VerbergCursor();
+void GaNaarXY(std::int16_t x, std::int16_t y);
+// Wait for the next key press; its character, or its virtual-key code.
+signed char LeesToets();
+std::uint16_t LeesToetsCode();
+// Cell writes: the cursor does not move. Text past the right edge continues on
+// the next row; cells outside the buffer are not written.
+void SchrijfTekst(const std::string& tekst, std::int16_t x, std::int16_t y, Kleur voor,
+                  Kleur achter);
+void SchrijfTeken(unsigned char teken, std::int16_t x, std::int16_t y, Kleur voor, Kleur achter);
+
+// The console's standard output stream: text lands at the cursor in the current
+// text attribute, the cursor moves on, a line end goes to column 0 of the next
+// row and the buffer scrolls up past the bottom. Unbuffered.
+std::ostream& Uitvoer();

@@ -1,0 +1,28 @@
+// The in-memory console that every backend presents: cells of (code page 437
+// byte, attribute), a cursor and the text attribute of the output stream.
+#pragma once
+
+#include <vector>
+
+struct Cel {
+    unsigned char teken = 0;
+    unsigned char attribuut = 7;
+    bool operator==(const Cel&) const = default;
+};
+
+struct ConsoleModel {
+    int breedte = 80;
+    int hoogte = 25;
+    std::vector<Cel> cellen = std::vector<Cel>(80 * 25);
+    int cursorX = 0;
+    int cursorY = 0;
+    bool cursorZichtbaar = true;
+    unsigned char tekstAttribuut = 7;
+};
+
+// The one console of the process.
+ConsoleModel& Model();
+// A fresh console of the given size (tests use other sizes than 80 by 25).
+void NieuwModel(int breedte = 80, int hoogte = 25);
+// The cell at (x, y), or nullptr outside the buffer.
+Cel* CelOp(ConsoleModel& model, int x, int y);

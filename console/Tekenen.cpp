@@ -1,0 +1,95 @@
+#include "console/Tekenen.h"
+
+const std::string CopyrightRegel = "(c) 2026 De Struinpaadje - een puzzelspel in het bos";
+
+void GaNaar(int x, int y) {
+    GaNaarXY(static_cast<std::int16_t>(x - 1), static_cast<std::int16_t>(y - 1));
+}
+
+void VulVlak(int x1, int y1, int x2, int y2, Kleur kleur) {
+    for (int c = x1; c <= x2; ++c)
+        for (int r = y1; r <= y2; ++r)
+            SchrijfTekst(" ", static_cast<std::int16_t>(c - 1), static_cast<std::int16_t>(r - 1), 1,
+                         kleur);
+}
+
+void VerticaleLijn(int x, int y1, int y2, Kleur kleur) {
+    for (int r = y1; r <= y2; ++r)
+        SchrijfTeken(179, static_cast<std::int16_t>(x + 1), static_cast<std::int16_t>(r), kleur, 0);
+}
+
+void Schrijf(const std::string& tekst) {
+    Uitvoer() << tekst;
+}
+
+void SchrijfRegel(const std::string& tekst) {
+    Uitvoer() << tekst << std::endl;
+}
+
+void SchrijfOmgebroken(const std::string& tekst, int x, int y, int breedte) {
+    int kolom = 1;
+    int regel = 1;
+    for (char c : tekst) {
+        if (c == ' ' && kolom > breedte) {
+            ++regel;
+            kolom = 1;
+        } else {
+            ++kolom;
+        }
+        GaNaar(x + kolom, y + regel);
+        Uitvoer() << c;
+    }
+}
+
+void SchrijfHerhaald(unsigned char teken, int aantal) {
+    for (int i = 0; i < aantal; ++i) Uitvoer() << static_cast<char>(teken);
+}
+
+namespace {
+
+void KaderZonderVoet() {
+    WisScherm();
+    VulVlak(1, 1, 80, 1, 1);
+    SchrijfTekst("De Struinpaadje", 30, 0, 14, 1);
+    GaNaar(2, 24);
+    SchrijfHerhaald(196, 78);
+}
+
+void SchrijfVoet(const std::vector<VoetDeel>& bediening) {
+    for (const VoetDeel& deel : bediening) {
+        GaNaar(deel.kolom, 25);
+        Schrijf(deel.tekst);
+    }
+}
+
+} // namespace
+
+void SchermKader(const std::vector<VoetDeel>& bediening) {
+    KaderZonderVoet();
+    SchrijfVoet(bediening);
+}
+
+void SchermKaderCopyright() {
+    KaderZonderVoet();
+    GaNaar(11, 25);
+    Schrijf(CopyrightRegel);
+}
+
+void SpelScherm(const std::string& naam, const std::vector<VoetDeel>& bediening) {
+    WisScherm();
+    VerbergCursor();
+    KaderZonderVoet();
+    SchrijfVoet(bediening);
+    SchrijfTekst(naam, 1, 2, 15, 0);
+}
+
+void MeldingVenster(const std::string& titel, int titelKolom,
+                    const std::vector<MeldingRegel>& regels, int margeOnder) {
+    if (margeOnder > 0) VulVlak(21, 9, 59, margeOnder, 0);
+    VulVlak(22, 10, 58, 10, 1);
+    SchrijfTekst(titel, static_cast<std::int16_t>(titelKolom), 9, 14, 1);
+    VulVlak(22, 11, 58, 18, 8);
+    for (const MeldingRegel& regel : regels)
+        SchrijfTekst(regel.tekst, static_cast<std::int16_t>(regel.kolom),
+                     static_cast<std::int16_t>(regel.rij), regel.voor, 8);
+}
