@@ -1,0 +1,63 @@
+#include "app/Start.h"
+#include "console/Console.h"
+#include "forest/Bos.h"
+#include "support/Spelen.h"
+
+using namespace script;
+
+namespace {
+
+int aangeroepen = 0;
+bool Goed() {
+    ++aangeroepen;
+    return true;
+}
+bool Fout() {
+    ++aangeroepen;
+    return false;
+}
+
+class Start : public SchermTest {
+  protected:
+    void SetUp() override {
+        SchermTest::SetUp();
+        aangeroepen = 0;
+        KamerBeschrijvingen.clear();
+        KamerSpellen.clear();
+        KamerUitgangen.clear();
+    }
+    void TearDown() override { SetUp(); }
+};
+
+TEST_F(Start, AllUnitsPassClearsTheScreenAndFillsTheTables) {
+    SchrijfTekst("oud", 10, 10, 15, 1);
+    EXPECT_TRUE(Opstarten());
+    for (int y = 0; y < 25; ++y) EXPECT_EQ(RijTekst(y), std::string(80, ' '));
+    EXPECT_EQ(KamerBeschrijvingen.size(), 4u);
+    EXPECT_EQ(KamerSpellen.size(), 4u);
+    EXPECT_EQ(KamerUitgangen.size(), 4u);
+    EXPECT_TRUE(Model().cursorZichtbaar);
+}
+
+TEST_F(Start, AFailingUnitAnywhereStopsTheStart) {
+    for (std::size_t fout = 0; fout < 6; ++fout) {
+        std::vector<UnitTest> testen(6, UnitTest{"goed", Goed});
+        testen[fout] = UnitTest{"fout", Fout};
+        aangeroepen = 0;
+        NieuwModel();
+        SchrijfTekst("oud", 10, 10, 15, 1);
+        EXPECT_FALSE(Opstarten(testen));
+        EXPECT_EQ(aangeroepen, 6) << "every self-test runs, failure at " << fout;
+        const int lengte = static_cast<int>(std::string(StartFoutmelding).size());
+        EXPECT_EQ(TekstOp(0, 0, lengte), StartFoutmelding);
+        EXPECT_EQ(AttribuutOp(0, 0), 7);
+        EXPECT_EQ(TekenOp(lengte, 0), 0);
+        EXPECT_EQ(TekenOp(10, 10), 0);
+        EXPECT_EQ(Model().cursorX, lengte); // just behind the message, no line end
+        EXPECT_EQ(Model().cursorY, 0);
+        EXPECT_TRUE(KamerBeschrijvingen.empty());
+        EXPECT_TRUE(KamerUitgangen.empty());
+    }
+}
+
+} // namespace

@@ -1,0 +1,117 @@
+#include "forest/Bos.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <queue>
+#include <set>
+
+namespace {
+
+struct Richting {
+    const char* woord;
+    const char* tegenover;
+    int dx, dy;
+};
+constexpr std::array<Richting, 4> Richtingen = {{
+    {"noord", "zuid", 0, -1},
+    {"oost", "west", 1, 0},
+    {"zuid", "noord", 0, 1},
+    {"west", "oost", -1, 0},
+}};
+
+class Bos : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        KamerBeschrijvingen.clear();
+        KamerSpellen.clear();
+        KamerUitgangen.clear();
+        VulKamerBeschrijvingen();
+        VulKamerSpellen();
+        VulKamerUitgangen();
+    }
+    void TearDown() override {
+        KamerBeschrijvingen.clear();
+        KamerSpellen.clear();
+        KamerUitgangen.clear();
+    }
+};
+
+TEST_F(Bos, EveryTableIsFourByFour) {
+    for (const KamerTabel* tabel : {&KamerBeschrijvingen, &KamerSpellen, &KamerUitgangen}) {
+        ASSERT_EQ(tabel->size(), 4u);
+        for (const auto& rij : *tabel) EXPECT_EQ(rij.size(), 4u);
+    }
+}
+
+TEST_F(Bos, ExitsOfTheCornersAndTheMiddle) {
+    EXPECT_TRUE(UitgangOpen(1, 1, "zuid"));
+    EXPECT_FALSE(UitgangOpen(1, 1, "noord"));
+    EXPECT_FALSE(UitgangOpen(1, 1, "oost"));
+    EXPECT_FALSE(UitgangOpen(1, 1, "west"));
+    for (const Richting& r : Richtingen) EXPECT_TRUE(UitgangOpen(3, 2, r.woord));
+    for (const Richting& r : Richtingen)
+        EXPECT_EQ(UitgangOpen(1, 4, r.woord), std::string(r.woord) == "noord");
+}
+
+TEST_F(Bos, EveryPassageGoesBothWaysAndStaysOnTheGrid) {
+    int open = 0;
+    for (int y = 1; y <= 4; ++y)
+        for (int x = 1; x <= 4; ++x)
+            for (const Richting& r : Richtingen) {
+                if (!UitgangOpen(x, y, r.woord)) continue;
+                const int nx = x + r.dx;
+                const int ny = y + r.dy;
+                ASSERT_TRUE(nx >= 1 && nx <= 4 && ny >= 1 && ny <= 4)
+                    << x << "," << y << " " << r.woord;
+                EXPECT_TRUE(UitgangOpen(nx, ny, r.tegenover)) << x << "," << y << " " << r.woord;
+                ++open;
+            }
+    EXPECT_EQ(open, 2 * 18);
+}
+
+TEST_F(Bos, EveryPlaceCanBeReachedFromTheStart) {
+    std::set<std::pair<int, int>> bezocht = {{1, 1}};
+    std::queue<std::pair<int, int>> rij;
+    rij.push({1, 1});
+    while (!rij.empty()) {
+        const auto [x, y] = rij.front();
+        rij.pop();
+        for (const Richting& r : Richtingen)
+            if (UitgangOpen(x, y, r.woord) && bezocht.insert({x + r.dx, y + r.dy}).second)
+                rij.push({x + r.dx, y + r.dy});
+    }
+    EXPECT_EQ(bezocht.size(), 16u);
+}
+
+TEST_F(Bos, EachGameStandsAtExactlyOnePlace) {
+    std::multiset<std::string> spellen;
+    for (const auto& rij : KamerSpellen)
+        for (const std::string& spel : rij)
+            if (!spel.empty()) spellen.insert(spel);
+    EXPECT_EQ(spellen, (std::multiset<std::string>{"kluis", "klinkers", "alfabet", "postduif",
+                                                   "eekhoorn", "geheimschrift"}));
+    EXPECT_EQ(KamerSpellen[0][1], "kluis");
+    EXPECT_EQ(KamerSpellen[3][3], "geheimschrift");
+}
+
+TEST_F(Bos, DescriptionsArePlainTextThatFitsTheScreen) {
+    std::size_t langste = 0;
+    for (const auto& rij : KamerBeschrijvingen)
+        for (const std::string& tekst : rij) {
+            EXPECT_FALSE(tekst.empty());
+            for (char c : tekst) EXPECT_TRUE(c >= 32 && c < 127);
+            langste = std::max(langste, tekst.size());
+        }
+    EXPECT_EQ(langste, 559u);
+    EXPECT_EQ(KamerBeschrijvingen[3][1].size(), 559u);
+    EXPECT_EQ(KamerBeschrijvingen[1][0], "Je staat in een hoek van het bos.");
+}
+
+TEST_F(Bos, FillingTwiceAppendsRowsNothingReads) {
+    VulKamerUitgangen();
+    EXPECT_EQ(KamerUitgangen.size(), 8u);
+    EXPECT_TRUE(UitgangOpen(1, 1, "zuid"));
+}
+
+} // namespace
