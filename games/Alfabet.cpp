@@ -1,0 +1,96 @@
+// The alphabet game: eleven words to carry, one at a time, into alphabetical
+// order. Enter grabs the word under the cursor and lets it go again; Space asks
+// whether the order is right.
+#include "console/Tekenen.h"
+#include "games/Spellen.h"
+#include "units/Units.h"
+
+#include <utility>
+
+namespace {
+
+constexpr int AantalWoorden = 11;
+
+// The fixed starting order, top to bottom; nothing is shuffled.
+WoordLijst BeginVolgorde() {
+    return {"koelbloedig", "aanvullen",   "onlangs",     "president", "afgunst",   "bedroefd",
+            "rubriek",     "onaangenaam", "winstgevend", "geregeld",  "supplement"};
+}
+
+// Word i stands at 0-based row 8 + i from column 33; the blanks around it wipe
+// the cursor marks of the previous drawing.
+void TekenWoorden(const WoordLijst& woorden) {
+    for (int i = 1; i <= AantalWoorden; ++i) {
+        GaNaar(32, 9 + i);
+        Schrijf("  " + woorden.at(static_cast<std::size_t>(i - 1)) + "          ");
+    }
+}
+
+// Moves the cursor one step (-1 up, +1 down) within the list; a held word
+// travels along with it.
+void Verplaats(WoordLijst& woorden, int& positie, int stap, int vasthouden) {
+    const int nieuw = positie + stap;
+    if (nieuw < 1 || nieuw > AantalWoorden) return;
+    if (vasthouden == 1)
+        std::swap(woorden.at(static_cast<std::size_t>(positie - 1)),
+                  woorden.at(static_cast<std::size_t>(nieuw - 1)));
+    positie = nieuw;
+}
+
+void MeldOnjuist() {
+    SchrijfTekst("Onjuiste volgorde...", 29, 21, 14, 0);
+    LeesToets();
+    GaNaar(30, 22);
+    Schrijf(std::string(20, ' '));
+}
+
+} // namespace
+
+void TekenWoordCursor(int positie, int vasthouden) {
+    const auto rij = static_cast<std::int16_t>(positie + 8);
+    if (vasthouden == 1) {
+        SchrijfTeken(24, 31, rij, 14, 0);
+        SchrijfTeken(25, 45, rij, 14, 0);
+    } else {
+        SchrijfTekst("[", 31, rij, 14, 0);
+        SchrijfTekst("]", 45, rij, 14, 0);
+    }
+}
+
+bool SpeelAlfabet() {
+    const std::string pijlen = {'\x18', ',', '\x19'};
+    SpelScherm("Het alfabet",
+               {{2, "Verplaatsen:  " + pijlen +
+                        "  <enter> Vastpakken   <spatie> Probeer   <esc> Spel verlaten"}});
+    GaNaar(2, 5);
+    SchrijfRegel("Het is de bedoeling dat je de onderstaande elf woorden in alfabetische");
+    SchrijfRegel(" volgorde zet!");
+
+    WoordLijst woorden = BeginVolgorde();
+    int positie = 1;
+    int vasthouden = 0;
+    bool gewonnen = false;
+    while (!gewonnen) {
+        TekenWoorden(woorden);
+        TekenWoordCursor(positie, vasthouden);
+        const std::uint16_t toets = LeesToetsCode();
+        if (toets == ToetsOmlaag) Verplaats(woorden, positie, +1, vasthouden);
+        if (toets == ToetsOmhoog) Verplaats(woorden, positie, -1, vasthouden);
+        if (toets == ToetsEnter) vasthouden = vasthouden == 1 ? 0 : 1;
+        if (toets == ToetsSpatie) {
+            gewonnen = Alfabetisch(woorden);
+            if (!gewonnen) MeldOnjuist();
+        }
+        if (toets == ToetsEsc) return false;
+    }
+
+    MeldingVenster("Gefeliciteerd!", 32,
+                   {{22, 11, "Je hebt de woorden in de juiste"},
+                    {22, 12, "volgorde geplaatst! Er valt een"},
+                    {22, 13, "sleutel", 14},
+                    {30, 13, "op de grond! Je raapt hem"},
+                    {22, 14, "op en neemt hem mee!"},
+                    {22, 16, "Kom op! We gaan weer verder!"}});
+    LeesToets();
+    return true;
+}

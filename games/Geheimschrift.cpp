@@ -1,0 +1,104 @@
+// The cipher game: a letter whose letters were all moved one place on in the
+// alphabet, to be typed back in plain text under it. The letter is kept only
+// enciphered; the plain text is worked out when the player asks for a check.
+#include "console/Tekenen.h"
+#include "games/Spellen.h"
+#include "units/Units.h"
+
+#include <array>
+
+namespace {
+
+// The letter as shown, on three lines; the second and third begin with a blank.
+const std::array<std::string, 3> BerichtRegels = {
+    "Njko mjfgtuf. Wbefs iffgu ffo nfutfmbbs hfwsbbhe pn ifu hbu jo ef nvvs",
+    " uf ejdiufo. Jo ifu wfswpmh avmmfo xf fmlbbs evt folfm oph lvoofo pounpfufo",
+    " cjk Ojovt. Kf hfmjfgef mffvxjo. Q.T.: Ifc kjk njko tmvjfs fshfot hfajfo?"};
+
+// The same letter as one text: the three lines joined.
+const std::string Bericht = BerichtRegels[0] + BerichtRegels[1] + BerichtRegels[2];
+
+// The answer runs over three lines of 71, 75 and 77 characters (0-based rows 13
+// to 15, from column 1), so that every typed character stands under the one it
+// deciphers; the blank that starts the next shown line ends the answer line.
+constexpr std::array<int, 3> AntwoordBreedte = {71, 75, 77};
+constexpr std::array<int, 3> AntwoordBegin = {0, 71, 146};
+
+int Breedte(int regel) {
+    return AntwoordBreedte.at(static_cast<std::size_t>(regel - 1));
+}
+
+// Takes the last typed character away, if there is one, and blanks its cell.
+void WisTeken(std::string& antwoord, int& regel, int& kolom) {
+    if (kolom > 1) {
+        --kolom;
+    } else if (regel > 1) {
+        --regel;
+        kolom = Breedte(regel);
+    }
+    GaNaar(kolom + 1, regel + 13);
+    Schrijf(" ");
+    antwoord.resize(static_cast<std::size_t>(AntwoordBegin.at(static_cast<std::size_t>(regel - 1)) +
+                                             kolom - 1));
+}
+
+// Types one character at the typing position, unless the answer is full.
+void TypTeken(char teken, std::string& antwoord, int& regel, int& kolom) {
+    if (regel == 3 && kolom > Breedte(3)) return;
+    SchrijfTeken(static_cast<unsigned char>(teken), static_cast<std::int16_t>(kolom),
+                 static_cast<std::int16_t>(regel + 12), 14, 0);
+    ++kolom;
+    antwoord += teken;
+    if (regel < 3 && kolom > Breedte(regel)) {
+        ++regel;
+        kolom = 1;
+    }
+}
+
+void MeldFout() {
+    SchrijfTekst("Nee, dat klopt niet...", 27, 21, 14, 0);
+    LeesToets();
+    GaNaar(28, 22);
+    Schrijf(std::string(22, ' '));
+}
+
+} // namespace
+
+bool SpeelGeheimschrift() {
+    SpelScherm("Het geheimschrift",
+               {{2, "<enter> Probeer oplossing"}, {61, "<esc> Spel verlaten"}});
+    GaNaar(2, 5);
+    SchrijfRegel("De letters van het bericht zijn vervangen. Kun jij het bericht ontcijferen");
+    SchrijfRegel(" zodat je het oorspronkelijke bericht krijgt?");
+    SchrijfTekst("Het versleutelde bericht:", 1, 7, 15, 0);
+    GaNaar(2, 9);
+    for (const std::string& regel : BerichtRegels) SchrijfRegel(regel);
+    SchrijfTekst("Het ontcijferde bericht:", 1, 12, 15, 0);
+
+    std::string antwoord;
+    int regel = 1;
+    int kolom = 1;
+    bool gewonnen = false;
+    while (!gewonnen) {
+        // Characters 128 and up come as negative values and are never typed.
+        const signed char teken = LeesToets();
+        if (teken == ToetsBackspace) WisTeken(antwoord, regel, kolom);
+        if (teken >= 32 && teken <= 126) TypTeken(teken, antwoord, regel, kolom);
+        if (teken == ToetsEnter) {
+            gewonnen = Ontcijfer(Bericht) == antwoord;
+            if (!gewonnen) MeldFout();
+        }
+        if (teken == ToetsEsc) return false;
+    }
+
+    MeldingVenster("Gefeliciteerd!", 32,
+                   {{22, 11, "Je hebt de brief van de leeuw"},
+                    {22, 12, "ontcijfert. De leeuw plukt een"},
+                    {22, 13, "moerbei", 14},
+                    {30, 13, "uit de boom en geeft hem"},
+                    {22, 14, "aan jou als dank voor je moeite!"},
+                    {22, 16, "Kom op! We gaan weer verder!"}},
+                   18);
+    LeesToets();
+    return true;
+}
