@@ -1,4 +1,5 @@
 #include "games/Spellen.h"
+#include "games/WinstVenster.h"
 #include "support/Spelen.h"
 #include "units/Units.h"
 
@@ -49,11 +50,6 @@ void VerwachtPijlen(int positie) {
     EXPECT_EQ(CelOp(31, 8 + positie), (Cel{24, 14}));
     EXPECT_EQ(CelOp(45, 8 + positie), (Cel{25, 14}));
     EXPECT_EQ(CursorRij(), positie);
-}
-
-// A body row of the box from its left edge: one blank, the text, blanks.
-std::string PaneelRegel(const std::string& tekst) {
-    return (" " + tekst).append(37 - 1 - tekst.size(), ' ');
 }
 
 Toetsen Stappen(int van, int naar) {
@@ -143,27 +139,12 @@ TEST_F(Alfabet, CarryingIntoOrderAndCheckingWins) {
     EXPECT_EQ(CelOp(20, 8), Leeg);
     EXPECT_EQ(CelOp(20, 9), Leeg);
     EXPECT_EQ(CelOp(58, 9), Leeg);
-    for (int x = 21; x <= 57; ++x) {
-        if (x < 32 || x >= 46) {
-            EXPECT_EQ(CelOp(x, 9), (Cel{' ', 0x11})) << x;
-        }
-        EXPECT_EQ(CelOp(x, 17), (Cel{' ', 0x81})) << x;
-        EXPECT_EQ(CelOp(x, 10), (Cel{' ', 0x81})) << x;
-    }
-    EXPECT_EQ(TekstOp(32, 9, 14), "Gefeliciteerd!");
-    EXPECT_EQ(AttribuutOp(32, 9), 0x1e);
-    EXPECT_EQ(AttribuutOp(45, 9), 0x1e);
-    EXPECT_EQ(TekstOp(21, 11, 37), PaneelRegel("Je hebt de woorden in de juiste"));
-    EXPECT_EQ(TekstOp(21, 12, 37), PaneelRegel("volgorde geplaatst! Er valt een"));
-    EXPECT_EQ(TekstOp(21, 13, 37), PaneelRegel("sleutel op de grond! Je raapt hem"));
-    EXPECT_EQ(TekstOp(21, 14, 37), PaneelRegel("op en neemt hem mee!"));
-    EXPECT_EQ(TekstOp(21, 15, 37), std::string(37, ' '));
-    EXPECT_EQ(TekstOp(21, 16, 37), PaneelRegel("Kom op! We gaan weer verder!"));
-    for (int x = 22; x < 29; ++x) EXPECT_EQ(AttribuutOp(x, 13), 0x8e) << x;
-    EXPECT_EQ(AttribuutOp(29, 13), 0x81);
-    EXPECT_EQ(AttribuutOp(30, 13), 0x8f);
-    EXPECT_EQ(AttribuutOp(22, 11), 0x8f);
-    EXPECT_EQ(AttribuutOp(22, 16), 0x8f);
+    VerwachtWinstVenster({{22, 11, "Je hebt de woorden in de juiste"},
+                          {22, 12, "volgorde geplaatst! Er valt een"},
+                          {22, 13, "sleutel", 14},
+                          {30, 13, "op de grond! Je raapt hem"},
+                          {22, 14, "op en neemt hem mee!"},
+                          {22, 16, "Kom op! We gaan weer verder!"}});
     // The last two words stay visible below the box.
     EXPECT_EQ(WoordOp(10), gesorteerd.at(9));
     EXPECT_EQ(WoordOp(11), gesorteerd.at(10));

@@ -1,4 +1,5 @@
 #include "games/Spellen.h"
+#include "games/WinstVenster.h"
 #include "support/Spelen.h"
 #include "units/Units.h"
 
@@ -101,34 +102,18 @@ TEST_F(Geheimschrift, TheRightAnswerWins) {
     SpeelTotWachten(typen + Toetsen{Enter}, SpeelGeheimschrift);
     EXPECT_FALSE(MeldingStaat());
     // A black margin around the box, over the letter and the answer.
-    for (int y = 8; y <= 17; ++y) {
-        EXPECT_EQ(CelOp(20, y), (Cel{' ', 0x01})) << y;
-        EXPECT_EQ(CelOp(58, y), (Cel{' ', 0x01})) << y;
-    }
-    for (int x = 20; x <= 58; ++x) EXPECT_EQ(CelOp(x, 8), (Cel{' ', 0x01})) << x;
+    VerwachtZwarteRand();
     EXPECT_EQ(CelOp(19, 8), (Cel{static_cast<unsigned char>(eersteRegel.at(18)), 7}));
     EXPECT_EQ(CelOp(59, 8), (Cel{static_cast<unsigned char>(eersteRegel.at(58)), 7}));
     EXPECT_EQ(AttribuutOp(19, 13), 14);
     EXPECT_EQ(AttribuutOp(59, 13), 14);
     EXPECT_EQ(AttribuutOp(20, 18), 7);
-
-    EXPECT_EQ(CelOp(21, 9), (Cel{' ', 0x11}));
-    EXPECT_EQ(CelOp(57, 9), (Cel{' ', 0x11}));
-    EXPECT_EQ(TekstOp(32, 9, 14), "Gefeliciteerd!");
-    for (int x = 32; x < 46; ++x) EXPECT_EQ(AttribuutOp(x, 9), 0x1e) << x;
-    EXPECT_EQ(CelOp(21, 10), (Cel{' ', 0x81}));
-    EXPECT_EQ(CelOp(57, 17), (Cel{' ', 0x81}));
-    EXPECT_EQ(TekstOp(22, 11, 30), "Je hebt de brief van de leeuw ");
-    EXPECT_EQ(TekstOp(22, 12, 31), "ontcijfert. De leeuw plukt een ");
-    EXPECT_EQ(TekstOp(22, 13, 32), "moerbei uit de boom en geeft hem");
-    EXPECT_EQ(TekstOp(22, 14, 33), "aan jou als dank voor je moeite! ");
-    EXPECT_EQ(TekstOp(21, 15, 37), std::string(37, ' '));
-    EXPECT_EQ(TekstOp(22, 16, 29), "Kom op! We gaan weer verder! ");
-    for (int x = 22; x < 29; ++x) EXPECT_EQ(AttribuutOp(x, 13), 0x8e) << x;
-    EXPECT_EQ(AttribuutOp(29, 13), 0x81);
-    EXPECT_EQ(AttribuutOp(30, 13), 0x8f);
-    EXPECT_EQ(AttribuutOp(22, 11), 0x8f);
-    EXPECT_EQ(AttribuutOp(53, 14), 0x8f);
+    VerwachtWinstVenster({{22, 11, "Je hebt de brief van de leeuw"},
+                          {22, 12, "ontcijfert. De leeuw plukt een"},
+                          {22, 13, "moerbei", 14},
+                          {30, 13, "uit de boom en geeft hem"},
+                          {22, 14, "aan jou als dank voor je moeite!"},
+                          {22, 16, "Kom op! We gaan weer verder!"}});
 
     EXPECT_TRUE(Speel(typen + Toetsen{Enter, Teken('x')}, SpeelGeheimschrift));
     EXPECT_EQ(ToetsenOver(), 0u);
