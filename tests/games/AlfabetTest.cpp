@@ -75,7 +75,7 @@ Toetsen SorteerPlan(WoordLijst& lijst) {
 
 TEST_F(Alfabet, FirstScreen) {
     SpeelTotWachten({}, SpeelAlfabet);
-    EXPECT_TRUE(Model().cursorZichtbaar == false);
+    EXPECT_FALSE(Model().cursorZichtbaar);
     EXPECT_EQ(TekstOp(30, 0, 15), "De Struinpaadje");
     EXPECT_EQ(AttribuutOp(30, 0), 0x1e);
     EXPECT_EQ(CelOp(0, 0), (Cel{' ', 0x11}));
