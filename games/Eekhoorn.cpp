@@ -1,0 +1,177 @@
+// De Eekhoorn: share a stock of nuts fairly, by nutritional value, over four
+// squirrel families.
+#include "console/Tekenen.h"
+#include "games/Spellen.h"
+#include "units/Units.h"
+
+#include <array>
+#include <iomanip>
+#include <string>
+
+namespace {
+
+constexpr int AantalSoorten = 4;  // hazelnuts, beechnuts, walnuts, chestnuts
+constexpr int AantalFamilies = 4; // Knabbel, Babbel, Chip, Munk
+constexpr int AantalKeuzes = AantalSoorten * AantalFamilies;
+constexpr std::array<int, AantalSoorten> Gewichten = {1, 2, 5, 3};
+
+using Noten = std::array<int, AantalSoorten>;
+
+// Where a family's block stands: its value (1-based `GaNaar` position), the
+// first of its count fields (1-based, written as " nn ") and the 0-based cells
+// of its selection marks.
+struct FamilieVak {
+    int waardeKolom;
+    int waardeRij;
+    int aantalKolom;
+    int aantalRij;
+};
+constexpr std::array<FamilieVak, AantalFamilies> FamilieVakken = {{
+    {50, 9, 49, 11},  // Knabbel
+    {73, 9, 72, 11},  // Babbel
+    {50, 16, 49, 18}, // Chip
+    {73, 16, 72, 18}, // Munk
+}};
+
+const std::string EekhoornBediening = std::string("Noten selecteren: ") + '\x1b' + ',' + '\x18' +
+                                      ',' + '\x1a' + ',' + '\x19' +
+                                      "  Voorraad verhogen/verlagen: +,- <esc> Spel verlaten";
+
+void SchrijfGetal(int kolom, int rij, int getal) {
+    GaNaar(kolom, rij);
+    Uitvoer() << std::setw(2) << getal;
+}
+
+void TekenVasteDelen() {
+    SpelScherm("De Eekhoorn", {{2, EekhoornBediening}});
+    GaNaar(2, 5);
+    SchrijfRegel("Het is de bedoeling dat je een willekeurig aantal noten eerlijk verdeelt");
+    SchrijfRegel(" over de vier eekhoorn-families.");
+
+    SchrijfTekst("Algemene Voorraad", 1, 8, 15, 0);
+    GaNaar(2, 10);
+    SchrijfHerhaald(196, 22);
+    SchrijfNotenNamen(2, 11);
+    SchrijfTekst("Voedingswaarde", 1, 15, 15, 0);
+    GaNaar(2, 17);
+    SchrijfHerhaald(196, 22);
+    SchrijfNotenNamen(2, 18);
+    VerticaleLijn(27, 8, 20, 7);
+
+    SchrijfTekst("Fam. Knabbel", 34, 8, 15, 0);
+    SchrijfTekst("Fam. Babbel", 57, 8, 15, 0);
+    SchrijfTekst("Fam. Chip", 34, 15, 15, 0);
+    SchrijfTekst("Fam. Munk", 57, 15, 15, 0);
+    for (const auto& [kolom, rij] : {std::pair{35, 10}, {58, 10}, {35, 17}, {58, 17}}) {
+        GaNaar(kolom, rij);
+        SchrijfHerhaald(196, 18);
+    }
+    SchrijfNotenNamen(35, 11);
+    SchrijfNotenNamen(35, 18);
+    SchrijfNotenNamen(58, 11);
+    SchrijfNotenNamen(58, 18);
+}
+
+void TekenGetallen(const Noten& voorraad, int voorraadWaarde,
+                   const std::array<Noten, AantalFamilies>& families,
+                   const std::array<int, AantalFamilies>& waarden) {
+    SchrijfGetal(22, 9, voorraadWaarde);
+    // The stock's value can start with three digits; the blank behind it wipes
+    // the third digit once the value has gone below 100.
+    Schrijf(" ");
+    for (int soort = 0; soort < AantalSoorten; ++soort)
+        SchrijfGetal(22, 11 + soort, voorraad[soort]);
+    for (int familie = 0; familie < AantalFamilies; ++familie) {
+        const FamilieVak& vak = FamilieVakken[familie];
+        SchrijfGetal(vak.waardeKolom, vak.waardeRij, waarden[familie]);
+        // The blanks on both sides wipe the selection marks of the previous pass.
+        for (int soort = 0; soort < AantalSoorten; ++soort) {
+            GaNaar(vak.aantalKolom, vak.aantalRij + soort);
+            Uitvoer() << ' ' << std::setw(2) << families[familie][soort] << ' ';
+        }
+    }
+}
+
+void TekenSelectie(int selectie) {
+    const FamilieVak& vak = FamilieVakken[(selectie - 1) / AantalSoorten];
+    const int soort = (selectie - 1) % AantalSoorten;
+    const auto rij = static_cast<std::int16_t>(vak.aantalRij - 1 + soort);
+    SchrijfTekst("[", static_cast<std::int16_t>(vak.aantalKolom - 1), rij, 14, 0);
+    SchrijfTekst("]", static_cast<std::int16_t>(vak.aantalKolom + 2), rij, 14, 0);
+}
+
+} // namespace
+
+void SchrijfNotenNamen(int x, int y) {
+    static const std::array<std::string, AantalSoorten> namen = {
+        "Hazelnoten:", "Beukennoten:", "Walnoten:", "Kastanjes:"};
+    for (int soort = 0; soort < AantalSoorten; ++soort) {
+        GaNaar(x, y + soort);
+        Schrijf(namen[soort]);
+    }
+}
+
+bool SpeelEekhoorn() {
+    TekenVasteDelen();
+
+    const int w = Willekeurig(2) + 1;
+    const int h = Willekeurig(3);
+    const int b = Willekeurig(3);
+    const int k = Willekeurig(3);
+    Noten voorraad = {5 * w + 4 * h + 2 * b + 3 * k, 2 * w + 3 * b + 3 * k, w, 2 * w + k};
+    for (int soort = 0; soort < AantalSoorten; ++soort) {
+        GaNaar(23, 18 + soort);
+        Uitvoer() << Gewichten[soort];
+    }
+    int selectie = 1;
+    std::array<Noten, AantalFamilies> families{};
+    std::array<int, AantalFamilies> waarden{};
+    bool gewonnen = false;
+    int voorraadWaarde = 4 * (5 * w + h + 2 * b + 3 * k);
+
+    for (;;) {
+        TekenGetallen(voorraad, voorraadWaarde, families, waarden);
+        TekenSelectie(selectie);
+        const std::uint16_t toets = LeesToetsCode();
+        const int familie = (selectie - 1) / AantalSoorten;
+        const int soort = (selectie - 1) % AantalSoorten;
+        // The arrows go through the families in the order Knabbel, Babbel, Chip,
+        // Munk, and wrap at both ends.
+        if (toets == ToetsRechts)
+            selectie = selectie + 4 <= AantalKeuzes ? selectie + 4 : selectie - 12;
+        if (toets == ToetsLinks) selectie = selectie - 4 >= 1 ? selectie - 4 : selectie + 12;
+        if (toets == ToetsOmlaag)
+            selectie = selectie + 1 <= AantalKeuzes ? selectie + 1 : selectie - 15;
+        if (toets == ToetsOmhoog) selectie = selectie - 1 >= 1 ? selectie - 1 : selectie + 15;
+        if (toets == ToetsPlusNum && voorraad[soort] > 0) {
+            --voorraad[soort];
+            voorraadWaarde -= Gewichten[soort];
+            ++families[familie][soort];
+            waarden[familie] += Gewichten[soort];
+        }
+        if (toets == ToetsMinNum && families[familie][soort] > 0) {
+            --families[familie][soort];
+            waarden[familie] -= Gewichten[soort];
+            ++voorraad[soort];
+            voorraadWaarde += Gewichten[soort];
+        }
+        // Fairness is judged after every key, whatever the key.
+        if (waarden[0] != 0 && waarden[1] == waarden[0] && waarden[2] == waarden[0] &&
+            waarden[3] == waarden[0] && voorraadWaarde == 0)
+            gewonnen = true;
+        if (toets == ToetsEsc || gewonnen) break;
+    }
+    if (!gewonnen) return false;
+
+    // The winning move is not drawn: the box comes straight over the last counts.
+    MeldingVenster("Gefeliciteerd!", 32,
+                   {{22, 11, "Je hebt de voorraden eerlijk"},
+                    {22, 12, "verdeeld onder de families! Als"},
+                    {22, 13, "dank krijg je van de eekhoorn een"},
+                    {22, 14, "hazelnoot", 14},
+                    {31, 14, " uit zijn voorraad!"},
+                    {22, 16, "Nu kunnen we weer verder reizen!"}},
+                   19);
+    LeesToets();
+    return true;
+}

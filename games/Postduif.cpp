@@ -1,0 +1,87 @@
+// De Postduif: find the way home after a random outward flight.
+#include "console/Tekenen.h"
+#include "games/Spellen.h"
+#include "units/Units.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+constexpr int Grens = 30; // both counts stay within -30 to 30
+
+const std::string PostduifBediening = std::string("Noord/Zuid: ") + '\x18' + ',' + '\x19' +
+                                      "   Oost/West: " + '\x1a' + ',' + '\x1b' +
+                                      "   <enter> Probeer route   <esc> Spel verlaten";
+
+const std::string FouteRoute = "Dat is niet de juiste route...";
+
+// The route line; the twelve blanks at its end wipe what a longer earlier line
+// left behind.
+void SchrijfRoute(int noordZuid, int oostWest) {
+    GaNaar(23, 14);
+    Schrijf("Terugreis: ");
+    if (oostWest < 0)
+        Uitvoer() << std::abs(oostWest) << " West, ";
+    else if (oostWest == 0)
+        Schrijf("0 Oost/West, ");
+    else
+        Uitvoer() << oostWest << " Oost, ";
+    if (noordZuid < 0)
+        Uitvoer() << std::abs(noordZuid) << " Noord";
+    else if (noordZuid == 0)
+        Schrijf("0 Noord/Zuid");
+    else
+        Uitvoer() << noordZuid << " Zuid";
+    Schrijf(std::string(12, ' '));
+}
+
+void SchrijfMelding(const std::string& tekst) {
+    GaNaar(26, 16);
+    Schrijf(tekst);
+}
+
+} // namespace
+
+bool SpeelPostduif() {
+    SpelScherm("De Postduif", {{2, PostduifBediening}});
+    GaNaar(2, 5);
+    const int noord = Willekeurig(Grens);
+    const int oost = Willekeurig(Grens);
+    const int zuid = Willekeurig(Grens);
+    const int west = Willekeurig(Grens);
+    SchrijfRegel("De postduif weet niet meer hoe hij thuis moet komen, help hem daarbij. De");
+    SchrijfRegel(" heenreis van de postduif zag er zo uit: ");
+    SchrijfRegel("");
+    Uitvoer() << " " << noord << " noord, " << oost << " oost, " << zuid << " zuid, " << west
+              << " west";
+
+    int noordZuid = 0;
+    int oostWest = 0;
+    bool goed = false;
+    for (;;) {
+        SchrijfRoute(noordZuid, oostWest);
+        const std::uint16_t toets = LeesToetsCode();
+        SchrijfMelding(std::string(30, ' '));
+        if (toets == ToetsLinks && oostWest > -Grens) --oostWest;
+        if (toets == ToetsRechts && oostWest < Grens) ++oostWest;
+        if (toets == ToetsOmhoog && noordZuid > -Grens) --noordZuid;
+        if (toets == ToetsOmlaag && noordZuid < Grens) ++noordZuid;
+        if (toets == ToetsEnter) {
+            goed = Terugreis(noord, oost, zuid, west, noordZuid, oostWest);
+            if (!goed) SchrijfMelding(FouteRoute);
+        }
+        if (toets == ToetsEsc) return false;
+        if (goed) break;
+    }
+
+    MeldingVenster("Gefeliciteerd!", 32,
+                   {{22, 11, "Je hebt de juiste route gevonden "},
+                    {22, 12, "voor de postduif! De postduif "},
+                    {22, 13, "bedankt je en geeft je een "},
+                    {22, 14, "antwoordenvelop", 14},
+                    {37, 14, "."},
+                    {22, 16, "Laten we maar weer verger gaan..."}});
+    LeesToets();
+    return true;
+}
