@@ -1,0 +1,326 @@
+#include "games/Spellen.h"
+#include "support/Spelen.h"
+#include "units/Units.h"
+
+#include <array>
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+using namespace script;
+
+namespace {
+
+using Code = std::array<int, 5>;
+
+// 0-based cells of the five boxes: top-left corners, digits and verdicts.
+constexpr std::array<int, 5> VakX = {10, 24, 38, 52, 66};
+constexpr int VakY = 12;
+constexpr int CijferY = 13;
+constexpr int OordeelY = 16;
+
+// The codes the game will draw from this generator state, in order.
+std::vector<Code> CodesUit(std::uint32_t toestand, int aantal) {
+    ZetWillekeurigToestand(toestand);
+    std::vector<Code> codes(static_cast<std::size_t>(aantal));
+    for (Code& code : codes)
+        for (int& cijfer : code) cijfer = Willekeurig(9);
+    ZetWillekeurigToestand(toestand);
+    return codes;
+}
+
+// The first state from `begin` whose first code has the property; the game's
+// generator is left set to it.
+std::uint32_t ToestandMet(std::uint32_t begin, const std::function<bool(const Code&)>& eigenschap) {
+    for (std::uint32_t toestand = begin;; ++toestand)
+        if (eigenschap(CodesUit(toestand, 1)[0])) return toestand;
+}
+
+bool NietAllesVijf(const Code& code) {
+    return code != Code{5, 5, 5, 5, 5};
+}
+
+// The arrows that turn the guess from `van` into `naar`, starting with the
+// cursor on the first digit and ending on the last.
+Toetsen ZetCijfers(const Code& van, const Code& naar) {
+    Toetsen toetsen;
+    for (int i = 0; i < 5; ++i) {
+        const int verschil = naar[i] - van[i];
+        toetsen = toetsen + Herhaal(Pijl(verschil > 0 ? Omhoog : Omlaag), std::abs(verschil));
+        if (i < 4) toetsen.push_back(Pijl(Rechts));
+    }
+    return toetsen;
+}
+
+const Code Vijven = {5, 5, 5, 5, 5};
+
+std::string Oordeel(int code, int gok) {
+    if (gok == code) return "  Goed ! ";
+    return gok > code ? " Te Hoog!" : " Te Laag!";
+}
+
+void VerwachtVak(int positie, unsigned char attribuut) {
+    const int x = VakX[positie - 1];
+    EXPECT_EQ(CelOp(x, VakY), (Cel{201, attribuut})) << "vak " << positie;
+    EXPECT_EQ(CelOp(x + 2, VakY), (Cel{187, attribuut})) << "vak " << positie;
+    EXPECT_EQ(CelOp(x, VakY + 2), (Cel{200, attribuut})) << "vak " << positie;
+    EXPECT_EQ(CelOp(x + 2, VakY + 2), (Cel{188, attribuut})) << "vak " << positie;
+}
+
+void VerwachtGemarkeerd(int positie) {
+    for (int p = 1; p <= 5; ++p) VerwachtVak(p, p == positie ? 14 : 7);
+}
+
+void VerwachtCijfers(const Code& cijfers) {
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(CelOp(VakX[i] + 1, CijferY),
+                  (Cel{static_cast<unsigned char>('0' + cijfers[i]), 7}))
+            << "positie " << i + 1;
+}
+
+char Pogingen() {
+    return static_cast<char>(TekenOp(11, 9));
+}
+
+bool PanelZichtbaar() {
+    return AttribuutOp(21, 10) == 0x81 || AttribuutOp(21, 9) == 0x11;
+}
+
+class Kluis : public SchermTest {};
+
+TEST_F(Kluis, FirstScreen) {
+    ToestandMet(1, NietAllesVijf);
+    SpeelTotWachten({}, SpeelKluis);
+    EXPECT_FALSE(Model().cursorZichtbaar);
+    EXPECT_EQ(TekstOp(1, 2, 8), "De Kluis");
+    EXPECT_EQ(AttribuutOp(1, 2), 15);
+    const std::string voet = std::string("Bediening: \x1b,\x18,\x1a,\x19") +
+                             "           <enter> Probeer code          <esc> Spel verlaten";
+    ASSERT_EQ(voet.size(), 78u);
+    EXPECT_EQ(TekstOp(1, 24, 78), voet);
+    EXPECT_EQ(AttribuutOp(1, 24), 7);
+    EXPECT_EQ(TekenOp(79, 24), 0);
+    EXPECT_EQ(TekstOp(1, 4, 67),
+              "Het is de bedoeling dat je een kluis openbreekt! Dit doe je door de");
+    EXPECT_EQ(TekstOp(0, 5, 69),
+              " vijf-cijferige combinatie te raden. Je krijgt daarvoor vijf pogingen");
+    EXPECT_EQ(TekstOp(0, 6, 73),
+              " en na elke poging krijg je van elk cijfer te zien of het goed is, of dat");
+    EXPECT_EQ(TekstOp(0, 7, 30), " het hoger of lager moet zijn.");
+    EXPECT_EQ(TekstOp(1, 9, 11), "Pogingen: 5");
+    EXPECT_EQ(AttribuutOp(1, 9), 15);
+    EXPECT_EQ(CelOp(11, 9), (Cel{'5', 7}));
+    VerwachtGemarkeerd(1);
+    VerwachtCijfers(Vijven);
+    // Only corners: the sides of a box stay empty.
+    EXPECT_EQ(CelOp(VakX[0] + 1, VakY), Cel{});
+    EXPECT_EQ(CelOp(VakX[0], CijferY), Cel{});
+    EXPECT_EQ(RijTekst(OordeelY), std::string(80, ' '));
+    EXPECT_FALSE(PanelZichtbaar());
+}
+
+TEST_F(Kluis, CrackingTheCodeWinsAndShowsTheDiamond) {
+    const std::uint32_t toestand = ToestandMet(100, NietAllesVijf);
+    const Code code = CodesUit(toestand, 1)[0];
+    const Toetsen spel = ZetCijfers(Vijven, code) + Toetsen{Enter};
+    SpeelTotWachten(spel, SpeelKluis);
+    EXPECT_EQ(Pogingen(), '5'); // the try is used, but the count is not drawn again
+    EXPECT_EQ(TekstOp(32, 9, 14), "Gefeliciteerd!");
+    EXPECT_EQ(AttribuutOp(32, 9), 0x1e);
+    EXPECT_EQ(AttribuutOp(21, 9), 0x11);
+    EXPECT_EQ(AttribuutOp(57, 9), 0x11);
+    EXPECT_EQ(TekstOp(22, 11, 34), "Je hebt de combinatie van de kluis");
+    EXPECT_EQ(AttribuutOp(22, 11), 0x8f);
+    EXPECT_EQ(TekstOp(22, 12, 33), "geraden! De kluis gaat open en je");
+    EXPECT_EQ(TekstOp(22, 13, 30), "ziet er een diamant in liggen!");
+    EXPECT_EQ(AttribuutOp(33, 13), 0x8f);
+    for (int x = 34; x < 41; ++x) EXPECT_EQ(AttribuutOp(x, 13), 0x8e) << x;
+    EXPECT_EQ(CelOp(41, 13), (Cel{' ', 0x81}));
+    EXPECT_EQ(AttribuutOp(42, 13), 0x8f);
+    EXPECT_EQ(TekstOp(22, 15, 33), "Je stopt de diamant in je rugtas,");
+    EXPECT_EQ(TekstOp(22, 16, 33), "sluit je tas en vervolgt je reis!");
+    EXPECT_EQ(CelOp(57, 17), (Cel{' ', 0x81}));
+    // No margin around this panel.
+    EXPECT_EQ(CelOp(20, 8), Cel{});
+    EXPECT_EQ(CelOp(20, 12), Cel{});
+    EXPECT_EQ(CelOp(58, 18), Cel{});
+
+    ZetWillekeurigToestand(toestand);
+    EXPECT_TRUE(Speel(spel + Toetsen{Teken('x')}, SpeelKluis));
+    EXPECT_EQ(ToetsenOver(), 0u);
+}
+
+TEST_F(Kluis, EscLeavesAtOnceWithoutAMessage) {
+    ToestandMet(7, NietAllesVijf);
+    EXPECT_FALSE(Speel({Esc}, SpeelKluis));
+    EXPECT_FALSE(PanelZichtbaar());
+
+    ToestandMet(7, NietAllesVijf);
+    EXPECT_FALSE(Speel({Enter, Esc}, SpeelKluis));
+    EXPECT_FALSE(PanelZichtbaar());
+    EXPECT_EQ(Pogingen(), '4');
+}
+
+TEST_F(Kluis, AWrongTryShowsAVerdictUnderEveryDigit) {
+    const std::uint32_t toestand = ToestandMet(200, NietAllesVijf);
+    const Code code = CodesUit(toestand, 1)[0];
+    SpeelTotWachten({Enter}, SpeelKluis);
+    EXPECT_EQ(Pogingen(), '4');
+    VerwachtCijfers(Vijven); // Enter changes no digit
+    VerwachtGemarkeerd(1);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(TekstOp(VakX[i] - 3, OordeelY, 9), Oordeel(code[i], 5)) << i;
+        EXPECT_EQ(AttribuutOp(VakX[i] - 3, OordeelY), 7);
+    }
+}
+
+TEST_F(Kluis, VerdictsStayUntilTheNextEnter) {
+    // The first digit is not 5, and setting it right still leaves a wrong code.
+    const std::uint32_t toestand = ToestandMet(300, [](const Code& c) {
+        return c[0] != 5 && (c[1] != 5 || c[2] != 5 || c[3] != 5 || c[4] != 5);
+    });
+    const Code code = CodesUit(toestand, 1)[0];
+    const int verschil = code[0] - 5;
+    const Toetsen zet = Herhaal(Pijl(verschil > 0 ? Omhoog : Omlaag), std::abs(verschil));
+
+    // An arrow alone shows no verdicts.
+    SpeelTotWachten(zet, SpeelKluis);
+    EXPECT_EQ(RijTekst(OordeelY), std::string(80, ' '));
+
+    // After an Enter the arrows leave the verdicts as they were...
+    ZetWillekeurigToestand(toestand);
+    SpeelTotWachten(Toetsen{Enter} + zet, SpeelKluis);
+    EXPECT_EQ(CelOp(VakX[0] + 1, CijferY).teken, '0' + code[0]);
+    EXPECT_EQ(TekstOp(VakX[0] - 3, OordeelY, 9), Oordeel(code[0], 5));
+    EXPECT_EQ(Pogingen(), '4');
+
+    // ...until the next Enter judges the new guess.
+    ZetWillekeurigToestand(toestand);
+    SpeelTotWachten(Toetsen{Enter} + zet + Toetsen{Enter}, SpeelKluis);
+    EXPECT_EQ(TekstOp(VakX[0] - 3, OordeelY, 9), "  Goed ! ");
+    EXPECT_EQ(Pogingen(), '3');
+}
+
+TEST_F(Kluis, FiveWrongTriesMakeANoiseAndANewCombination) {
+    // The fifth guess differs from the fourth in a digit outside the panel,
+    // so a verdict of the fifth try would show there.
+    const std::uint32_t toestand = ToestandMet(400, [](const Code& c) {
+        return c[0] != 5 && (c[1] != 5 || c[2] != 5 || c[3] != 5 || c[4] != 5);
+    });
+    const std::vector<Code> codes = CodesUit(toestand, 2);
+    const int verschil = codes[0][0] - 5;
+    const Toetsen vijfPogingen = Herhaal(Enter, 4) +
+                                 Herhaal(Pijl(verschil > 0 ? Omhoog : Omlaag), std::abs(verschil)) +
+                                 Toetsen{Enter};
+
+    SpeelTotWachten(vijfPogingen, SpeelKluis);
+    EXPECT_EQ(TekstOp(36, 9, 5), "Oeps!");
+    EXPECT_EQ(AttribuutOp(36, 9), 0x1e);
+    EXPECT_EQ(AttribuutOp(21, 9), 0x11);
+    EXPECT_EQ(TekstOp(22, 11, 35), "Je hebt vijf keer een onjuiste code");
+    EXPECT_EQ(TekstOp(22, 12, 35), "ingevoerd. Je hoort de kluis lawaai");
+    EXPECT_EQ(TekstOp(22, 13, 7), "maken. ");
+    EXPECT_EQ(TekstOp(22, 14, 36), std::string(36, ' '));
+    EXPECT_EQ(TekstOp(22, 15, 35), "De combinatie is veranderd, je moet");
+    EXPECT_EQ(TekstOp(22, 16, 29), "opnieuw beginnen met raden...");
+    for (int x = 22; x < 57; ++x) EXPECT_EQ(AttribuutOp(x, 11), 0x8f) << x;
+    EXPECT_EQ(CelOp(20, 8), Cel{}); // no margin
+    EXPECT_EQ(CelOp(58, 12), Cel{});
+    // Outside the panel the verdicts of the fourth try still stand: the fifth
+    // Enter judged nothing.
+    EXPECT_EQ(TekstOp(VakX[0] - 3, OordeelY, 9), Oordeel(codes[0][0], 5));
+
+    // After a key: the verdict row is empty, a fresh combination waits.
+    ZetWillekeurigToestand(toestand);
+    SpeelTotWachten(vijfPogingen + Toetsen{Spatie}, SpeelKluis);
+    EXPECT_EQ(RijTekst(OordeelY), std::string(80, ' '));
+    EXPECT_EQ(Pogingen(), '5');
+    VerwachtCijfers(Vijven);
+    VerwachtGemarkeerd(1);
+    EXPECT_NE(TekstOp(36, 9, 5), "Oeps!");
+    // The wipe blanked the middle three boxes; only their corners and digits
+    // are drawn again. The outer boxes lie outside it.
+    for (int positie : {2, 3, 4}) {
+        EXPECT_EQ(CelOp(VakX[positie - 1] + 1, VakY), (Cel{' ', 0x01})) << positie;
+        EXPECT_EQ(CelOp(VakX[positie - 1], CijferY), (Cel{' ', 0x01})) << positie;
+    }
+    for (int positie : {1, 5}) EXPECT_EQ(CelOp(VakX[positie - 1] + 1, VakY), Cel{}) << positie;
+    EXPECT_EQ(CelOp(21, 9), (Cel{' ', 0x01}));
+    EXPECT_EQ(CelOp(57, 17), (Cel{' ', 0x01}));
+    EXPECT_EQ(CelOp(20, 9), Cel{});
+
+    // The new combination is the next one the generator gives.
+    ZetWillekeurigToestand(toestand);
+    EXPECT_TRUE(Speel(vijfPogingen + Toetsen{Spatie} + ZetCijfers(Vijven, codes[1]) +
+                          Toetsen{Enter, Spatie},
+                      SpeelKluis));
+    EXPECT_EQ(TekstOp(32, 9, 14), "Gefeliciteerd!");
+}
+
+TEST_F(Kluis, TheRightCodeOnTheFifthTryWins) {
+    const std::uint32_t toestand = ToestandMet(500, NietAllesVijf);
+    const Code code = CodesUit(toestand, 1)[0];
+    const Toetsen spel = Herhaal(Enter, 4) + ZetCijfers(Vijven, code) + Toetsen{Enter};
+    SpeelTotWachten(spel, SpeelKluis);
+    EXPECT_EQ(TekstOp(32, 9, 14), "Gefeliciteerd!");
+    EXPECT_NE(TekstOp(22, 11, 35), "Je hebt vijf keer een onjuiste code");
+
+    ZetWillekeurigToestand(toestand);
+    EXPECT_TRUE(Speel(spel + Toetsen{Spatie}, SpeelKluis));
+    EXPECT_EQ(ToetsenOver(), 0u);
+    EXPECT_EQ(TekstOp(32, 9, 14), "Gefeliciteerd!"); // no noise box came after it
+}
+
+TEST_F(Kluis, DigitsWrapAtBothEnds) {
+    ToestandMet(600, NietAllesVijf);
+    SpeelTotWachten(Herhaal(Pijl(Omhoog), 5), SpeelKluis);
+    EXPECT_EQ(TekenOp(VakX[0] + 1, CijferY), '0');
+    SpeelTotWachten(Herhaal(Pijl(Omhoog), 4), SpeelKluis);
+    EXPECT_EQ(TekenOp(VakX[0] + 1, CijferY), '9');
+    SpeelTotWachten(Herhaal(Pijl(Omlaag), 6), SpeelKluis);
+    EXPECT_EQ(TekenOp(VakX[0] + 1, CijferY), '9');
+    SpeelTotWachten(Herhaal(Pijl(Omlaag), 5) + Toetsen{Pijl(Rechts), Pijl(Omlaag)}, SpeelKluis);
+    VerwachtCijfers({0, 4, 5, 5, 5});
+    VerwachtGemarkeerd(2);
+    EXPECT_EQ(Pogingen(), '5');
+}
+
+TEST_F(Kluis, CursorWrapsAtBothEnds) {
+    ToestandMet(700, NietAllesVijf);
+    SpeelTotWachten({Pijl(Links)}, SpeelKluis);
+    VerwachtGemarkeerd(5);
+    SpeelTotWachten({Pijl(Links), Pijl(Omhoog)}, SpeelKluis);
+    VerwachtCijfers({5, 5, 5, 5, 6});
+    SpeelTotWachten(Herhaal(Pijl(Rechts), 4), SpeelKluis);
+    VerwachtGemarkeerd(5);
+    SpeelTotWachten(Herhaal(Pijl(Rechts), 5), SpeelKluis);
+    VerwachtGemarkeerd(1);
+    SpeelTotWachten(Herhaal(Pijl(Rechts), 7) + Herhaal(Pijl(Links), 1), SpeelKluis);
+    VerwachtGemarkeerd(2);
+}
+
+TEST_F(Kluis, OtherKeysOnlyRedraw) {
+    ToestandMet(800, NietAllesVijf);
+    SpeelTotWachten({Spatie, Teken('a'), PlusNum, F12, Teken('9')}, SpeelKluis);
+    EXPECT_EQ(Pogingen(), '5');
+    VerwachtCijfers(Vijven);
+    VerwachtGemarkeerd(1);
+    EXPECT_EQ(RijTekst(OordeelY), std::string(80, ' '));
+}
+
+TEST_F(Kluis, NothingIsKeptBetweenTwoPlays) {
+    const std::uint32_t toestand = ToestandMet(900, NietAllesVijf);
+    const std::vector<Code> codes = CodesUit(toestand, 2);
+    EXPECT_FALSE(Speel({Pijl(Omhoog), Pijl(Rechts), Pijl(Omlaag), Enter, Esc}, SpeelKluis));
+    SpeelTotWachten({}, SpeelKluis);
+    EXPECT_EQ(Pogingen(), '5');
+    VerwachtCijfers(Vijven);
+    VerwachtGemarkeerd(1);
+    EXPECT_EQ(RijTekst(OordeelY), std::string(80, ' '));
+    // The second play drew the generator's next code: it is the one that wins.
+    ZetWillekeurigToestand(toestand);
+    EXPECT_FALSE(Speel({Esc}, SpeelKluis));
+    EXPECT_TRUE(Speel(ZetCijfers(Vijven, codes[1]) + Toetsen{Enter, Spatie}, SpeelKluis));
+}
+
+} // namespace
