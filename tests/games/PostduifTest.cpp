@@ -1,0 +1,257 @@
+#include "games/Spellen.h"
+#include "support/Spelen.h"
+#include "units/Units.h"
+
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+using namespace script;
+
+namespace {
+
+struct Vlucht {
+    int noord;
+    int oost;
+    int zuid;
+    int west;
+};
+
+// The outward flight the game will draw from this generator state.
+Vlucht VluchtUit(std::uint32_t toestand) {
+    ZetWillekeurigToestand(toestand);
+    Vlucht v{};
+    v.noord = Willekeurig(30);
+    v.oost = Willekeurig(30);
+    v.zuid = Willekeurig(30);
+    v.west = Willekeurig(30);
+    ZetWillekeurigToestand(toestand);
+    return v;
+}
+
+// The first state from `begin` whose flight has the property; the generator is
+// left set to it.
+std::uint32_t ToestandMet(std::uint32_t begin,
+                          const std::function<bool(const Vlucht&)>& eigenschap) {
+    for (std::uint32_t toestand = begin;; ++toestand)
+        if (eigenschap(VluchtUit(toestand))) return toestand;
+}
+
+// The next flight the generator gives, as the game writes it on its row.
+std::string VluchtRegel() {
+    const int noord = Willekeurig(30);
+    const int oost = Willekeurig(30);
+    const int zuid = Willekeurig(30);
+    const int west = Willekeurig(30);
+    const std::string regel = " " + std::to_string(noord) + " noord, " + std::to_string(oost) +
+                              " oost, " + std::to_string(zuid) + " zuid, " + std::to_string(west) +
+                              " west";
+    return regel + std::string(80 - regel.size(), ' ');
+}
+
+bool NietThuis(const Vlucht& v) {
+    return v.noord != v.zuid || v.oost != v.west;
+}
+
+// The arrows that set the route from 0, 0 to these counts.
+Toetsen Route(int noordZuid, int oostWest) {
+    return Herhaal(Pijl(noordZuid > 0 ? Omlaag : Omhoog), std::abs(noordZuid)) +
+           Herhaal(Pijl(oostWest > 0 ? Rechts : Links), std::abs(oostWest));
+}
+
+Toetsen Terug(const Vlucht& v) {
+    return Route(v.noord - v.zuid, v.west - v.oost);
+}
+
+constexpr int RouteX = 22;
+constexpr int RouteY = 13;
+constexpr int MeldingX = 25;
+constexpr int MeldingY = 15;
+
+// The route line from its start to the end of the row.
+std::string Routeregel() {
+    return TekstOp(RouteX, RouteY, 80 - RouteX);
+}
+
+std::string MetBlanco(const std::string& tekst) {
+    return tekst + std::string(80 - RouteX - tekst.size(), ' ');
+}
+
+const std::string FouteRoute = "Dat is niet de juiste route...";
+
+class Postduif : public SchermTest {};
+
+TEST_F(Postduif, FirstScreen) {
+    const std::uint32_t toestand = ToestandMet(1, NietThuis);
+    const std::string vlucht = VluchtRegel();
+    ZetWillekeurigToestand(toestand);
+    SpeelTotWachten({}, SpeelPostduif);
+    EXPECT_FALSE(Model().cursorZichtbaar);
+    EXPECT_EQ(TekstOp(1, 2, 11), "De Postduif");
+    EXPECT_EQ(AttribuutOp(1, 2), 15);
+    const std::string voet = std::string("Noord/Zuid: \x18,\x19   Oost/West: \x1a,\x1b") +
+                             "   <enter> Probeer route   <esc> Spel verlaten";
+    ASSERT_EQ(voet.size(), 78u);
+    EXPECT_EQ(TekstOp(1, 24, 78), voet);
+    EXPECT_EQ(TekenOp(79, 24), 0);
+    EXPECT_EQ(TekstOp(1, 4, 73),
+              "De postduif weet niet meer hoe hij thuis moet komen, help hem daarbij. De");
+    EXPECT_EQ(TekstOp(0, 5, 41), " heenreis van de postduif zag er zo uit: ");
+    EXPECT_EQ(RijTekst(6), std::string(80, ' '));
+    // The flight at the left edge of its row, below an empty one.
+    EXPECT_EQ(RijTekst(7), vlucht);
+    EXPECT_EQ(AttribuutOp(0, 7), 7);
+    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 0 Oost/West, 0 Noord/Zuid"));
+    EXPECT_EQ(TekstOp(0, RouteY, RouteX), std::string(RouteX, ' '));
+    EXPECT_EQ(RijTekst(MeldingY), std::string(80, ' '));
+}
+
+TEST_F(Postduif, TheRightRouteWinsTheReplyEnvelope) {
+    const std::uint32_t toestand = ToestandMet(100, NietThuis);
+    const Vlucht v = VluchtUit(toestand);
+    const Toetsen spel = Terug(v) + Toetsen{Enter};
+    SpeelTotWachten(spel, SpeelPostduif);
+    EXPECT_EQ(TekstOp(32, 9, 14), "Gefeliciteerd!");
+    EXPECT_EQ(AttribuutOp(32, 9), 0x1e);
+    EXPECT_EQ(AttribuutOp(21, 9), 0x11);
+    EXPECT_EQ(TekstOp(22, 11, 33), "Je hebt de juiste route gevonden ");
+    EXPECT_EQ(AttribuutOp(22, 11), 0x8f);
+    EXPECT_EQ(TekstOp(22, 12, 30), "voor de postduif! De postduif ");
+    EXPECT_EQ(TekstOp(22, 13, 27), "bedankt je en geeft je een ");
+    EXPECT_EQ(TekstOp(22, 14, 16), "antwoordenvelop.");
+    for (int x = 22; x < 37; ++x) EXPECT_EQ(AttribuutOp(x, 14), 0x8e) << x;
+    EXPECT_EQ(AttribuutOp(37, 14), 0x8f);
+    EXPECT_EQ(TekstOp(22, 16, 33), "Laten we maar weer verger gaan...");
+    EXPECT_EQ(AttribuutOp(54, 16), 0x8f);
+    EXPECT_EQ(CelOp(57, 17), (Cel{' ', 0x81}));
+    EXPECT_EQ(CelOp(20, 8), Cel{}); // no margin
+    EXPECT_EQ(CelOp(58, 18), Cel{});
+    EXPECT_EQ(RijTekst(MeldingY).substr(0, 21), std::string(21, ' '));
+
+    ZetWillekeurigToestand(toestand);
+    EXPECT_TRUE(Speel(spel + Toetsen{Spatie}, SpeelPostduif));
+    EXPECT_EQ(ToetsenOver(), 0u);
+}
+
+TEST_F(Postduif, AFlightThatEndsAtHomeIsWonByEnterAtOnce) {
+    ToestandMet(1, [](const Vlucht& v) { return !NietThuis(v); });
+    EXPECT_TRUE(Speel({Enter, Spatie}, SpeelPostduif));
+    EXPECT_EQ(TekstOp(32, 9, 14), "Gefeliciteerd!");
+}
+
+TEST_F(Postduif, AWrongRouteSaysSoUntilTheNextKey) {
+    const std::uint32_t toestand = ToestandMet(200, NietThuis);
+    SpeelTotWachten({Enter}, SpeelPostduif);
+    EXPECT_EQ(TekstOp(MeldingX, MeldingY, 30), FouteRoute);
+    EXPECT_EQ(AttribuutOp(MeldingX, MeldingY), 7);
+    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 0 Oost/West, 0 Noord/Zuid"));
+    EXPECT_NE(TekstOp(32, 9, 14), "Gefeliciteerd!");
+
+    for (const ToetsDruk& toets : {Spatie, Pijl(Links), Pijl(Omlaag), Teken('q'), PlusNum, F12}) {
+        ZetWillekeurigToestand(toestand);
+        SpeelTotWachten({Enter, toets}, SpeelPostduif);
+        EXPECT_EQ(RijTekst(MeldingY), std::string(80, ' ')) << toets.code;
+    }
+
+    // The counts stay as they were and play goes on to a win.
+    const Vlucht v = VluchtUit(toestand);
+    const int noordZuid = v.noord - v.zuid;
+    const Toetsen fout = Route(noordZuid == 0 ? 1 : -noordZuid, 0) + Toetsen{Enter};
+    ZetWillekeurigToestand(toestand);
+    SpeelTotWachten(fout, SpeelPostduif);
+    EXPECT_EQ(TekstOp(MeldingX, MeldingY, 30), FouteRoute);
+    ZetWillekeurigToestand(toestand);
+    EXPECT_TRUE(Speel(Toetsen{Enter, Enter} + Terug(v) + Toetsen{Enter, Spatie}, SpeelPostduif));
+}
+
+TEST_F(Postduif, TheRouteLineHasThreeFormsForEachCount) {
+    ToestandMet(300,
+                [](const Vlucht& v) { return v.noord - v.zuid != 3 || v.west - v.oost != -6; });
+    SpeelTotWachten(Route(3, -6), SpeelPostduif);
+    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 6 West, 3 Zuid"));
+    SpeelTotWachten(Route(-12, 7), SpeelPostduif);
+    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 7 Oost, 12 Noord"));
+    SpeelTotWachten(Route(-1, 0), SpeelPostduif);
+    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 0 Oost/West, 1 Noord"));
+    SpeelTotWachten(Route(0, 2), SpeelPostduif);
+    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 2 Oost, 0 Noord/Zuid"));
+    // Back to 0 from either side.
+    SpeelTotWachten(Route(2, -2) + Route(-2, 2), SpeelPostduif);
+    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 0 Oost/West, 0 Noord/Zuid"));
+}
+
+TEST_F(Postduif, AShorterRouteLineLeavesNoStrayCharacters) {
+    ToestandMet(400, NietThuis);
+    SpeelTotWachten({}, SpeelPostduif);
+    const std::string lang = "Terugreis: 0 Oost/West, 0 Noord/Zuid";
+    EXPECT_EQ(Routeregel(), MetBlanco(lang));
+    SpeelTotWachten({Pijl(Links), Pijl(Omlaag)}, SpeelPostduif);
+    const std::string kort = "Terugreis: 1 West, 1 Zuid";
+    EXPECT_EQ(TekstOp(RouteX, RouteY, static_cast<int>(kort.size())), kort);
+    // Every cell that the long line held behind the short one is a real blank now.
+    for (int x = RouteX + static_cast<int>(kort.size()); x < RouteX + static_cast<int>(lang.size());
+         ++x)
+        EXPECT_EQ(CelOp(x, RouteY), (Cel{' ', 7})) << x;
+    EXPECT_EQ(CelOp(RouteX + static_cast<int>(kort.size()) + 11, RouteY), (Cel{' ', 7}));
+}
+
+TEST_F(Postduif, BothCountsStopAtThirty) {
+    ToestandMet(500, NietThuis);
+    SpeelTotWachten(Herhaal(Pijl(Omlaag), 40), SpeelPostduif);
+    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 0 Oost/West, 30 Zuid"));
+    SpeelTotWachten(Herhaal(Pijl(Omlaag), 40) + Herhaal(Pijl(Omhoog), 2), SpeelPostduif);
+    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 0 Oost/West, 28 Zuid"));
+    SpeelTotWachten(Herhaal(Pijl(Omhoog), 40), SpeelPostduif);
+    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 0 Oost/West, 30 Noord"));
+    SpeelTotWachten(Herhaal(Pijl(Omhoog), 40) + Toetsen{Pijl(Omlaag)}, SpeelPostduif);
+    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 0 Oost/West, 29 Noord"));
+    SpeelTotWachten(Herhaal(Pijl(Rechts), 40), SpeelPostduif);
+    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 30 Oost, 0 Noord/Zuid"));
+    SpeelTotWachten(Herhaal(Pijl(Rechts), 40) + Toetsen{Pijl(Links)}, SpeelPostduif);
+    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 29 Oost, 0 Noord/Zuid"));
+    SpeelTotWachten(Herhaal(Pijl(Links), 40), SpeelPostduif);
+    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 30 West, 0 Noord/Zuid"));
+    SpeelTotWachten(Herhaal(Pijl(Links), 40) + Toetsen{Pijl(Rechts)}, SpeelPostduif);
+    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 29 West, 0 Noord/Zuid"));
+}
+
+TEST_F(Postduif, PressingPastTheLimitStillLeavesTheRouteReachable) {
+    // A long way back: forty presses stop at 30, and the route is set from there.
+    const std::uint32_t toestand = ToestandMet(
+        1, [](const Vlucht& v) { return std::abs(v.noord - v.zuid) >= 27 && v.oost != v.west; });
+    const Vlucht v = VluchtUit(toestand);
+    const Toetsen spel =
+        Herhaal(Pijl(v.noord > v.zuid ? Omlaag : Omhoog), 40) +
+        Route(v.noord > v.zuid ? v.noord - v.zuid - 30 : v.noord - v.zuid + 30, v.west - v.oost) +
+        Toetsen{Enter, Spatie};
+    EXPECT_TRUE(Speel(spel, SpeelPostduif));
+}
+
+TEST_F(Postduif, EscLeavesAtOnceWithoutAMessage) {
+    ToestandMet(600, NietThuis);
+    EXPECT_FALSE(Speel({Esc}, SpeelPostduif));
+    EXPECT_EQ(RijTekst(MeldingY), std::string(80, ' '));
+    EXPECT_NE(AttribuutOp(21, 9), 0x11);
+
+    // Also right after a wrong Enter: the key wipes the message and leaves.
+    ToestandMet(600, [](const Vlucht& v) { return v.noord != v.zuid || v.west - v.oost != 1; });
+    EXPECT_FALSE(Speel({Pijl(Rechts), Enter, Esc}, SpeelPostduif));
+    EXPECT_EQ(RijTekst(MeldingY), std::string(80, ' '));
+    EXPECT_NE(AttribuutOp(21, 9), 0x11);
+}
+
+TEST_F(Postduif, NothingIsKeptBetweenTwoPlays) {
+    const std::uint32_t toestand = ToestandMet(700, NietThuis);
+    ZetWillekeurigToestand(toestand);
+    VluchtRegel(); // the first play's flight
+    const std::string tweede = VluchtRegel();
+    ZetWillekeurigToestand(toestand);
+
+    EXPECT_FALSE(Speel(Route(5, -4) + Toetsen{Enter, Esc}, SpeelPostduif));
+    SpeelTotWachten({}, SpeelPostduif);
+    EXPECT_EQ(RijTekst(7), tweede);
+    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 0 Oost/West, 0 Noord/Zuid"));
+    EXPECT_EQ(RijTekst(MeldingY), std::string(80, ' '));
+}
+
+} // namespace
