@@ -103,6 +103,10 @@ TEST_F(Postduif, FirstScreen) {
     EXPECT_EQ(AttribuutOp(0, 7), 7);
     EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 0 Oost/West, 0 Noord/Zuid"));
     EXPECT_EQ(TekstOp(0, RouteY, RouteX), std::string(RouteX, ' '));
+    // Twelve real blanks close the line.
+    const int einde = RouteX + 36;
+    for (int x = einde; x < einde + 12; ++x) EXPECT_EQ(CelOp(x, RouteY), (Cel{' ', 7})) << x;
+    EXPECT_EQ(CelOp(einde + 12, RouteY), Cel{});
     EXPECT_EQ(RijTekst(MeldingY), std::string(80, ' '));
 }
 
