@@ -1,3 +1,4 @@
+#include "games/SpelControle.h"
 #include "games/Spellen.h"
 #include "support/Spelen.h"
 #include "units/Units.h"
@@ -151,14 +152,8 @@ TEST_F(Eekhoorn, FirstScreen) {
     const std::uint32_t toestand = Begin(42);
     const Voorraad voorraad = VoorraadUit(toestand);
     SpeelTotWachten({}, SpeelEekhoorn);
-    EXPECT_FALSE(Model().cursorZichtbaar);
-    EXPECT_EQ(TekstOp(1, 2, 11), "De Eekhoorn");
-    EXPECT_EQ(AttribuutOp(1, 2), 15);
-    const std::string voet = std::string("Noten selecteren: \x1b,\x18,\x1a,\x19") +
-                             "  Voorraad verhogen/verlagen: +,- <esc> Spel verlaten";
-    ASSERT_EQ(voet.size(), 78u);
-    EXPECT_EQ(TekstOp(1, 24, 78), voet);
-    EXPECT_EQ(TekenOp(79, 24), 0);
+    VerwachtSpelKader("De Eekhoorn", std::string("Noten selecteren: \x1b,\x18,\x1a,\x19") +
+                                         "  Voorraad verhogen/verlagen: +,- <esc> Spel verlaten");
     EXPECT_EQ(TekstOp(1, 4, 72),
               "Het is de bedoeling dat je een willekeurig aantal noten eerlijk verdeelt");
     EXPECT_EQ(TekstOp(0, 5, 32), " over de vier eekhoorn-families.");
@@ -259,10 +254,7 @@ TEST_F(Eekhoorn, TheWinningBoxHasAMargin) {
     }
     EXPECT_EQ(CelOp(19, 12), Cel{});
     EXPECT_EQ(CelOp(28, 19), (Cel{179, 7})); // the vertical line below the margin
-    EXPECT_EQ(TekstOp(32, 9, 14), "Gefeliciteerd!");
-    EXPECT_EQ(AttribuutOp(32, 9), 0x1e);
-    EXPECT_EQ(AttribuutOp(21, 9), 0x11);
-    EXPECT_EQ(AttribuutOp(57, 9), 0x11);
+    VerwachtPaneelKop("Gefeliciteerd!", 32);
     EXPECT_EQ(TekstOp(22, 11, 28), "Je hebt de voorraden eerlijk");
     EXPECT_EQ(AttribuutOp(22, 11), 0x8f);
     EXPECT_EQ(TekstOp(22, 12, 31), "verdeeld onder de families! Als");

@@ -1,3 +1,4 @@
+#include "games/SpelControle.h"
 #include "games/Spellen.h"
 #include "support/Spelen.h"
 #include "units/Units.h"
@@ -86,14 +87,8 @@ TEST_F(Postduif, FirstScreen) {
     const std::string vlucht = VluchtRegel();
     ZetWillekeurigToestand(toestand);
     SpeelTotWachten({}, SpeelPostduif);
-    EXPECT_FALSE(Model().cursorZichtbaar);
-    EXPECT_EQ(TekstOp(1, 2, 11), "De Postduif");
-    EXPECT_EQ(AttribuutOp(1, 2), 15);
-    const std::string voet = std::string("Noord/Zuid: \x18,\x19   Oost/West: \x1a,\x1b") +
-                             "   <enter> Probeer route   <esc> Spel verlaten";
-    ASSERT_EQ(voet.size(), 78u);
-    EXPECT_EQ(TekstOp(1, 24, 78), voet);
-    EXPECT_EQ(TekenOp(79, 24), 0);
+    VerwachtSpelKader("De Postduif", std::string("Noord/Zuid: \x18,\x19   Oost/West: \x1a,\x1b") +
+                                         "   <enter> Probeer route   <esc> Spel verlaten");
     EXPECT_EQ(TekstOp(1, 4, 73),
               "De postduif weet niet meer hoe hij thuis moet komen, help hem daarbij. De");
     EXPECT_EQ(TekstOp(0, 5, 41), " heenreis van de postduif zag er zo uit: ");
@@ -115,9 +110,7 @@ TEST_F(Postduif, TheRightRouteWinsTheReplyEnvelope) {
     const Vlucht v = VluchtUit(toestand);
     const Toetsen spel = Terug(v) + Toetsen{Enter};
     SpeelTotWachten(spel, SpeelPostduif);
-    EXPECT_EQ(TekstOp(32, 9, 14), "Gefeliciteerd!");
-    EXPECT_EQ(AttribuutOp(32, 9), 0x1e);
-    EXPECT_EQ(AttribuutOp(21, 9), 0x11);
+    VerwachtPaneelKop("Gefeliciteerd!", 32);
     EXPECT_EQ(TekstOp(22, 11, 33), "Je hebt de juiste route gevonden ");
     EXPECT_EQ(AttribuutOp(22, 11), 0x8f);
     EXPECT_EQ(TekstOp(22, 12, 30), "voor de postduif! De postduif ");
@@ -235,13 +228,13 @@ TEST_F(Postduif, EscLeavesAtOnceWithoutAMessage) {
     ToestandMet(600, NietThuis);
     EXPECT_FALSE(Speel({Esc}, SpeelPostduif));
     EXPECT_EQ(RijTekst(MeldingY), std::string(80, ' '));
-    EXPECT_NE(AttribuutOp(21, 9), 0x11);
+    EXPECT_FALSE(PaneelZichtbaar());
 
     // Also right after a wrong Enter: the key wipes the message and leaves.
     ToestandMet(600, [](const Vlucht& v) { return v.noord != v.zuid || v.west - v.oost != 1; });
     EXPECT_FALSE(Speel({Pijl(Rechts), Enter, Esc}, SpeelPostduif));
     EXPECT_EQ(RijTekst(MeldingY), std::string(80, ' '));
-    EXPECT_NE(AttribuutOp(21, 9), 0x11);
+    EXPECT_FALSE(PaneelZichtbaar());
 }
 
 TEST_F(Postduif, NothingIsKeptBetweenTwoPlays) {
