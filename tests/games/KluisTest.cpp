@@ -1,3 +1,4 @@
+#include "console/Tekenen.h"
 #include "games/SpelControle.h"
 #include "games/Spellen.h"
 #include "support/Spelen.h"
@@ -257,32 +258,21 @@ TEST_F(Kluis, TheRightCodeOnTheFifthTryWins) {
     EXPECT_EQ(TekstOp(32, 9, 14), "Gefeliciteerd!"); // no noise box came after it
 }
 
-TEST_F(Kluis, DigitsWrapAtBothEnds) {
+TEST_F(Kluis, DigitsAndTheCursorWrapAtBothEnds) {
     ToestandMet(600, NietAllesVijf);
-    SpeelTotWachten(Herhaal(Pijl(Omhoog), 5), SpeelKluis);
+    SpeelTotWachten(Herhaal(Pijl(Omhoog), 5), SpeelKluis); // 9 becomes 0
     EXPECT_EQ(TekenOp(VakX[0] + 1, CijferY), '0');
-    SpeelTotWachten(Herhaal(Pijl(Omhoog), 4), SpeelKluis);
+    SpeelTotWachten(Herhaal(Pijl(Omlaag), 6), SpeelKluis); // 0 becomes 9
     EXPECT_EQ(TekenOp(VakX[0] + 1, CijferY), '9');
-    SpeelTotWachten(Herhaal(Pijl(Omlaag), 6), SpeelKluis);
-    EXPECT_EQ(TekenOp(VakX[0] + 1, CijferY), '9');
-    SpeelTotWachten(Herhaal(Pijl(Omlaag), 5) + Toetsen{Pijl(Rechts), Pijl(Omlaag)}, SpeelKluis);
-    VerwachtCijfers({0, 4, 5, 5, 5});
+    SpeelTotWachten({Pijl(Links), Pijl(Omhoog)}, SpeelKluis); // from 1 to 5
+    VerwachtGemarkeerd(5);
+    VerwachtCijfers({5, 5, 5, 5, 6});
+    SpeelTotWachten(Herhaal(Pijl(Rechts), 5) + Toetsen{Pijl(Omlaag)}, SpeelKluis); // from 5 to 1
+    VerwachtGemarkeerd(1);
+    VerwachtCijfers({4, 5, 5, 5, 5});
+    SpeelTotWachten(Herhaal(Pijl(Rechts), 7) + Toetsen{Pijl(Links)}, SpeelKluis);
     VerwachtGemarkeerd(2);
     EXPECT_EQ(Pogingen(), '5');
-}
-
-TEST_F(Kluis, CursorWrapsAtBothEnds) {
-    ToestandMet(700, NietAllesVijf);
-    SpeelTotWachten({Pijl(Links)}, SpeelKluis);
-    VerwachtGemarkeerd(5);
-    SpeelTotWachten({Pijl(Links), Pijl(Omhoog)}, SpeelKluis);
-    VerwachtCijfers({5, 5, 5, 5, 6});
-    SpeelTotWachten(Herhaal(Pijl(Rechts), 4), SpeelKluis);
-    VerwachtGemarkeerd(5);
-    SpeelTotWachten(Herhaal(Pijl(Rechts), 5), SpeelKluis);
-    VerwachtGemarkeerd(1);
-    SpeelTotWachten(Herhaal(Pijl(Rechts), 7) + Herhaal(Pijl(Links), 1), SpeelKluis);
-    VerwachtGemarkeerd(2);
 }
 
 TEST_F(Kluis, OtherKeysOnlyRedraw) {
@@ -307,6 +297,35 @@ TEST_F(Kluis, NothingIsKeptBetweenTwoPlays) {
     ZetWillekeurigToestand(toestand);
     EXPECT_FALSE(Speel({Esc}, SpeelKluis));
     EXPECT_TRUE(Speel(ZetCijfers(Vijven, codes[1]) + Toetsen{Enter, Spatie}, SpeelKluis));
+}
+
+TEST_F(Kluis, ADigitBoxIsOnlyItsFourCorners) {
+    TekenCijferVak(11, 13, 0);
+    VerwachtVak(1, 7);
+    EXPECT_EQ(CelOp(11, 12), Cel{});
+    EXPECT_EQ(CelOp(10, 13), Cel{});
+    EXPECT_EQ(CelOp(11, 13), Cel{});
+
+    GaNaar(1, 1);
+    TekenCijferVak(25, 13, 1);
+    VerwachtVak(2, 14);
+    EXPECT_EQ(Model().cursorX, 0); // written into the cells, not at the cursor
+    EXPECT_EQ(Model().cursorY, 0);
+
+    const auto voor = Model().cellen;
+    TekenCijferVak(39, 13, 2);
+    TekenCijferVak(39, 13, -1);
+    EXPECT_EQ(Model().cellen, voor);
+}
+
+TEST_F(Kluis, VerdictsAreNineCharactersAtTheCursor) {
+    GaNaar(8, 17);
+    ToonOordeel(0);
+    ToonOordeel(-4);
+    ToonOordeel(7);
+    EXPECT_EQ(TekstOp(7, 16, 28), "  Goed !  Te Laag! Te Hoog! ");
+    EXPECT_EQ(AttribuutOp(7, 16), 7);
+    EXPECT_EQ(Model().cursorX, 34);
 }
 
 } // namespace

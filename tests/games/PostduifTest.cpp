@@ -194,34 +194,24 @@ TEST_F(Postduif, AShorterRouteLineLeavesNoStrayCharacters) {
 
 TEST_F(Postduif, BothCountsStopAtThirty) {
     ToestandMet(500, NietThuis);
-    SpeelTotWachten(Herhaal(Pijl(Omlaag), 40), SpeelPostduif);
-    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 0 Oost/West, 30 Zuid"));
-    SpeelTotWachten(Herhaal(Pijl(Omlaag), 40) + Herhaal(Pijl(Omhoog), 2), SpeelPostduif);
-    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 0 Oost/West, 28 Zuid"));
-    SpeelTotWachten(Herhaal(Pijl(Omhoog), 40), SpeelPostduif);
-    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 0 Oost/West, 30 Noord"));
-    SpeelTotWachten(Herhaal(Pijl(Omhoog), 40) + Toetsen{Pijl(Omlaag)}, SpeelPostduif);
-    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 0 Oost/West, 29 Noord"));
-    SpeelTotWachten(Herhaal(Pijl(Rechts), 40), SpeelPostduif);
-    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 30 Oost, 0 Noord/Zuid"));
-    SpeelTotWachten(Herhaal(Pijl(Rechts), 40) + Toetsen{Pijl(Links)}, SpeelPostduif);
-    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 29 Oost, 0 Noord/Zuid"));
-    SpeelTotWachten(Herhaal(Pijl(Links), 40), SpeelPostduif);
-    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 30 West, 0 Noord/Zuid"));
-    SpeelTotWachten(Herhaal(Pijl(Links), 40) + Toetsen{Pijl(Rechts)}, SpeelPostduif);
-    EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 29 West, 0 Noord/Zuid"));
-}
-
-TEST_F(Postduif, PressingPastTheLimitStillLeavesTheRouteReachable) {
-    // A long way back: forty presses stop at 30, and the route is set from there.
-    const std::uint32_t toestand = ToestandMet(
-        1, [](const Vlucht& v) { return std::abs(v.noord - v.zuid) >= 27 && v.oost != v.west; });
-    const Vlucht v = VluchtUit(toestand);
-    const Toetsen spel =
-        Herhaal(Pijl(v.noord > v.zuid ? Omlaag : Omhoog), 40) +
-        Route(v.noord > v.zuid ? v.noord - v.zuid - 30 : v.noord - v.zuid + 30, v.west - v.oost) +
-        Toetsen{Enter, Spatie};
-    EXPECT_TRUE(Speel(spel, SpeelPostduif));
+    struct Geval {
+        Richting richting;
+        Richting terug;
+        std::string opDeGrens;
+        std::string eenTerug;
+    };
+    for (const Geval& geval : {
+             Geval{Omlaag, Omhoog, "0 Oost/West, 30 Zuid", "0 Oost/West, 29 Zuid"},
+             Geval{Omhoog, Omlaag, "0 Oost/West, 30 Noord", "0 Oost/West, 29 Noord"},
+             Geval{Rechts, Links, "30 Oost, 0 Noord/Zuid", "29 Oost, 0 Noord/Zuid"},
+             Geval{Links, Rechts, "30 West, 0 Noord/Zuid", "29 West, 0 Noord/Zuid"},
+         }) {
+        SpeelTotWachten(Herhaal(Pijl(geval.richting), 40), SpeelPostduif);
+        EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: " + geval.opDeGrens));
+        SpeelTotWachten(Herhaal(Pijl(geval.richting), 40) + Toetsen{Pijl(geval.terug)},
+                        SpeelPostduif);
+        EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: " + geval.eenTerug));
+    }
 }
 
 TEST_F(Postduif, EscLeavesAtOnceWithoutAMessage) {
