@@ -1,5 +1,6 @@
 #include "games/SpelControle.h"
 #include "games/Spellen.h"
+#include "games/WinstVenster.h"
 #include "support/Spelen.h"
 #include "units/Units.h"
 
@@ -243,27 +244,17 @@ TEST_F(Eekhoorn, AFairShareWinsTheHazelnut) {
 TEST_F(Eekhoorn, TheWinningBoxHasAMargin) {
     const std::uint32_t toestand = Begin(77);
     SpeelTotWachten(Verdeel(EerlijkeVerdeling(VoorraadUit(toestand))), SpeelEekhoorn);
-    // The black margin: 0-based columns 20 to 58, rows 8 to 18.
-    for (int y = 8; y <= 18; ++y) {
-        EXPECT_EQ(CelOp(20, y), (Cel{' ', 0x01})) << y;
-        EXPECT_EQ(CelOp(58, y), (Cel{' ', 0x01})) << y;
-    }
-    for (int x = 20; x <= 58; ++x) {
-        EXPECT_EQ(CelOp(x, 8), (Cel{' ', 0x01})) << x;
-        EXPECT_EQ(CelOp(x, 18), (Cel{' ', 0x01})) << x;
-    }
+    // The black margin reaches one row further down, to 0-based row 18.
+    VerwachtZwarteRand();
+    for (int x = 20; x <= 58; ++x) EXPECT_EQ(CelOp(x, 18), (Cel{' ', 0x01})) << x;
     EXPECT_EQ(CelOp(19, 12), Cel{});
     EXPECT_EQ(CelOp(28, 19), (Cel{179, 7})); // the vertical line below the margin
-    VerwachtPaneelKop("Gefeliciteerd!", 32);
-    EXPECT_EQ(TekstOp(22, 11, 28), "Je hebt de voorraden eerlijk");
-    EXPECT_EQ(AttribuutOp(22, 11), 0x8f);
-    EXPECT_EQ(TekstOp(22, 12, 31), "verdeeld onder de families! Als");
-    EXPECT_EQ(TekstOp(22, 13, 33), "dank krijg je van de eekhoorn een");
-    EXPECT_EQ(TekstOp(22, 14, 28), "hazelnoot uit zijn voorraad!");
-    for (int x = 22; x < 31; ++x) EXPECT_EQ(AttribuutOp(x, 14), 0x8e) << x;
-    EXPECT_EQ(AttribuutOp(31, 14), 0x8f);
-    EXPECT_EQ(TekstOp(22, 16, 32), "Nu kunnen we weer verder reizen!");
-    EXPECT_EQ(CelOp(21, 17), (Cel{' ', 0x81}));
+    VerwachtWinstVenster({{22, 11, "Je hebt de voorraden eerlijk"},
+                          {22, 12, "verdeeld onder de families! Als"},
+                          {22, 13, "dank krijg je van de eekhoorn een"},
+                          {22, 14, "hazelnoot", 14},
+                          {31, 14, " uit zijn voorraad!"},
+                          {22, 16, "Nu kunnen we weer verder reizen!"}});
 }
 
 TEST_F(Eekhoorn, EscLeavesAtOnceEvenWhenAlmostFair) {

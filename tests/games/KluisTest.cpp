@@ -1,6 +1,7 @@
 #include "console/Tekenen.h"
 #include "games/SpelControle.h"
 #include "games/Spellen.h"
+#include "games/WinstVenster.h"
 #include "support/Spelen.h"
 #include "units/Units.h"
 
@@ -117,18 +118,13 @@ TEST_F(Kluis, CrackingTheCodeWinsAndShowsTheDiamond) {
     const Toetsen spel = ZetCijfers(Vijven, code) + Toetsen{Enter};
     SpeelTotWachten(spel, SpeelKluis);
     EXPECT_EQ(Pogingen(), '5'); // the try is used, but the count is not drawn again
-    VerwachtPaneelKop("Gefeliciteerd!", 32);
-    EXPECT_EQ(TekstOp(22, 11, 34), "Je hebt de combinatie van de kluis");
-    EXPECT_EQ(AttribuutOp(22, 11), 0x8f);
-    EXPECT_EQ(TekstOp(22, 12, 33), "geraden! De kluis gaat open en je");
-    EXPECT_EQ(TekstOp(22, 13, 30), "ziet er een diamant in liggen!");
-    EXPECT_EQ(AttribuutOp(33, 13), 0x8f);
-    for (int x = 34; x < 41; ++x) EXPECT_EQ(AttribuutOp(x, 13), 0x8e) << x;
-    EXPECT_EQ(CelOp(41, 13), (Cel{' ', 0x81}));
-    EXPECT_EQ(AttribuutOp(42, 13), 0x8f);
-    EXPECT_EQ(TekstOp(22, 15, 33), "Je stopt de diamant in je rugtas,");
-    EXPECT_EQ(TekstOp(22, 16, 33), "sluit je tas en vervolgt je reis!");
-    EXPECT_EQ(CelOp(57, 17), (Cel{' ', 0x81}));
+    VerwachtWinstVenster({{22, 11, "Je hebt de combinatie van de kluis"},
+                          {22, 12, "geraden! De kluis gaat open en je"},
+                          {22, 13, "ziet er een "},
+                          {34, 13, "diamant", 14},
+                          {42, 13, "in liggen!"},
+                          {22, 15, "Je stopt de diamant in je rugtas,"},
+                          {22, 16, "sluit je tas en vervolgt je reis!"}});
     // No margin around this panel.
     EXPECT_EQ(CelOp(20, 8), Cel{});
     EXPECT_EQ(CelOp(20, 12), Cel{});
@@ -203,7 +199,9 @@ TEST_F(Kluis, FiveWrongTriesMakeANoiseAndANewCombination) {
                                  Toetsen{Enter};
 
     SpeelTotWachten(vijfPogingen, SpeelKluis);
-    VerwachtPaneelKop("Oeps!", 36);
+    EXPECT_EQ(TekstOp(36, 9, 5), "Oeps!");
+    for (int x = 21; x <= 57; ++x)
+        EXPECT_EQ(AttribuutOp(x, 9), x >= 36 && x < 41 ? 0x1e : 0x11) << x;
     EXPECT_EQ(TekstOp(22, 11, 35), "Je hebt vijf keer een onjuiste code");
     EXPECT_EQ(TekstOp(22, 12, 35), "ingevoerd. Je hoort de kluis lawaai");
     EXPECT_EQ(TekstOp(22, 13, 7), "maken. ");

@@ -1,5 +1,6 @@
 #include "games/SpelControle.h"
 #include "games/Spellen.h"
+#include "games/WinstVenster.h"
 #include "support/Spelen.h"
 #include "units/Units.h"
 
@@ -110,17 +111,12 @@ TEST_F(Postduif, TheRightRouteWinsTheReplyEnvelope) {
     const Vlucht v = VluchtUit(toestand);
     const Toetsen spel = Terug(v) + Toetsen{Enter};
     SpeelTotWachten(spel, SpeelPostduif);
-    VerwachtPaneelKop("Gefeliciteerd!", 32);
-    EXPECT_EQ(TekstOp(22, 11, 33), "Je hebt de juiste route gevonden ");
-    EXPECT_EQ(AttribuutOp(22, 11), 0x8f);
-    EXPECT_EQ(TekstOp(22, 12, 30), "voor de postduif! De postduif ");
-    EXPECT_EQ(TekstOp(22, 13, 27), "bedankt je en geeft je een ");
-    EXPECT_EQ(TekstOp(22, 14, 16), "antwoordenvelop.");
-    for (int x = 22; x < 37; ++x) EXPECT_EQ(AttribuutOp(x, 14), 0x8e) << x;
-    EXPECT_EQ(AttribuutOp(37, 14), 0x8f);
-    EXPECT_EQ(TekstOp(22, 16, 33), "Laten we maar weer verger gaan...");
-    EXPECT_EQ(AttribuutOp(54, 16), 0x8f);
-    EXPECT_EQ(CelOp(57, 17), (Cel{' ', 0x81}));
+    VerwachtWinstVenster({{22, 11, "Je hebt de juiste route gevonden "},
+                          {22, 12, "voor de postduif! De postduif "},
+                          {22, 13, "bedankt je en geeft je een "},
+                          {22, 14, "antwoordenvelop", 14},
+                          {37, 14, "."},
+                          {22, 16, "Laten we maar weer verger gaan..."}});
     EXPECT_EQ(CelOp(20, 8), Cel{}); // no margin
     EXPECT_EQ(CelOp(58, 18), Cel{});
     EXPECT_EQ(RijTekst(MeldingY).substr(0, 21), std::string(21, ' '));

@@ -1,5 +1,5 @@
-// Checks that the number games' tests share: the frame of a game and the
-// header of its message panel.
+// Checks that the number games' tests share: the frame of a game, and whether
+// a message panel is showing.
 #pragma once
 
 #include "support/Spelen.h"
@@ -18,16 +18,6 @@ inline void VerwachtSpelKader(const std::string& naam, const std::string& voet) 
     EXPECT_EQ(AttribuutOp(1, 24), 7);
     EXPECT_EQ(TekenOp(0, 24), 0);
     EXPECT_EQ(TekenOp(79, 24), 0);
-}
-
-// The panel's blue header over columns 21 to 57 of row 9, the title in yellow.
-inline void VerwachtPaneelKop(const std::string& titel, int kolom) {
-    using namespace script;
-    EXPECT_EQ(TekstOp(kolom, 9, static_cast<int>(titel.size())), titel);
-    for (int x = 21; x <= 57; ++x) {
-        const bool inTitel = x >= kolom && x < kolom + static_cast<int>(titel.size());
-        EXPECT_EQ(AttribuutOp(x, 9), inTitel ? 0x1e : 0x11) << x;
-    }
 }
 
 // Whether a message panel is on screen.
