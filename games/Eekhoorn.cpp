@@ -17,9 +17,9 @@ constexpr std::array<int, AantalSoorten> Gewichten = {1, 2, 5, 3};
 
 using Noten = std::array<int, AantalSoorten>;
 
-// Where a family's block stands: its value (1-based `GaNaar` position), the
-// first of its count fields (1-based, written as " nn ") and the 0-based cells
-// of its selection marks.
+// Where a family's block stands, as 1-based `GaNaar` positions: its value, and
+// the first of its four count fields. A count field is written as " nn "; the
+// selection marks go into its two blanks.
 struct FamilieVak {
     int waardeKolom;
     int waardeRij;
