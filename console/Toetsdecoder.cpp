@@ -1,0 +1,481 @@
+#include "console/Toetsdecoder.h"
+
+#include "console/Console.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace {
+
+constexpr unsigned char Esc = 0x1b;
+
+// One step of the decoder: how many bytes it took (0: wait for more) and the
+// key press they made, if any.
+struct Stap {
+    std::size_t lengte = 0;
+    bool heeftToets = false;
+    ToetsDruk toets{};
+};
+
+constexpr Stap Wacht{};
+
+Stap Toets(std::size_t lengte, ToetsDruk toets) {
+    return Stap{lengte, true, toets};
+}
+
+Stap Niets(std::size_t lengte) {
+    return Stap{lengte, false, {}};
+}
+
+ToetsDruk Code(std::uint16_t code) {
+    return ToetsDruk{0, code};
+}
+
+ToetsDruk Gelijk(char teken) {
+    return ToetsDruk{teken, static_cast<std::uint16_t>(static_cast<unsigned char>(teken))};
+}
+
+constexpr std::uint16_t ToetsHome = 36;
+constexpr std::uint16_t ToetsEnd = 35;
+constexpr std::uint16_t ToetsPageUp = 33;
+constexpr std::uint16_t ToetsPageDown = 34;
+constexpr std::uint16_t ToetsInsert = 45;
+constexpr std::uint16_t ToetsDelete = 46;
+constexpr std::uint16_t ToetsClear = 12; // keypad 5 without Num Lock
+constexpr std::uint16_t ToetsF1 = 112;
+
+// A single byte that is not ESC and not part of UTF-8.
+ToetsDruk EnkeleByte(unsigned char b) {
+    switch (b) {
+    case '\r':
+    case '\n':
+        return Gelijk('\r');
+    case 0x7f:
+    case 0x08:
+        return Gelijk('\b');
+    case '\t':
+        return Gelijk('\t');
+    case 0x1c:
+        return ToetsDruk{0x1c, 220};
+    case 0x1d:
+        return ToetsDruk{0x1d, 221};
+    case 0x1e:
+        return ToetsDruk{0x1e, '6'};
+    case 0x1f:
+        return ToetsDruk{0x1f, ToetsMin};
+    default:
+        break;
+    }
+    if (b >= 0x20) return ToetsVoorTeken(static_cast<char>(b));
+    if (b == 0) return ToetsDruk{};
+    // Ctrl+letter: the control character with the letter's key, as a console gives it.
+    return ToetsDruk{static_cast<char>(b), static_cast<std::uint16_t>('A' + b - 1)};
+}
+
+// The numbers of a CSI sequence: fields split by ';', sub-fields by ':'.
+struct Parameters {
+    long veld[3][2] = {{-1, -1}, {-1, -1}, {-1, -1}}; // -1: absent
+    int velden = 0;
+};
+
+Parameters LeesParameters(std::string_view tekst) {
+    Parameters p;
+    int veld = 0;
+    int sub = 0;
+    p.velden = tekst.empty() ? 0 : 1;
+    for (char c : tekst) {
+        if (c == ';') {
+            ++veld;
+            sub = 0;
+            if (veld < 3) p.velden = veld + 1;
+        } else if (c == ':') {
+            ++sub;
+        } else if (c >= '0' && c <= '9' && veld < 3 && sub < 2) {
+            long& n = p.veld[veld][sub];
+            if (n < 0) n = 0;
+            if (n < 1000000) n = n * 10 + (c - '0');
+        }
+    }
+    return p;
+}
+
+long Of(long waarde, long standaard) {
+    return waarde < 0 ? standaard : waarde;
+}
+
+// A key of the keypad, the cursor block or the function row, given as the
+// final byte of ESC O or of CSI 1;mods.
+bool LetterToets(unsigned char slot, ToetsDruk& toets) {
+    switch (slot) {
+    case 'A':
+        toets = Code(ToetsOmhoog);
+        return true;
+    case 'B':
+        toets = Code(ToetsOmlaag);
+        return true;
+    case 'C':
+        toets = Code(ToetsRechts);
+        return true;
+    case 'D':
+        toets = Code(ToetsLinks);
+        return true;
+    case 'H':
+        toets = Code(ToetsHome);
+        return true;
+    case 'F':
+        toets = Code(ToetsEnd);
+        return true;
+    case 'E':
+        toets = Code(ToetsClear);
+        return true;
+    case 'P':
+    case 'Q':
+    case 'R':
+    case 'S':
+        toets = Code(static_cast<std::uint16_t>(ToetsF1 + (slot - 'P')));
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The keypad in application mode (ESC O x), beyond what LetterToets knows.
+bool KeypadToets(unsigned char slot, ToetsDruk& toets) {
+    if (slot >= 'p' && slot <= 'y') {
+        const int cijfer = slot - 'p';
+        toets = ToetsDruk{static_cast<char>('0' + cijfer), static_cast<std::uint16_t>(96 + cijfer)};
+        return true;
+    }
+    switch (slot) {
+    case 'M':
+        toets = Gelijk('\r');
+        return true;
+    case 'I':
+        toets = Gelijk('\t');
+        return true;
+    case ' ':
+        toets = Gelijk(' ');
+        return true;
+    case 'j':
+        toets = ToetsDruk{'*', 106};
+        return true;
+    case 'k':
+        toets = ToetsDruk{'+', ToetsPlusNum};
+        return true;
+    case 'l':
+        toets = ToetsDruk{',', 108};
+        return true;
+    case 'm':
+        toets = ToetsDruk{'-', ToetsMinNum};
+        return true;
+    case 'n':
+        toets = ToetsDruk{'.', 110};
+        return true;
+    case 'o':
+        toets = ToetsDruk{'/', 111};
+        return true;
+    case 'X':
+        toets = ToetsDruk{'=', ToetsPlus};
+        return true;
+    default:
+        return LetterToets(slot, toets);
+    }
+}
+
+// CSI n ~: the editing block and the function keys.
+bool TildeToets(long n, ToetsDruk& toets) {
+    switch (n) {
+    case 1:
+    case 7:
+        toets = Code(ToetsHome);
+        return true;
+    case 4:
+    case 8:
+        toets = Code(ToetsEnd);
+        return true;
+    case 2:
+        toets = Code(ToetsInsert);
+        return true;
+    case 3:
+        toets = Code(ToetsDelete);
+        return true;
+    case 5:
+        toets = Code(ToetsPageUp);
+        return true;
+    case 6:
+        toets = Code(ToetsPageDown);
+        return true;
+    default:
+        break;
+    }
+    // F1-F5 are 11-15, F6-F10 17-21, F11 and F12 23 and 24, F13 and F14 25 and 26.
+    static constexpr long nummers[] = {11, 12, 13, 14, 15, 17, 18, 19, 20, 21, 23, 24, 25, 26};
+    for (std::size_t f = 0; f < std::size(nummers); ++f) {
+        if (nummers[f] == n) {
+            toets = Code(static_cast<std::uint16_t>(ToetsF1 + f));
+            return true;
+        }
+    }
+    return false;
+}
+
+// A key reported by its Unicode code point (CSI cp;mods u, and xterm's
+// CSI 27;mods;cp ~), with the functional keys in the private use area.
+bool CodepuntToets(long codepunt, long modificaties, ToetsDruk& toets) {
+    const long bits = modificaties > 0 ? modificaties - 1 : 0;
+    const bool shift = (bits & 1) != 0;
+    const bool ctrl = (bits & 4) != 0;
+    switch (codepunt) {
+    case 27:
+        toets = Gelijk('\x1b');
+        return true;
+    case 13:
+        toets = Gelijk('\r');
+        return true;
+    case 9:
+        toets = Gelijk('\t');
+        return true;
+    case 8:
+    case 127:
+        toets = Gelijk('\b');
+        return true;
+    case 32:
+        toets = Gelijk(' ');
+        return true;
+    case 57409:
+        toets = ToetsDruk{'.', 110};
+        return true;
+    case 57410:
+        toets = ToetsDruk{'/', 111};
+        return true;
+    case 57411:
+        toets = ToetsDruk{'*', 106};
+        return true;
+    case 57412:
+        toets = ToetsDruk{'-', ToetsMinNum};
+        return true;
+    case 57413:
+        toets = ToetsDruk{'+', ToetsPlusNum};
+        return true;
+    case 57414:
+        toets = Gelijk('\r');
+        return true;
+    case 57415:
+        toets = ToetsDruk{'=', ToetsPlus};
+        return true;
+    case 57416:
+        toets = ToetsDruk{',', 108};
+        return true;
+    case 57417:
+        toets = Code(ToetsLinks);
+        return true;
+    case 57418:
+        toets = Code(ToetsRechts);
+        return true;
+    case 57419:
+        toets = Code(ToetsOmhoog);
+        return true;
+    case 57420:
+        toets = Code(ToetsOmlaag);
+        return true;
+    case 57421:
+        toets = Code(ToetsPageUp);
+        return true;
+    case 57422:
+        toets = Code(ToetsPageDown);
+        return true;
+    case 57423:
+        toets = Code(ToetsHome);
+        return true;
+    case 57424:
+        toets = Code(ToetsEnd);
+        return true;
+    case 57425:
+        toets = Code(ToetsInsert);
+        return true;
+    case 57426:
+        toets = Code(ToetsDelete);
+        return true;
+    case 57427:
+        toets = Code(ToetsClear);
+        return true;
+    default:
+        break;
+    }
+    if (codepunt >= 57399 && codepunt <= 57408) { // keypad digits
+        const long cijfer = codepunt - 57399;
+        toets = ToetsDruk{static_cast<char>('0' + cijfer), static_cast<std::uint16_t>(96 + cijfer)};
+        return true;
+    }
+    if (codepunt >= 57376 && codepunt <= 57387) { // F13-F24
+        toets = Code(static_cast<std::uint16_t>(ToetsF1 + 12 + (codepunt - 57376)));
+        return true;
+    }
+    if (codepunt >= 57344 && codepunt <= 63743) return false; // lock, media and modifier keys
+    if (codepunt >= 128) {
+        toets = ToetsDruk{};
+        return true;
+    }
+    if (codepunt < 32) {
+        if (codepunt == 0) return false;
+        toets = EnkeleByte(static_cast<unsigned char>(codepunt));
+        return true;
+    }
+    auto teken = static_cast<unsigned char>(codepunt);
+    if (shift && teken >= 'a' && teken <= 'z') teken = static_cast<unsigned char>(teken - 32);
+    toets = ToetsVoorTeken(static_cast<char>(teken));
+    if (ctrl && teken >= 0x40 && teken <= 0x7f) toets.teken = static_cast<char>(teken & 0x1f);
+    return true;
+}
+
+// The meaning of a whole CSI sequence, given its parameter bytes and final byte.
+bool CsiToets(std::string_view parameters, unsigned char slot, ToetsDruk& toets) {
+    if (!parameters.empty()) {
+        const char eerste = parameters.front();
+        if (eerste == '<' || eerste == '=' || eerste == '>' || eerste == '?') return false;
+    }
+    for (char c : parameters)
+        if (c < '0' || c > ';') return false; // intermediate bytes: not a key
+    const Parameters p = LeesParameters(parameters);
+    if (p.veld[1][1] == 3) return false; // a key release
+    const long eerste = p.veld[0][0];
+    if (slot == 'u') return CodepuntToets(eerste, Of(p.veld[1][0], 1), toets);
+    if (slot == '~') {
+        if (eerste == 27 && p.velden == 3) // xterm's modifyOtherKeys
+            return CodepuntToets(p.veld[2][0], Of(p.veld[1][0], 1), toets);
+        return TildeToets(eerste, toets);
+    }
+    if (slot == 'Z') {
+        toets = Gelijk('\t'); // Shift+Tab
+        return true;
+    }
+    // Cursor keys and F1-F4, bare or as CSI 1;mods X. Anything else with
+    // these finals (a cursor position report, say) is not a key.
+    if (eerste > 1) return false;
+    return LetterToets(slot, toets);
+}
+
+bool IsParameterByte(unsigned char c) {
+    return c >= 0x20 && c <= 0x3f;
+}
+
+bool IsSlotByte(unsigned char c) {
+    return c >= 0x40 && c <= 0x7e;
+}
+
+// ESC [ ... and ESC O ...: `begin` is the first byte after the introducer.
+// `parameterByte` says which bytes may stand between introducer and final.
+template <class Parameter, class Betekenis>
+Stap LeesSequentie(const std::string& s, std::size_t i, std::size_t begin, bool stilte,
+                   Parameter parameterByte, Betekenis betekenis) {
+    std::size_t k = begin;
+    while (true) {
+        if (k - i >= MaxSequentieLengte) return Niets(k - i); // too long: garbage
+        if (k >= s.size()) return stilte ? Niets(k - i) : Wacht;
+        if (!parameterByte(static_cast<unsigned char>(s[k]))) break;
+        ++k;
+    }
+    const auto slot = static_cast<unsigned char>(s[k]);
+    if (!IsSlotByte(slot)) return Niets(k - i); // broken off by a control byte
+    ToetsDruk toets;
+    const std::string_view parameters(s.data() + begin, k - begin);
+    if (betekenis(parameters, slot, toets)) return Toets(k - i + 1, toets);
+    return Niets(k - i + 1);
+}
+
+Stap LeesCsi(const std::string& s, std::size_t i, bool stilte) {
+    const std::size_t begin = i + 2;
+    // The Linux console sends F1-F5 as ESC [ [ A to ESC [ [ E.
+    if (begin < s.size() && s[begin] == '[') {
+        if (begin + 1 >= s.size()) return stilte ? Niets(s.size() - i) : Wacht;
+        const auto slot = static_cast<unsigned char>(s[begin + 1]);
+        if (slot >= 'A' && slot <= 'E')
+            return Toets(4, Code(static_cast<std::uint16_t>(ToetsF1 + (slot - 'A'))));
+        return IsSlotByte(slot) ? Niets(4) : Niets(3);
+    }
+    return LeesSequentie(s, i, begin, stilte, IsParameterByte, CsiToets);
+}
+
+Stap LeesSs3(const std::string& s, std::size_t i, bool stilte) {
+    // Some terminals put a modifier between ESC O and the key (ESC O 5 A).
+    const auto cijfer = [](unsigned char c) { return (c >= '0' && c <= '9') || c == ';'; };
+    const auto betekenis = [](std::string_view, unsigned char slot, ToetsDruk& toets) {
+        return KeypadToets(slot, toets);
+    };
+    // ESC O SP is the keypad's space bar: a final byte outside the usual range.
+    if (i + 2 < s.size() && s[i + 2] == ' ') return Toets(3, Gelijk(' '));
+    return LeesSequentie(s, i, i + 2, stilte, cijfer, betekenis);
+}
+
+Stap LeesEscape(const std::string& s, std::size_t i, bool stilte) {
+    if (i + 1 >= s.size()) return stilte ? Toets(1, Gelijk('\x1b')) : Wacht;
+    const char volgende = s[i + 1];
+    if (volgende == '[') return LeesCsi(s, i, stilte);
+    if (volgende == 'O') return LeesSs3(s, i, stilte);
+    // ESC before anything else (Alt+key, or Esc typed just before a key):
+    // the Esc key, and the next byte is a key of its own.
+    return Toets(1, Gelijk('\x1b'));
+}
+
+// A non-ASCII character: its whole UTF-8 sequence is one key without a
+// character. Bytes that are not valid UTF-8 count one by one.
+Stap LeesUtf8(const std::string& s, std::size_t i, bool stilte) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    std::size_t lengte = 1;
+    if (b >= 0xc2 && b <= 0xdf)
+        lengte = 2;
+    else if (b >= 0xe0 && b <= 0xef)
+        lengte = 3;
+    else if (b >= 0xf0 && b <= 0xf4)
+        lengte = 4;
+    for (std::size_t t = 1; t < lengte; ++t) {
+        if (i + t >= s.size()) return stilte ? Toets(s.size() - i, ToetsDruk{}) : Wacht;
+        const auto vervolg = static_cast<unsigned char>(s[i + t]);
+        if ((vervolg & 0xc0) != 0x80) return Toets(t, ToetsDruk{});
+    }
+    return Toets(lengte, ToetsDruk{});
+}
+
+Stap LeesStap(const std::string& s, std::size_t i, bool stilte) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    if (b == Esc) return LeesEscape(s, i, stilte);
+    if (b >= 0x80) return LeesUtf8(s, i, stilte);
+    return Toets(1, EnkeleByte(b));
+}
+
+} // namespace
+
+ToetsDruk ToetsVoorTeken(char teken) {
+    const auto c = static_cast<unsigned char>(teken);
+    if (c >= 'a' && c <= 'z') return ToetsDruk{teken, static_cast<std::uint16_t>(c - 32)};
+    if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ') return Gelijk(teken);
+    if (c == '\b' || c == '\t' || c == '\r' || c == 0x1b) return Gelijk(teken);
+    if (c == '\n') return Gelijk('\r');
+    // The US keyboard: which key types this character (with or without Shift).
+    static constexpr std::string_view cijferrij = ")!@#$%^&*(";
+    if (const auto plek = cijferrij.find(teken); plek != std::string_view::npos)
+        return ToetsDruk{teken, static_cast<std::uint16_t>('0' + plek)};
+    struct Oem {
+        std::string_view tekens;
+        std::uint16_t code;
+    };
+    static constexpr Oem oem[] = {{";:", 186},  {"=+", ToetsPlus}, {",<", 188}, {"-_", ToetsMin},
+                                  {".>", 190},  {"/?", 191},       {"`~", 192}, {"[{", 219},
+                                  {"\\|", 220}, {"]}", 221},       {"'\"", 222}};
+    for (const Oem& toets : oem)
+        if (toets.tekens.find(teken) != std::string_view::npos) return ToetsDruk{teken, toets.code};
+    return ToetsDruk{teken, 0};
+}
+
+std::vector<ToetsDruk> DecodeerToetsen(std::string& invoer, bool stilte) {
+    std::vector<ToetsDruk> toetsen;
+    std::size_t i = 0;
+    while (i < invoer.size()) {
+        const Stap stap = LeesStap(invoer, i, stilte);
+        if (stap.lengte == 0) break;
+        if (stap.heeftToets) toetsen.push_back(stap.toets);
+        i += stap.lengte;
+    }
+    invoer.erase(0, i);
+    return toetsen;
+}

@@ -1,0 +1,287 @@
+#include "console/Toetsdecoder.h"
+#include "console/Console.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Toetsen = std::vector<ToetsDruk>;
+
+// All key presses of `bytes` delivered at once, with silence after them.
+Toetsen Decodeer(std::string bytes) {
+    Toetsen uit = DecodeerToetsen(bytes, false);
+    const Toetsen rest = DecodeerToetsen(bytes, true);
+    uit.insert(uit.end(), rest.begin(), rest.end());
+    EXPECT_TRUE(bytes.empty()) << "silence must decide on everything";
+    return uit;
+}
+
+// The same bytes arriving in pieces, with no silence until the end.
+Toetsen DecodeerInStukken(const std::string& bytes, const std::vector<std::size_t>& grenzen) {
+    std::string buffer;
+    Toetsen uit;
+    std::size_t van = 0;
+    for (std::size_t grens : grenzen) {
+        buffer += bytes.substr(van, grens - van);
+        van = grens;
+        const Toetsen stuk = DecodeerToetsen(buffer, false);
+        uit.insert(uit.end(), stuk.begin(), stuk.end());
+    }
+    buffer += bytes.substr(van);
+    for (bool stilte : {false, true}) {
+        const Toetsen stuk = DecodeerToetsen(buffer, stilte);
+        uit.insert(uit.end(), stuk.begin(), stuk.end());
+    }
+    return uit;
+}
+
+const ToetsDruk Links{0, ToetsLinks};
+const ToetsDruk Omhoog{0, ToetsOmhoog};
+const ToetsDruk Rechts{0, ToetsRechts};
+const ToetsDruk Omlaag{0, ToetsOmlaag};
+const ToetsDruk Enter{13, ToetsEnter};
+const ToetsDruk Escape{27, ToetsEsc};
+const ToetsDruk Spatie{32, ToetsSpatie};
+const ToetsDruk Backspace{8, ToetsBackspace};
+const ToetsDruk F12{0, ToetsF12};
+const ToetsDruk PlusNum{'+', ToetsPlusNum};
+const ToetsDruk MinNum{'-', ToetsMinNum};
+const ToetsDruk Plus{'+', ToetsPlus};
+const ToetsDruk Min{'-', ToetsMin};
+const ToetsDruk GeenAscii{0, 0};
+
+// Every key the terminals send that the screens know, with what it must give.
+const std::vector<std::pair<std::string, ToetsDruk>> BekendeToetsen = {
+    {"\x1b[A", Omhoog},
+    {"\x1b[B", Omlaag},
+    {"\x1b[C", Rechts},
+    {"\x1b[D", Links},
+    {"\x1bOA", Omhoog},
+    {"\x1bOB", Omlaag},
+    {"\x1bOC", Rechts},
+    {"\x1bOD", Links},
+    {"\x1b[1;5A", Omhoog},
+    {"\x1b[1;2D", Links},
+    {"\x1b[1;3C", Rechts},
+    {"\x1b[1;8B", Omlaag},
+    {"\r", Enter},
+    {"\n", Enter},
+    {"\x1bOM", Enter},
+    {" ", Spatie},
+    {"\x7f", Backspace},
+    {"\x08", Backspace},
+    {"\x1bOP", ToetsDruk{0, 112}},
+    {"\x1bOQ", ToetsDruk{0, 113}},
+    {"\x1bOR", ToetsDruk{0, 114}},
+    {"\x1bOS", ToetsDruk{0, 115}},
+    {"\x1b[11~", ToetsDruk{0, 112}},
+    {"\x1b[12~", ToetsDruk{0, 113}},
+    {"\x1b[13~", ToetsDruk{0, 114}},
+    {"\x1b[14~", ToetsDruk{0, 115}},
+    {"\x1b[15~", ToetsDruk{0, 116}},
+    {"\x1b[17~", ToetsDruk{0, 117}},
+    {"\x1b[18~", ToetsDruk{0, 118}},
+    {"\x1b[19~", ToetsDruk{0, 119}},
+    {"\x1b[20~", ToetsDruk{0, 120}},
+    {"\x1b[21~", ToetsDruk{0, 121}},
+    {"\x1b[23~", ToetsDruk{0, 122}},
+    {"\x1b[24~", F12},
+    {"\x1b[24;5~", F12},
+    {"\x1b[[A", ToetsDruk{0, 112}}, // the Linux console's F1
+    {"\x1bOk", PlusNum},
+    {"\x1bOm", MinNum},
+    {"+", Plus},
+    {"-", Min},
+    {"\x1b[27u", Escape},
+    {"\x1b[57413u", PlusNum},
+    {"\x1b[57412u", MinNum},
+    {"\x1b[13u", Enter},
+    {"\x1b[127u", Backspace},
+    {"\x1b[9u", ToetsDruk{9, 9}},
+    {"\x1b[57414u", Enter},
+    {"\x1b[57419u", Omhoog},
+    {"\x1b[97;3u", ToetsDruk{'a', 'A'}},
+    {"a", ToetsDruk{'a', 'A'}},
+    {"Z", ToetsDruk{'Z', 'Z'}},
+    {"7", ToetsDruk{'7', '7'}},
+    {"\xc3\xa9", GeenAscii},         // é
+    {"\xe2\x82\xac", GeenAscii},     // €
+    {"\xf0\x9f\x8c\xb2", GeenAscii}, // a tree
+};
+
+TEST(Toetsdecoder, EveryKnownKeyDecodesToItsCharacterAndCode) {
+    for (const auto& [bytes, toets] : BekendeToetsen)
+        EXPECT_EQ(Decodeer(bytes), Toetsen{toets}) << "bytes: " << testing::PrintToString(bytes);
+}
+
+TEST(Toetsdecoder, ArrowsKeepTheirCodeWhateverTheModifier) {
+    const char letters[] = "ABCD";
+    const std::uint16_t codes[] = {ToetsOmhoog, ToetsOmlaag, ToetsRechts, ToetsLinks};
+    for (int mod = 1; mod <= 16; ++mod)
+        for (int i = 0; i < 4; ++i) {
+            const std::string bytes = "\x1b[1;" + std::to_string(mod) + letters[i];
+            EXPECT_EQ(Decodeer(bytes), (Toetsen{{0, codes[i]}})) << bytes.substr(1);
+        }
+}
+
+TEST(Toetsdecoder, TypedCharactersKeepTheCharacterWithTheirKeyOnAUsKeyboard) {
+    for (char c = 'a'; c <= 'z'; ++c)
+        EXPECT_EQ(Decodeer(std::string(1, c)), (Toetsen{{c, static_cast<std::uint16_t>(c - 32)}}));
+    for (char c = 'A'; c <= 'Z'; ++c)
+        EXPECT_EQ(Decodeer(std::string(1, c)), (Toetsen{{c, static_cast<std::uint16_t>(c)}}));
+    for (char c = '0'; c <= '9'; ++c)
+        EXPECT_EQ(Decodeer(std::string(1, c)), (Toetsen{{c, static_cast<std::uint16_t>(c)}}));
+    // Shifted digits share the digit's key; punctuation pairs share one key.
+    EXPECT_EQ(Decodeer("!").front().code, '1');
+    EXPECT_EQ(Decodeer(")").front().code, '0');
+    EXPECT_EQ(Decodeer("=").front().code, ToetsPlus);
+    EXPECT_EQ(Decodeer("_").front().code, ToetsMin);
+    EXPECT_EQ(Decodeer(",").front().code, Decodeer("<").front().code);
+    EXPECT_EQ(Decodeer("'").front().code, Decodeer("\"").front().code);
+    for (int c = 0x21; c < 0x7f; ++c) {
+        const Toetsen toetsen = Decodeer(std::string(1, static_cast<char>(c)));
+        ASSERT_EQ(toetsen.size(), 1u);
+        EXPECT_EQ(toetsen.front().teken, static_cast<char>(c));
+        EXPECT_NE(toetsen.front().code, 0) << "no key for " << static_cast<char>(c);
+        EXPECT_NE(toetsen.front().code, ToetsPlusNum);
+        EXPECT_NE(toetsen.front().code, ToetsMinNum);
+    }
+}
+
+TEST(Toetsdecoder, ALoneEscWaitsForSilenceAndThenIsEsc) {
+    std::string invoer = "\x1b";
+    EXPECT_TRUE(DecodeerToetsen(invoer, false).empty());
+    EXPECT_EQ(invoer, "\x1b");
+    EXPECT_EQ(DecodeerToetsen(invoer, true), Toetsen{Escape});
+    EXPECT_TRUE(invoer.empty());
+    // Two lone presses in a row, and an Esc typed before a letter.
+    EXPECT_EQ(Decodeer("\x1b\x1b"), (Toetsen{Escape, Escape}));
+    EXPECT_EQ(Decodeer("\x1bx"), (Toetsen{Escape, {'x', 'X'}}));
+    EXPECT_EQ(Decodeer("\x1b\x1b[A"), (Toetsen{Escape, Omhoog}));
+}
+
+TEST(Toetsdecoder, KittyEscNeedsNoSilence) {
+    std::string invoer = "\x1b[27u";
+    EXPECT_EQ(DecodeerToetsen(invoer, false), Toetsen{Escape});
+    EXPECT_TRUE(invoer.empty());
+}
+
+TEST(Toetsdecoder, UnfinishedSequencesWaitAndSilenceDropsThem) {
+    for (std::string begin : {"\x1b[", "\x1b[1;5", "\x1bO", "\x1b[57413", "\x1b[[", "\xe2\x82"}) {
+        std::string invoer = begin;
+        EXPECT_TRUE(DecodeerToetsen(invoer, false).empty());
+        EXPECT_EQ(invoer, begin);
+        const Toetsen na = DecodeerToetsen(invoer, true);
+        EXPECT_TRUE(invoer.empty());
+        // An unfinished UTF-8 character is still a non-ASCII key; an unfinished
+        // escape sequence gives nothing.
+        if (begin[0] == '\x1b')
+            EXPECT_TRUE(na.empty()) << testing::PrintToString(begin);
+        else
+            EXPECT_EQ(na, Toetsen{GeenAscii});
+    }
+}
+
+TEST(Toetsdecoder, WholeKeysAreTakenAndAnUnfinishedTailStays) {
+    std::string invoer = "ab\x1b[24~\x1b[1;";
+    EXPECT_EQ(DecodeerToetsen(invoer, false), (Toetsen{{'a', 'A'}, {'b', 'B'}, F12}));
+    EXPECT_EQ(invoer, "\x1b[1;");
+    invoer += "5D";
+    EXPECT_EQ(DecodeerToetsen(invoer, false), Toetsen{Links});
+    EXPECT_TRUE(invoer.empty());
+}
+
+TEST(Toetsdecoder, UnknownSequencesAreSwallowedWhole) {
+    // Replies and keys the game has no use for: nothing comes out, and the
+    // keys around them are intact.
+    for (std::string onbekend :
+         {"\x1b[?1;2c", "\x1b[?1u", "\x1b[>0;276;0c", "\x1b[12;40R", "\x1b[200~", "\x1b[99~",
+          "\x1b[57441u", "\x1bOz", "\x1b[1 q", "\x1b[97;1:3u", "\x1b[1;1:3A"}) {
+        EXPECT_EQ(Decodeer("a" + onbekend + "b"), (Toetsen{{'a', 'A'}, {'b', 'B'}}))
+            << testing::PrintToString(onbekend);
+    }
+}
+
+TEST(Toetsdecoder, GarbageCannotGrowTheBuffer) {
+    std::string invoer = "\x1b[";
+    Toetsen uit;
+    for (int i = 0; i < 10000; ++i) {
+        invoer += '1';
+        const Toetsen stuk = DecodeerToetsen(invoer, false);
+        uit.insert(uit.end(), stuk.begin(), stuk.end());
+        ASSERT_LT(invoer.size(), MaxSequentieLengte);
+    }
+    // Bytes past the limit are typed digits at worst, never a sequence.
+    for (const ToetsDruk& toets : uit) EXPECT_EQ(toets, (ToetsDruk{'1', '1'}));
+}
+
+TEST(Toetsdecoder, ASequenceBrokenOffByAControlByteGivesWayToIt) {
+    EXPECT_EQ(Decodeer("\x1b[1\r"), Toetsen{Enter});
+    EXPECT_EQ(Decodeer("\x1b[1;\x1b[B"), Toetsen{Omlaag});
+    EXPECT_EQ(Decodeer("\x1bO\x7f"), Toetsen{Backspace});
+}
+
+TEST(Toetsdecoder, NonAsciiIsOneKeyPerCharacterWithoutCharacterOrCode) {
+    EXPECT_EQ(Decodeer("\xc3\xa9\xc3\xab"), (Toetsen{GeenAscii, GeenAscii}));
+    // Stray continuation bytes and Latin-1 bytes count one by one.
+    EXPECT_EQ(Decodeer("\x80\xe9x"), (Toetsen{GeenAscii, GeenAscii, {'x', 'X'}}));
+    EXPECT_EQ(Decodeer("\xe2\x82x"), (Toetsen{GeenAscii, {'x', 'X'}}));
+    EXPECT_EQ(Decodeer("\x1b[128512u"), Toetsen{GeenAscii});
+}
+
+TEST(Toetsdecoder, ControlKeysBringTheirControlCharacter) {
+    EXPECT_EQ(Decodeer("\x03"), (Toetsen{{3, 'C'}}));
+    EXPECT_EQ(Decodeer("\x1b[99;5u"), (Toetsen{{3, 'C'}})); // Ctrl+C in the kitty protocol
+    EXPECT_EQ(Decodeer("\x1b[122;5u"), (Toetsen{{26, 'Z'}}));
+    EXPECT_EQ(Decodeer("\t"), (Toetsen{{9, 9}}));
+    EXPECT_EQ(Decodeer("\x1b[Z"), (Toetsen{{9, 9}}));
+}
+
+TEST(Toetsdecoder, KittyKeypadDigitsAndShiftedLetters) {
+    for (int cijfer = 0; cijfer <= 9; ++cijfer)
+        EXPECT_EQ(
+            Decodeer("\x1b[" + std::to_string(57399 + cijfer) + "u"),
+            (Toetsen{{static_cast<char>('0' + cijfer), static_cast<std::uint16_t>(96 + cijfer)}}));
+    EXPECT_EQ(Decodeer("\x1b[97;6u"), (Toetsen{{1, 'A'}}));   // Ctrl+Shift+A
+    EXPECT_EQ(Decodeer("\x1b[98;4u"), (Toetsen{{'B', 'B'}})); // Alt+Shift+B
+}
+
+// Every sequence, alone and in company, split at every byte boundary (and at
+// every pair of boundaries), gives the same keys as when it arrives whole.
+TEST(Toetsdecoder, SplittingTheBytesAnywhereChangesNothing) {
+    std::vector<std::string> stromen;
+    for (const auto& [bytes, toets] : BekendeToetsen) {
+        stromen.push_back(bytes);
+        stromen.push_back("x" + bytes + bytes + "\x1b");
+    }
+    stromen.push_back("\x1b[?1;2c\x1b[1;5A\xc3\xa9\x1b\x1bOk");
+    for (const std::string& stroom : stromen) {
+        const Toetsen heel = Decodeer(stroom);
+        for (std::size_t a = 0; a <= stroom.size(); ++a) {
+            ASSERT_EQ(DecodeerInStukken(stroom, {a}), heel)
+                << testing::PrintToString(stroom) << " split at " << a;
+            for (std::size_t b = a; b <= stroom.size(); ++b)
+                ASSERT_EQ(DecodeerInStukken(stroom, {a, b}), heel)
+                    << testing::PrintToString(stroom) << " split at " << a << " and " << b;
+        }
+    }
+}
+
+TEST(Toetsdecoder, ByteByByteEqualsAllAtOnceForLongMixedInput) {
+    std::string stroom;
+    for (int ronde = 0; ronde < 3; ++ronde)
+        for (const auto& [bytes, toets] : BekendeToetsen) stroom += bytes;
+    std::vector<std::size_t> elkeByte;
+    for (std::size_t i = 1; i < stroom.size(); ++i) elkeByte.push_back(i);
+    Toetsen verwacht;
+    for (int ronde = 0; ronde < 3; ++ronde)
+        for (const auto& [bytes, toets] : BekendeToetsen) verwacht.push_back(toets);
+    EXPECT_EQ(Decodeer(stroom), verwacht);
+    EXPECT_EQ(DecodeerInStukken(stroom, elkeByte), verwacht);
+}
+
+} // namespace
