@@ -194,11 +194,16 @@ std::string TekenVerschil(const ConsoleModel* vorig, const ConsoleModel& nieuw,
 std::string TekenTeKlein(int breedte, int hoogte, int nodigBreedte, int nodigHoogte) {
     std::string uit = "\x1b[?25l\x1b[0m\x1b[2J";
     if (breedte <= 0 || hoogte <= 0) return uit;
-    const std::string tekst = "Het venster is te klein: minstens " + std::to_string(nodigBreedte) +
-                              " x " + std::to_string(nodigHoogte) + " nodig (nu " +
-                              std::to_string(breedte) + " x " + std::to_string(hoogte) +
-                              "). Maak het groter, dan gaat het spel verder.";
+    // A size stays on one line: its blanks are kept apart until the text is broken.
+    constexpr char VasteSpatie = '\x01';
+    const auto maat = [VasteSpatie](int b, int h) {
+        return std::to_string(b) + VasteSpatie + 'x' + VasteSpatie + std::to_string(h);
+    };
+    const std::string tekst =
+        "Het venster is te klein: minstens " + maat(nodigBreedte, nodigHoogte) + " nodig (nu " +
+        maat(breedte, hoogte) + "). Maak het groter, dan gaat het spel verder.";
     std::vector<std::string> regels = Ombreken(tekst, breedte);
+    for (std::string& regel : regels) std::replace(regel.begin(), regel.end(), VasteSpatie, ' ');
     if (regels.size() > static_cast<std::size_t>(hoogte))
         regels.resize(static_cast<std::size_t>(hoogte));
     const int boven = (hoogte - static_cast<int>(regels.size())) / 2;

@@ -359,14 +359,22 @@ TEST(Weergave, ASmallModelOnALargerTerminalSitsTopLeftWithTheRestBlank) {
 }
 
 TEST(Weergave, TheTooSmallNoticeFitsAndSaysWhatIsNeeded) {
-    for (const auto& [breedte, hoogte] : {std::pair{79, 25}, {40, 10}, {20, 24}, {8, 3}, {1, 1}}) {
+    for (const auto& [breedte, hoogte] :
+         {std::pair{79, 25}, {60, 20}, {40, 10}, {20, 24}, {8, 3}, {1, 1}}) {
         Scherm scherm(breedte, hoogte);
         scherm.Verwerk(TekenTeKlein(breedte, hoogte, 80, 25));
         EXPECT_FALSE(scherm.cursorZichtbaar);
         std::string tekst;
+        bool maatOpEenRegel = false; // "W x H" is never broken over two lines
+        const std::string maat = std::to_string(breedte) + " x " + std::to_string(hoogte);
         for (int y = 0; y < hoogte; ++y) {
-            for (int x = 0; x < breedte; ++x) tekst += static_cast<char>(scherm.Op(x, y).glyph);
-            tekst += ' ';
+            std::string regel;
+            for (int x = 0; x < breedte; ++x) regel += static_cast<char>(scherm.Op(x, y).glyph);
+            maatOpEenRegel = maatOpEenRegel || regel.find(maat) != std::string::npos;
+            tekst += regel + ' ';
+        }
+        if (breedte >= 12) {
+            EXPECT_TRUE(maatOpEenRegel) << breedte << " x " << hoogte;
         }
         if (breedte >= 40) {
             std::string woorden; // the text with the line breaks undone
