@@ -17,9 +17,10 @@ constexpr std::size_t MaxSequentieLengte = 32;
 constexpr int EscWachttijdMs = 25;
 
 // Decodes as many whole key presses as `invoer` holds and removes their bytes.
-// A lone ESC or an unfinished sequence stays in `invoer`, unless `stilte` says
-// that nothing more arrived within the Esc wait: then a lone ESC is the Esc key
-// and an unfinished sequence is thrown away. Unknown sequences are consumed
+// A lone ESC or an unfinished sequence stays in `invoer` (fewer than
+// MaxSequentieLengte bytes), unless `stilte` says that nothing more arrived
+// within the Esc wait: then a lone ESC is the Esc key, an unfinished sequence
+// is thrown away and `invoer` is left empty. Unknown sequences are consumed
 // whole and give nothing. Every way of splitting the same bytes over calls
 // without silence gives the same key presses.
 std::vector<ToetsDruk> DecodeerToetsen(std::string& invoer, bool stilte);

@@ -64,12 +64,16 @@ int terminalHoogte = 25;
 std::string invoer; // bytes read but not yet whole key presses
 std::deque<ToetsDruk> wachtrij;
 
-// Async-signal-safe: write() only.
+// Async-signal-safe: write() and poll() only.
 void SchrijfAlles(const char* data, std::size_t lengte) {
     while (lengte > 0) {
         const ssize_t n = write(STDOUT_FILENO, data, lengte);
         if (n < 0) {
-            if (errno == EINTR || errno == EAGAIN) continue;
+            if (errno == EINTR) continue;
+            if (errno == EAGAIN) { // someone made the terminal non-blocking: wait, do not spin
+                pollfd uit{STDOUT_FILENO, POLLOUT, 0};
+                if (poll(&uit, 1, 1000) > 0) continue;
+            }
             return; // the terminal is gone; nothing more to do
         }
         data += n;
@@ -81,7 +85,8 @@ void SchrijfAlles(const std::string& tekst) {
     SchrijfAlles(tekst.data(), tekst.size());
 }
 
-// The one restore routine. Async-signal-safe: write() and tcsetattr() only.
+// The one restore routine. Async-signal-safe: write() and tcsetattr() (and
+// poll() should the terminal push back).
 void GeefTerug() {
     if (!overgenomen) return;
     overgenomen = 0;
@@ -229,6 +234,8 @@ void VolledigOpnieuw() {
     meldingGetoond = false;
 }
 
+[[noreturn]] void InvoerWeg();
+
 // What the signal handlers asked for: a new size, or waking up after a stop.
 void VerwerkWekker() {
     bool verder = false;
@@ -242,11 +249,10 @@ void VerwerkWekker() {
         }
     }
     if (verder && OpDeVoorgrond()) {
-        if (overgenomen)
-            RauweModus(); // stopped by SIGSTOP: the screen modes are still ours,
-                          // but the shell may have reset the terminal's
-        else
-            NeemOver();
+        // Stopped by SIGSTOP the screen modes are still ours, but the shell
+        // may have reset the terminal's; after Ctrl+Z everything is given back.
+        const bool gelukt = overgenomen ? RauweModus() : NeemOver();
+        if (!gelukt) InvoerWeg();
         invoer.clear();
     }
     if (verder || maat) {

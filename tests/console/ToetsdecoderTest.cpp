@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -282,6 +284,29 @@ TEST(Toetsdecoder, ByteByByteEqualsAllAtOnceForLongMixedInput) {
         for (const auto& [bytes, toets] : BekendeToetsen) verwacht.push_back(toets);
     EXPECT_EQ(Decodeer(stroom), verwacht);
     EXPECT_EQ(DecodeerInStukken(stroom, elkeByte), verwacht);
+}
+
+// Random bytes, heavy on the ones that start and fill sequences: the buffer
+// stays small, silence empties it, and splits change nothing.
+TEST(Toetsdecoder, RandomBytesKeepTheRulesToo) {
+    std::mt19937 gen(2026);
+    const std::string alfabet = std::string("\x1b\x1b\x1b[[[OOO0123456789;;:~uAPkm?>\r\x7f a") +
+                                "\xc3\xa9\xe2\x82\xf0\x80\xff\x03";
+    for (int ronde = 0; ronde < 2000; ++ronde) {
+        std::string stroom;
+        const std::size_t lengte = gen() % 60;
+        for (std::size_t i = 0; i < lengte; ++i) stroom += alfabet[gen() % alfabet.size()];
+        std::string buffer = stroom;
+        DecodeerToetsen(buffer, false);
+        ASSERT_LT(buffer.size(), MaxSequentieLengte);
+        DecodeerToetsen(buffer, true);
+        ASSERT_TRUE(buffer.empty());
+        const Toetsen heel = Decodeer(stroom);
+        std::vector<std::size_t> grenzen;
+        for (std::size_t i = 1; i < stroom.size(); ++i)
+            if (gen() % 3 == 0) grenzen.push_back(i);
+        ASSERT_EQ(DecodeerInStukken(stroom, grenzen), heel) << testing::PrintToString(stroom);
+    }
 }
 
 } // namespace
