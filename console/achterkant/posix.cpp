@@ -91,7 +91,8 @@ void GeefTerug() {
     if (!overgenomen) return;
     overgenomen = 0;
     SchrijfAlles(Teruggeven, sizeof Teruggeven - 1);
-    tcsetattr(STDIN_FILENO, TCSAFLUSH, &oudeInstellingen);
+    while (tcsetattr(STDIN_FILENO, TCSAFLUSH, &oudeInstellingen) != 0 && errno == EINTR) {
+    }
 }
 
 // Raw mode, keeping ISIG so that Ctrl+C, Ctrl+Z and Ctrl+\ stay signals.
@@ -102,7 +103,9 @@ bool RauweModus() {
     rauw.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | IEXTEN);
     rauw.c_cc[VMIN] = 1;
     rauw.c_cc[VTIME] = 0;
-    return tcsetattr(STDIN_FILENO, TCSAFLUSH, &rauw) == 0;
+    while (tcsetattr(STDIN_FILENO, TCSAFLUSH, &rauw) != 0)
+        if (errno != EINTR) return false;
+    return true;
 }
 
 bool NeemOver() {
