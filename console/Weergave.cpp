@@ -199,10 +199,14 @@ std::string TekenTeKlein(int breedte, int hoogte, int nodigBreedte, int nodigHoo
     const auto maat = [VasteSpatie](int b, int h) {
         return std::to_string(b) + VasteSpatie + 'x' + VasteSpatie + std::to_string(h);
     };
-    const std::string tekst =
-        "Het venster is te klein: minstens " + maat(nodigBreedte, nodigHoogte) + " nodig (nu " +
-        maat(breedte, hoogte) + "). Maak het groter, dan gaat het spel verder.";
-    std::vector<std::string> regels = Ombreken(tekst, breedte);
+    // The notice on a line of its own where it fits, then what to do about it.
+    const std::string melding = "Het venster is te klein: minstens " +
+                                maat(nodigBreedte, nodigHoogte) + " nodig (nu " +
+                                maat(breedte, hoogte) + ")";
+    std::vector<std::string> regels = Ombreken(melding, breedte);
+    for (const std::string& regel :
+         Ombreken("Maak het venster groter, dan gaat het spel verder.", breedte))
+        regels.push_back(regel);
     for (std::string& regel : regels) std::replace(regel.begin(), regel.end(), VasteSpatie, ' ');
     if (regels.size() > static_cast<std::size_t>(hoogte))
         regels.resize(static_cast<std::size_t>(hoogte));

@@ -376,6 +376,12 @@ TEST(Weergave, TheTooSmallNoticeFitsAndSaysWhatIsNeeded) {
         if (breedte >= 12) {
             EXPECT_TRUE(maatOpEenRegel) << breedte << " x " << hoogte;
         }
+        // From 60 columns on the whole notice stands on one line.
+        if (breedte >= 60) {
+            EXPECT_NE(
+                tekst.find("Het venster is te klein: minstens 80 x 25 nodig (nu " + maat + ")"),
+                std::string::npos);
+        }
         if (breedte >= 40) {
             std::string woorden; // the text with the line breaks undone
             for (char c : tekst)
