@@ -1,5 +1,6 @@
 // The scripted backend: keys come from a list, presenting only counts frames.
 #include "console/Script.h"
+#include "console/Toetsdecoder.h"
 #include "console/Console.h"
 #include "console/Cp437.h"
 
@@ -43,31 +44,7 @@ ToetsDruk Pijl(Richting richting) {
     return ToetsDruk{0, codes[richting]};
 }
 
-ToetsDruk Teken(char teken) {
-    const auto c = static_cast<unsigned char>(teken);
-    std::uint16_t code = 0;
-    if (c >= 'a' && c <= 'z')
-        code = static_cast<std::uint16_t>(c - 'a' + 'A');
-    else if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ')
-        code = c;
-    else if (c == 8 || c == 9 || c == 13 || c == 27)
-        code = c;
-    else if (c == '+' || c == '=')
-        code = 187;
-    else if (c == '-' || c == '_')
-        code = 189;
-    else if (c == ',' || c == '<')
-        code = 188;
-    else if (c == '.' || c == '>')
-        code = 190;
-    else if (c == '/' || c == '?')
-        code = 191;
-    else if (c == ';' || c == ':')
-        code = 186;
-    else if (c == '\'' || c == '"')
-        code = 222;
-    return ToetsDruk{teken, code};
-}
+ToetsDruk Teken(char teken) { return ToetsVoorTeken(teken); }
 
 Toetsen Tekst(std::string_view tekst) {
     Toetsen uit;
