@@ -1,5 +1,6 @@
 #include "app/Start.h"
 
+#include "app/Hoofdmenu.h"
 #include "console/Achterkant.h"
 #include "console/Tekenen.h"
 #include "forest/Bos.h"
@@ -38,6 +39,7 @@ int Programma() {
     {
         SchermTerug terug;
         gestart = Opstarten();
+        if (gestart) Hoofdmenu();
     }
     if (!gestart) {
         // The terminal's own screen is back: say it there too, so it stays readable.

@@ -1,0 +1,22 @@
+// The debug options of the main menu: one unit's self-test on a result screen,
+// and any mini-game started outside the walk.
+#pragma once
+
+#include "units/Units.h"
+
+#include <array>
+#include <span>
+#include <string>
+
+// Runs the self-test whose unit name equals `naam` exactly (whole string, case
+// counts) and shows whether it passed; an unknown name did not pass. Waits for
+// one key and returns.
+void TestUnit(std::string naam, std::span<const UnitTest> testen = UnitTesten);
+
+// " Test een unit > ": the unit name that TestUnit gets, by position.
+extern const std::array<const char*, 6> TestUnitNamen;
+
+// The actions of the submenus " Test een unit > " and " Test een spel > ",
+// chosen by position (1 to 6), never by label.
+void TestUnitOpPositie(int positie);
+void TestSpelOpPositie(int positie);

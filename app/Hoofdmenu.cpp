@@ -1,0 +1,243 @@
+#include "app/Hoofdmenu.h"
+
+#include "app/Debug.h"
+#include "app/Informatie.h"
+#include "console/Tekenen.h"
+#include "forest/Speurtocht.h"
+
+#include <array>
+
+WoordLijst HoofdmenuItems() {
+    return {" Spel Starten    ", " Informatie    > ", " Afsluiten       ",
+            " Kaart tonen     ", " Test een unit > ", " Test een spel > "};
+}
+
+std::vector<WoordLijst> Submenus() {
+    return {
+        {},
+        {" Help            ", " Over het spel   "},
+        {},
+        {},
+        {"Terugreis          ", "VergelijkGetallen  ", "Voedingswaarde     ", "Alfabetisch        ",
+         "Ontcijfer          ", "VerwijderdeKlinkers"},
+        {"Eekhoorn           ", "Kluis              ", "Postduif           ", "Alfabet            ",
+         "Geheimschrift      ", "Klinkers           "},
+    };
+}
+
+namespace {
+
+constexpr Kleur Zwart = 0;
+constexpr Kleur Blauw = 1;
+constexpr Kleur Donkergrijs = 8;
+constexpr Kleur Geel = 14;
+constexpr Kleur Wit = 15;
+
+struct MenuStand {
+    WoordLijst items;
+    std::vector<WoordLijst> submenus;
+    int hoofdKeuze = 1; // 1 to the number of shown items
+    int subKeuze = 0;   // 0: no submenu open
+    bool debugModus = false;
+    bool einde = false;
+};
+
+int AantalGetoond(const MenuStand& m) {
+    return m.debugModus ? 6 : 3;
+}
+
+const WoordLijst& Submenu(const MenuStand& m) {
+    return m.submenus.at(static_cast<std::size_t>(m.hoofdKeuze - 1));
+}
+
+// The row of main item i: items 1 to 3 on rows 4 to 6, the debug section's
+// items 4 to 6 below its label, on rows 10 to 12.
+std::int16_t ItemRij(int item) {
+    return static_cast<std::int16_t>(item <= 3 ? 3 + item : 6 + item);
+}
+
+// The panel of each item's submenu: its title on row `titelRij` (0-based),
+// the entries from two rows lower, and its right edge (1-based).
+struct SubmenuPaneel {
+    const char* titel;
+    int titelRij;
+    int rechts;
+};
+constexpr std::array<SubmenuPaneel, 6> Panelen = {{
+    {"", 0, 0},
+    {"Informatie", 4, 41},
+    {"", 0, 0},
+    {"", 0, 0},
+    {"Test een unit", 10, 43},
+    {"Test een spel", 11, 43},
+}};
+
+const SubmenuPaneel& Paneel(const MenuStand& m) {
+    return Panelen.at(static_cast<std::size_t>(m.hoofdKeuze - 1));
+}
+
+void WisSubmenuGebied() {
+    VulVlak(23, 5, 43, 22, Zwart);
+}
+
+void WisMenuGebied() {
+    VulVlak(3, 4, 21, 14, Zwart);
+}
+
+// The frame, the menu's title bar; the cursor goes back to item 1.
+void TekenVolledig(MenuStand& m) {
+    SchermKaderCopyright();
+    VulVlak(3, 3, 21, 3, Blauw);
+    SchrijfTekst("Hoofdmenu", 3, 2, Geel, Blauw);
+    m.hoofdKeuze = 1;
+    m.subKeuze = 0;
+}
+
+void TekenMenuKader(const MenuStand& m) {
+    if (m.debugModus) {
+        VulVlak(3, 4, 21, 14, Donkergrijs);
+        SchrijfTekst("Debug opties", 4, 8, Zwart, Donkergrijs);
+    } else {
+        VulVlak(3, 4, 21, 8, Donkergrijs);
+    }
+}
+
+void TekenItems(const MenuStand& m) {
+    for (int i = 1; i <= AantalGetoond(m); ++i)
+        SchrijfTekst(m.items.at(static_cast<std::size_t>(i - 1)), 3, ItemRij(i), Wit,
+                     i == m.hoofdKeuze ? Blauw : Donkergrijs);
+    if (m.subKeuze == 0) return;
+    const WoordLijst& submenu = Submenu(m);
+    const int eersteRij = Paneel(m).titelRij + 2;
+    for (int i = 1; i <= static_cast<int>(submenu.size()); ++i)
+        SchrijfTekst(submenu.at(static_cast<std::size_t>(i - 1)), 23,
+                     static_cast<std::int16_t>(eersteRij + i - 1), Wit,
+                     i == m.subKeuze ? Blauw : Donkergrijs);
+}
+
+void TekenSubmenuPaneel(const MenuStand& m) {
+    const SubmenuPaneel& paneel = Paneel(m);
+    const int aantal = static_cast<int>(Submenu(m).size());
+    VulVlak(23, paneel.titelRij + 1, paneel.rechts, paneel.titelRij + 1, Blauw);
+    SchrijfTekst(paneel.titel, 23, static_cast<std::int16_t>(paneel.titelRij), Geel, Blauw);
+    VulVlak(23, paneel.titelRij + 2, paneel.rechts, paneel.titelRij + 3 + aantal, Donkergrijs);
+}
+
+// What the loop does after a key: redraw the items, redraw the menu box and
+// the items, or run the chosen item's action and redraw everything.
+enum class Gevolg { Items, MenuKader, Actie };
+
+// Moves a cursor one step within 1 to `aantal`, wrapping at both ends.
+int Stap(int keuze, int stap, int aantal) {
+    return (keuze - 1 + stap + aantal) % aantal + 1;
+}
+
+Gevolg Verplaats(MenuStand& m, int stap) {
+    if (m.subKeuze == 0)
+        m.hoofdKeuze = Stap(m.hoofdKeuze, stap, AantalGetoond(m));
+    else
+        m.subKeuze = Stap(m.subKeuze, stap, static_cast<int>(Submenu(m).size()));
+    return Gevolg::Items;
+}
+
+Gevolg Omhoog(MenuStand& m) {
+    return Verplaats(m, -1);
+}
+
+Gevolg Omlaag(MenuStand& m) {
+    return Verplaats(m, 1);
+}
+
+Gevolg OpenSubmenu(MenuStand& m) {
+    if (Submenu(m).empty()) return Gevolg::Items;
+    TekenSubmenuPaneel(m);
+    if (m.subKeuze == 0) m.subKeuze = 1;
+    return Gevolg::Items;
+}
+
+Gevolg SluitSubmenu(MenuStand& m) {
+    m.subKeuze = 0;
+    WisSubmenuGebied();
+    return Gevolg::Items;
+}
+
+Gevolg WisselDebug(MenuStand& m) {
+    WisMenuGebied();
+    m.debugModus = !m.debugModus;
+    m.hoofdKeuze = 1;
+    m.subKeuze = 0;
+    WisSubmenuGebied();
+    return Gevolg::MenuKader;
+}
+
+// Enter on an item with a submenu only acts once the submenu is open.
+Gevolg Kies(MenuStand& m) {
+    if (m.subKeuze == 0 && !Submenu(m).empty()) return Gevolg::Items;
+    WisSubmenuGebied();
+    return Gevolg::Actie;
+}
+
+struct MenuToets {
+    std::uint16_t code;
+    Gevolg (*verwerk)(MenuStand&);
+};
+constexpr std::array<MenuToets, 7> Toetsen = {{
+    {ToetsOmhoog, Omhoog},
+    {ToetsOmlaag, Omlaag},
+    {ToetsRechts, OpenSubmenu},
+    {ToetsF12, WisselDebug},
+    {ToetsEnter, Kies},
+    {ToetsEsc, SluitSubmenu},
+    {ToetsLinks, SluitSubmenu},
+}};
+
+Gevolg VerwerkToets(MenuStand& m, std::uint16_t code) {
+    for (const MenuToets& toets : Toetsen)
+        if (toets.code == code) return toets.verwerk(m);
+    return Gevolg::Items;
+}
+
+// The actions, one per main item; an item with a submenu acts on the
+// submenu's cursor position.
+void SpelStarten(MenuStand&) {
+    Speurtocht();
+}
+void Informatie(MenuStand& m) {
+    if (m.subKeuze == 1)
+        ToonHelp();
+    else
+        ToonOverHetSpel();
+}
+void Afsluiten(MenuStand& m) {
+    m.einde = true;
+}
+void KaartTonen(MenuStand&) {
+    ToonKaart();
+}
+void TestEenUnit(MenuStand& m) {
+    TestUnitOpPositie(m.subKeuze);
+}
+void TestEenSpel(MenuStand& m) {
+    TestSpelOpPositie(m.subKeuze);
+}
+constexpr std::array<void (*)(MenuStand&), 6> Acties = {
+    SpelStarten, Informatie, Afsluiten, KaartTonen, TestEenUnit, TestEenSpel,
+};
+
+} // namespace
+
+void Hoofdmenu() {
+    VerbergCursor();
+    MenuStand m{HoofdmenuItems(), Submenus()};
+    Gevolg gevolg = Gevolg::Actie; // the first picture is drawn in full, as after an action
+    while (true) {
+        if (gevolg == Gevolg::Actie) TekenVolledig(m);
+        if (gevolg != Gevolg::Items) TekenMenuKader(m);
+        TekenItems(m);
+        gevolg = VerwerkToets(m, LeesToetsCode());
+        if (gevolg == Gevolg::Actie) {
+            Acties.at(static_cast<std::size_t>(m.hoofdKeuze - 1))(m);
+            if (m.einde) return;
+        }
+    }
+}
