@@ -1,0 +1,99 @@
+#include "app/Debug.h"
+#include "app/Menu.h"
+
+using namespace script;
+
+namespace {
+
+class Debug : public Wandeling {};
+
+const std::string Geslaagd = "De test is geslaagd...";
+const std::string NietGeslaagd = "De test is niet geslaagd...";
+
+int gedraaid = 0;
+bool Goed() {
+    ++gedraaid;
+    return true;
+}
+bool Fout() {
+    ++gedraaid;
+    return false;
+}
+
+std::string Uitslag() {
+    return TekstOp(20, 11, 27);
+}
+
+TEST_F(Debug, TestUnitScreenOfEveryUnitPasses) {
+    for (const UnitTest& unit : UnitTesten) {
+        SpeelTotWachten({}, [&] { TestUnit(unit.naam); });
+        EXPECT_EQ(TekstOp(30, 0, 15), "De Struinpaadje");
+        EXPECT_EQ(TekstOp(10, 24, static_cast<int>(CopyrightRegel.size())), CopyrightRegel);
+        EXPECT_EQ(TekstOp(20, 9, 35), "Bezig met het testen van de unit...");
+        EXPECT_EQ(AttribuutOp(20, 9), 0x1e);
+        for (int x = 19; x <= 59; ++x) {
+            EXPECT_EQ(AttribuutOp(x, 9) >> 4, 1) << x;
+            for (int y = 10; y <= 12; ++y) EXPECT_EQ(AttribuutOp(x, y) >> 4, 8) << x << "," << y;
+        }
+        EXPECT_EQ(AttribuutOp(18, 10) >> 4, 0);
+        EXPECT_EQ(AttribuutOp(60, 10) >> 4, 0);
+        EXPECT_EQ(AttribuutOp(30, 13) >> 4, 0);
+        EXPECT_EQ(Uitslag(), Geslaagd + "     ") << unit.naam;
+        EXPECT_EQ(AttribuutOp(20, 11), 0x8f);
+        EXPECT_EQ(RijTekst(11).find(unit.naam), std::string::npos) << "the name is not shown";
+    }
+}
+
+TEST_F(Debug, AnyKeyLeavesAndErasesThePanel) {
+    for (const ToetsDruk& toets : {Esc, Enter, Pijl(Omhoog), Teken('x'), F12}) {
+        Speel({toets}, [] { TestUnit("Ontcijfer"); });
+        EXPECT_EQ(ToetsenOver(), 0u);
+        for (int y = 9; y <= 12; ++y)
+            for (int x = 19; x <= 59; ++x)
+                ASSERT_EQ(CelOp(x, y), (Cel{' ', 0x01})) << x << "," << y;
+    }
+}
+
+TEST_F(Debug, OnlyTheExactNameFindsItsUnit) {
+    for (const std::string naam : {"Terugreis          ", " Terugreis", "terugreis", "TERUGREIS",
+                                   "Terug", "Alfabet", "", "VerwijderdeKlinkers "}) {
+        SpeelTotWachten({}, [&] { TestUnit(naam); });
+        EXPECT_EQ(Uitslag(), NietGeslaagd) << "'" << naam << "'";
+    }
+}
+
+TEST_F(Debug, TestUnitShowsAFailingUnit) {
+    const std::vector<UnitTest> testen = {{"Een", Goed}, {"Twee", Fout}, {"Twee", Goed}};
+    gedraaid = 0;
+    SpeelTotWachten({}, [&] { TestUnit("Twee", testen); });
+    EXPECT_EQ(Uitslag(), NietGeslaagd);
+    EXPECT_EQ(gedraaid, 1) << "only the first unit of that name runs";
+    gedraaid = 0;
+    SpeelTotWachten({}, [&] { TestUnit("Een", testen); });
+    EXPECT_EQ(Uitslag(), Geslaagd + "     ");
+    EXPECT_EQ(gedraaid, 1);
+}
+
+// Reads the submenu label at a position off the menu, without its padding.
+std::string LabelOpScherm(int rij) {
+    std::string label = TekstOp(23, rij, 19);
+    return label.substr(0, label.find_last_not_of(' ') + 1);
+}
+
+TEST_F(Debug, EachUnitPositionTestsTheUnitItsLabelNames) {
+    const Toetsen unitMenu = Toetsen{F12} + Herhaal(Pijl(Omlaag), 4) + Toetsen{Pijl(Rechts)};
+    for (int positie = 1; positie <= 6; ++positie) {
+        const Toetsen naar = unitMenu + Herhaal(Pijl(Omlaag), positie - 1);
+        SpeelTotWachten(naar, Hoofdmenu);
+        const int rij = 11 + positie;
+        ASSERT_EQ(SubCursorRij(), rij);
+        EXPECT_EQ(LabelOpScherm(rij), TestUnitNamen.at(static_cast<std::size_t>(positie - 1)));
+
+        SpeelTotWachten(naar + Toetsen{Enter}, Hoofdmenu);
+        EXPECT_EQ(Uitslag(), Geslaagd + "     ") << positie;
+        SpeelTotWachten(naar + Toetsen{Enter, Esc}, Hoofdmenu);
+        VerwachtMenu(1, true);
+    }
+}
+
+} // namespace

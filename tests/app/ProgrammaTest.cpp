@@ -1,0 +1,31 @@
+#include "app/Menu.h"
+#include "app/Start.h"
+
+using namespace script;
+
+namespace {
+
+class Programma : public Wandeling {
+  protected:
+    void SetUp() override {
+        Wandeling::SetUp();
+        KamerBeschrijvingen.clear();
+        KamerSpellen.clear();
+        KamerUitgangen.clear();
+    }
+};
+
+TEST_F(Programma, AfterTheSelfTestsTheMenuRunsUntilAfsluiten) {
+    std::size_t menuGetoond = 0;
+    BijTonen([&](const ConsoleModel&) {
+        if (TekstOp(3, 2, 9) == "Hoofdmenu") ++menuGetoond;
+    });
+    ZetScript(Toetsen{Esc, Pijl(Omhoog), Enter});
+    EXPECT_EQ(::Programma(), 0);
+    EXPECT_EQ(ToetsenOver(), 0u);
+    EXPECT_EQ(menuGetoond, 3u);
+    VerwachtMenu(3, false);
+    EXPECT_EQ(KamerSpellen.size(), 4u);
+}
+
+} // namespace

@@ -1,0 +1,191 @@
+#include "console/Tekenen.h"
+#include "forest/Wandelen.h"
+
+#include <algorithm>
+
+using namespace script;
+
+namespace {
+
+TEST_F(Wandeling, TheFirstScreenShowsTheStart) {
+    SpeelTotWachten({}, ::Speurtocht);
+    EXPECT_EQ(PlekOpScherm(), (Plek{1, 1}));
+    EXPECT_EQ(TekstOp(4, 3, 35), "Je staat aan het begin van het bos.");
+    EXPECT_EQ(TekstOp(4, 21, 22), Telling(0));
+    for (int x = 4; x < 26; ++x) EXPECT_EQ(AttribuutOp(x, 21), 0x07) << x;
+    VerwachtKompas({1, 1});
+    EXPECT_EQ(TekstOp(34, 24, 20), std::string(20, ' '));
+    EXPECT_EQ(TekstOp(1, 24, 26), "Navigeren: Pijltjestoetsen");
+    EXPECT_EQ(TekstOp(60, 24, 19), "<esc> Spel verlaten");
+    EXPECT_EQ(TekstOp(30, 0, 15), "De Struinpaadje");
+    EXPECT_EQ(AttribuutOp(30, 0), 0x1e);
+    EXPECT_EQ(TekstOp(1, 23, 78), std::string(78, '\xc4'));
+}
+
+TEST_F(Wandeling, EveryArrowFromEveryPlaceFollowsTheOpenPassagesOnly) {
+    for (int y = 1; y <= 4; ++y)
+        for (int x = 1; x <= 4; ++x) {
+            const Plek p{x, y};
+            SpeelTotWachten(Route({1, 1}, p), ::Speurtocht);
+            ASSERT_EQ(PlekOpScherm(), p);
+            VerwachtKompas(p);
+            for (const Stap& stap : Stappen) {
+                const Plek buur = Buur(p, stap);
+                SpeelTotWachten(Route({1, 1}, p) + Toetsen{Pijl(stap.pijl)}, ::Speurtocht);
+                EXPECT_EQ(PlekOpScherm(), Doorgang(p, buur) ? buur : p)
+                    << "from " << x << "," << y << " " << stap.uitgang;
+            }
+        }
+}
+
+TEST_F(Wandeling, EachClosedPassageIsClosedFromBothSides) {
+    for (const auto& [a, b] : GeslotenDoorgangen) {
+        for (const auto& [van, naar] : {std::pair{a, b}, std::pair{b, a}}) {
+            const Stap& stap = *std::find_if(Stappen.begin(), Stappen.end(),
+                                             [&](const Stap& s) { return Buur(van, s) == naar; });
+            EXPECT_FALSE(UitgangOpen(van.x, van.y, stap.uitgang));
+            SpeelTotWachten(Route({1, 1}, van), ::Speurtocht);
+            const auto ervoor = Model().cellen;
+            SpeelTotWachten(Route({1, 1}, van) + Toetsen{Pijl(stap.pijl)}, ::Speurtocht);
+            EXPECT_EQ(PlekOpScherm(), van) << van.x << "," << van.y << " " << stap.uitgang;
+            EXPECT_TRUE(Model().cellen == ervoor)
+                << "an arrow towards a closed exit changes nothing";
+        }
+    }
+}
+
+TEST_F(Wandeling, EveryKeyRedrawsTheWholeScreen) {
+    // Something scribbled between two keys is gone at the next picture, whatever the key.
+    const Toetsen toetsen = {Pijl(Omhoog), Pijl(Links), Enter,        Teken('q'),
+                             Spatie,       F12,         Pijl(Omlaag), Pijl(Omhoog)};
+    std::vector<Cel> eerste;
+    int getoond = 0;
+    BijTonen([&](const ConsoleModel& model) {
+        if (getoond++ == 0) eerste = model.cellen;
+        EXPECT_NE(TekstOp(40, 18, 5), "XXXXX") << "picture " << getoond;
+        if (getoond != 8) { // the eighth follows the step down to (1, 2)
+            EXPECT_TRUE(model.cellen == eerste) << "picture " << getoond;
+        }
+        SchrijfTekst("XXXXX", 40, 18, 15, 4);
+    });
+    SpeelTotWachten(toetsen, ::Speurtocht);
+    EXPECT_EQ(getoond, static_cast<int>(toetsen.size()) + 1);
+    EXPECT_EQ(PlekOpScherm(), (Plek{1, 1}));
+}
+
+TEST_F(Wandeling, TheCountGoesToTheStreamInLightGreyBelowSix) {
+    Model().tekstAttribuut = 0x07;
+    for (int n = 0; n < 6; ++n) {
+        Verzameld.fill(false);
+        std::fill_n(Verzameld.begin(), n, true);
+        SpeelTotWachten({}, ::Speurtocht);
+        EXPECT_EQ(TekstOp(4, 21, 22), Telling(n));
+        for (int x = 4; x < 26; ++x) EXPECT_EQ(AttribuutOp(x, 21), 0x07) << n;
+        // Written at the cursor, which stands just behind it.
+        EXPECT_EQ(Model().cursorX, 26);
+        EXPECT_EQ(Model().cursorY, 21);
+    }
+}
+
+TEST_F(Wandeling, SixObjectsAreCountedInYellowByACellWrite) {
+    Verzameld.fill(true);
+    SpeelTotWachten({}, ::Speurtocht);
+    EXPECT_EQ(TekstOp(4, 21, 22), "6/6 Objecten verzameld");
+    for (int x = 4; x < 26; ++x) EXPECT_EQ(AttribuutOp(x, 21), 0x0e) << x;
+    EXPECT_NE(Model().cursorY, 21) << "the cursor is not moved by a cell write";
+}
+
+TEST_F(Wandeling, EnterWithoutAGameOnlyRedraws) {
+    const Toetsen heen = Route({1, 1}, {3, 2});
+    SpeelTotWachten(heen, ::Speurtocht);
+    const auto ervoor = Model().cellen;
+    SpeelTotWachten(heen + Toetsen{Enter, Enter}, ::Speurtocht);
+    EXPECT_TRUE(Model().cellen == ervoor);
+    EXPECT_EQ(AantalFrames(), heen.size() + 3);
+}
+
+TEST_F(Wandeling, EnterAtADesertedPlaceOnlyRedraws) {
+    Verzameld[0] = true; // the safe's diamond
+    const Toetsen heen = Route({1, 1}, {2, 1});
+    SpeelTotWachten(heen, ::Speurtocht);
+    const auto ervoor = Model().cellen;
+    SpeelTotWachten(heen + Toetsen{Enter}, ::Speurtocht);
+    EXPECT_TRUE(Model().cellen == ervoor);
+    EXPECT_TRUE(Verzameld[0]);
+}
+
+TEST_F(Wandeling, WithFiveObjectsTheEndPointIsAnOrdinaryPlace) {
+    for (std::size_t ontbreekt = 0; ontbreekt < 6; ++ontbreekt) {
+        Verzameld.fill(true);
+        Verzameld[ontbreekt] = false;
+        SpeelTotWachten(Route({1, 1}, {1, 4}), ::Speurtocht);
+        EXPECT_EQ(PlekOpScherm(), (Plek{1, 4}));
+        EXPECT_EQ(TekstOp(4, 21, 22), Telling(5));
+        EXPECT_EQ(CelOp(5, 13), (Cel{24, 0x0e}));
+        EXPECT_EQ(CelOp(6, 14), (Cel{26, 0x08}));
+        EXPECT_EQ(CelOp(5, 15), (Cel{25, 0x08}));
+        EXPECT_EQ(CelOp(4, 14), (Cel{27, 0x08}));
+        EXPECT_EQ(TekstOp(34, 24, 20), std::string(20, ' '));
+    }
+}
+
+void VerwachtFelicitatie() {
+    EXPECT_EQ(TekstOp(30, 0, 15), "De Struinpaadje");
+    EXPECT_EQ(TekstOp(10, 24, static_cast<int>(CopyrightRegel.size())), CopyrightRegel);
+    EXPECT_EQ(TekstOp(32, 9, 14), "Gefeliciteerd!");
+    for (int x = 21; x <= 57; ++x) {
+        EXPECT_EQ(AttribuutOp(x, 9) >> 4, 1) << x;
+        for (int y = 10; y <= 17; ++y) EXPECT_EQ(AttribuutOp(x, y) >> 4, 8) << x << "," << y;
+    }
+    const std::array<std::string, 6> regels = {"Je hebt het spel 'De Struinpaadje'",
+                                               "uitgespeeld door de zes objecten",
+                                               "te vezamelen en het eindpunt te ",
+                                               "bereiken! Nu mag je het bos",
+                                               "verlaten!",
+                                               "Speel het spel gerust nog eens!"};
+    for (std::size_t i = 0; i < regels.size(); ++i) {
+        const int rij = 11 + static_cast<int>(i);
+        EXPECT_EQ(TekstOp(22, rij, static_cast<int>(regels[i].size())), regels[i]);
+        EXPECT_EQ(AttribuutOp(22, rij), 0x8f);
+    }
+    EXPECT_EQ(RijTekst(3), std::string(80, ' ')) << "no description behind the panel";
+}
+
+TEST_F(Wandeling, SixObjectsAtTheEndPointShowTheCongratulationScreenAtOnce) {
+    Verzameld.fill(true);
+    bool eindpuntGetekend = false;
+    BijTonen([&](const ConsoleModel&) {
+        if (PlekOpScherm() == Plek{1, 4}) eindpuntGetekend = true;
+    });
+    const Toetsen heen = Route({1, 1}, {1, 4});
+    SpeelTotWachten(heen, ::Speurtocht);
+    VerwachtFelicitatie();
+    EXPECT_FALSE(eindpuntGetekend);
+    EXPECT_EQ(AantalFrames(), heen.size() + 1);
+
+    // Any key ends the walk, and the objects are gone.
+    Speel(heen + Toetsen{Pijl(Omhoog)}, ::Speurtocht);
+    EXPECT_EQ(ToetsenOver(), 0u);
+    EXPECT_TRUE(AllesVergeten());
+}
+
+TEST_F(Wandeling, SixObjectsElsewhereDoNotEndTheWalk) {
+    Verzameld.fill(true);
+    SpeelTotWachten(Route({1, 1}, {1, 3}) + Toetsen{Enter, Pijl(Rechts)}, ::Speurtocht);
+    EXPECT_EQ(PlekOpScherm(), (Plek{2, 3}));
+}
+
+TEST_F(Wandeling, EscLeavesAndForgetsEveryObject) {
+    for (const Plek p : {Plek{1, 1}, Plek{2, 1}, Plek{4, 4}, Plek{1, 4}}) {
+        Verzameld = {true, false, true, true, false, true};
+        Speel(Route({1, 1}, p) + Toetsen{Esc}, ::Speurtocht);
+        EXPECT_EQ(ToetsenOver(), 0u);
+        EXPECT_TRUE(AllesVergeten());
+    }
+    // The next walk starts over at the start with nothing.
+    SpeelTotWachten({}, ::Speurtocht);
+    EXPECT_EQ(PlekOpScherm(), (Plek{1, 1}));
+    EXPECT_EQ(TekstOp(4, 21, 22), Telling(0));
+}
+
+} // namespace
