@@ -33,7 +33,7 @@ namespace {
 // " Test een spel > ": the game started, by position. Its result is dropped:
 // a game won here yields no object.
 constexpr std::array<bool (*)(), 6> TestSpellen = {
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, // connected as the games land
+    nullptr, nullptr, nullptr, SpeelAlfabet, SpeelGeheimschrift, SpeelKlinkers, // more as they land
 };
 
 } // namespace

@@ -20,9 +20,9 @@ constexpr std::array<BosSpel, 6> BosSpellen = {{
     {"kluis", nullptr},
     {"eekhoorn", nullptr},
     {"postduif", nullptr},
-    {"alfabet", nullptr},
-    {"geheimschrift", nullptr},
-    {"klinkers", nullptr},
+    {"alfabet", SpeelAlfabet},
+    {"geheimschrift", SpeelGeheimschrift},
+    {"klinkers", SpeelKlinkers},
 }};
 
 constexpr std::size_t GeenSpel = BosSpellen.size();

@@ -1,5 +1,6 @@
 #include "app/Debug.h"
 #include "app/Menu.h"
+#include "app/Oplossingen.h"
 
 using namespace script;
 
@@ -92,6 +93,50 @@ TEST_F(Debug, EachUnitPositionTestsTheUnitItsLabelNames) {
         SpeelTotWachten(naar + Toetsen{Enter}, Hoofdmenu);
         EXPECT_EQ(Uitslag(), Geslaagd + "     ") << positie;
         SpeelTotWachten(naar + Toetsen{Enter, Esc}, Hoofdmenu);
+        VerwachtMenu(1, true);
+    }
+}
+
+const Toetsen SpelMenu = Toetsen{F12} + Herhaal(Pijl(Omlaag), 5) + Toetsen{Pijl(Rechts)};
+
+Toetsen KiesSpel(int positie) {
+    return SpelMenu + Herhaal(Pijl(Omlaag), positie - 1) + Toetsen{Enter};
+}
+
+TEST_F(Debug, EachGamePositionStartsTheGameItsLabelNames) {
+    const struct {
+        int positie;
+        std::string label;
+        std::string titel; // as the game shows it at (1, 2)
+    } spellen[] = {
+        {4, "Alfabet", "Het alfabet"},
+        {5, "Geheimschrift", "Het geheimschrift"},
+        {6, "Klinkers", "De klinkers"},
+    };
+    for (const auto& spel : spellen) {
+        SpeelTotWachten(SpelMenu + Herhaal(Pijl(Omlaag), spel.positie - 1), Hoofdmenu);
+        EXPECT_EQ(LabelOpScherm(12 + spel.positie), spel.label);
+        EXPECT_EQ(SubCursorRij(), 12 + spel.positie);
+        SpeelTotWachten(KiesSpel(spel.positie), Hoofdmenu);
+        EXPECT_EQ(TekstOp(1, 2, static_cast<int>(spel.titel.size())), spel.titel);
+    }
+}
+
+TEST_F(Debug, AGameWonHereGivesNoObjectInTheWalk) {
+    const Toetsen alfabetGewonnen = KiesSpel(4) + WinAlfabet();
+    SpeelTotWachten(alfabetGewonnen, Hoofdmenu);
+    VerwachtMenu(1, true);
+    EXPECT_TRUE(AllesVergeten());
+    SpeelTotWachten(alfabetGewonnen + Toetsen{Enter} + Route({1, 1}, {4, 1}), Hoofdmenu);
+    EXPECT_EQ(PlekOpScherm(), (Plek{4, 1}));
+    EXPECT_EQ(TekstOp(34, 24, 20), SpelSpelen);
+    EXPECT_EQ(TekstOp(4, 21, 22), Telling(0));
+}
+
+TEST_F(Debug, AGameLeftHereBringsBackTheMenu) {
+    for (int positie = 1; positie <= 6; ++positie) {
+        SpeelTotWachten(KiesSpel(positie) + Toetsen{Esc}, Hoofdmenu);
+        VerwachtMenuKader();
         VerwachtMenu(1, true);
     }
 }
