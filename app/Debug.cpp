@@ -33,7 +33,7 @@ namespace {
 // " Test een spel > ": the game started, by position. Its result is dropped:
 // a game won here yields no object.
 constexpr std::array<bool (*)(), 6> TestSpellen = {
-    nullptr, nullptr, nullptr, SpeelAlfabet, SpeelGeheimschrift, SpeelKlinkers, // more as they land
+    SpeelEekhoorn, SpeelKluis, SpeelPostduif, SpeelAlfabet, SpeelGeheimschrift, SpeelKlinkers,
 };
 
 } // namespace
@@ -44,5 +44,5 @@ void TestUnitOpPositie(int positie) {
 
 void TestSpelOpPositie(int positie) {
     WisScherm();
-    if (auto speel = TestSpellen.at(static_cast<std::size_t>(positie - 1))) speel();
+    TestSpellen.at(static_cast<std::size_t>(positie - 1))();
 }

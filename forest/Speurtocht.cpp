@@ -17,9 +17,9 @@ struct BosSpel {
     bool (*speel)();
 };
 constexpr std::array<BosSpel, 6> BosSpellen = {{
-    {"kluis", nullptr},
-    {"eekhoorn", nullptr},
-    {"postduif", nullptr},
+    {"kluis", SpeelKluis},
+    {"eekhoorn", SpeelEekhoorn},
+    {"postduif", SpeelPostduif},
     {"alfabet", SpeelAlfabet},
     {"geheimschrift", SpeelGeheimschrift},
     {"klinkers", SpeelKlinkers},
@@ -28,11 +28,10 @@ constexpr std::array<BosSpel, 6> BosSpellen = {{
 constexpr std::size_t GeenSpel = BosSpellen.size();
 
 // The index of the place's game in `BosSpellen` and `Verzameld`, or `GeenSpel`.
-// A game that is not connected yet leaves its place without one.
 std::size_t SpelOp(int x, int y) {
     const std::string& sleutel = KamerSpellen.at(y - 1).at(x - 1);
     for (std::size_t i = 0; i < BosSpellen.size(); ++i)
-        if (sleutel == BosSpellen[i].sleutel && BosSpellen[i].speel) return i;
+        if (sleutel == BosSpellen[i].sleutel) return i;
     return GeenSpel;
 }
 

@@ -109,6 +109,9 @@ TEST_F(Debug, EachGamePositionStartsTheGameItsLabelNames) {
         std::string label;
         std::string titel; // as the game shows it at (1, 2)
     } spellen[] = {
+        {1, "Eekhoorn", "De Eekhoorn"},
+        {2, "Kluis", "De Kluis"},
+        {3, "Postduif", "De Postduif"},
         {4, "Alfabet", "Het alfabet"},
         {5, "Geheimschrift", "Het geheimschrift"},
         {6, "Klinkers", "De klinkers"},

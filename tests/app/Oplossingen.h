@@ -68,3 +68,92 @@ inline script::Toetsen WinGeheimschrift() {
         " cjk Ojovt. Kf hfmjfgef mffvxjo. Q.T.: Ifc kjk njko tmvjfs fshfot hfajfo?";
     return Tekst(Ontcijfer(brief)) + Toetsen{Enter, WegKlikken};
 }
+
+// De Kluis: five digits drawn with Willekeurig(9), position 1 first.
+inline std::array<int, 5> TrekKluisCode() {
+    std::array<int, 5> code{};
+    for (int& cijfer : code) cijfer = Willekeurig(9);
+    return code;
+}
+
+// Every digit starts at 5: set each one and step right, then try the code.
+inline script::Toetsen WinKluis(const std::array<int, 5>& code) {
+    using namespace script;
+    Toetsen toetsen;
+    for (std::size_t i = 0; i < code.size(); ++i) {
+        toetsen = toetsen + Herhaal(Pijl(code[i] > 5 ? Omhoog : Omlaag), std::abs(code[i] - 5));
+        if (i + 1 < code.size()) toetsen = toetsen + Toetsen{Pijl(Rechts)};
+    }
+    return toetsen + Toetsen{Enter, WegKlikken};
+}
+
+// De Postduif: the outward flight, four draws of Willekeurig(30).
+struct Vlucht {
+    int noord, oost, zuid, west;
+};
+inline Vlucht TrekVlucht() {
+    Vlucht v{};
+    v.noord = Willekeurig(30);
+    v.oost = Willekeurig(30);
+    v.zuid = Willekeurig(30);
+    v.west = Willekeurig(30);
+    return v;
+}
+
+// The way back undoes the flight: north-south counts south, east-west east.
+inline script::Toetsen WinPostduif(const Vlucht& v) {
+    using namespace script;
+    const int noordZuid = v.noord - v.zuid;
+    const int oostWest = v.west - v.oost;
+    return Herhaal(Pijl(noordZuid > 0 ? Omlaag : Omhoog), std::abs(noordZuid)) +
+           Herhaal(Pijl(oostWest > 0 ? Rechts : Links), std::abs(oostWest)) +
+           Toetsen{Enter, WegKlikken};
+}
+
+// De Eekhoorn: the general stock of hazelnuts, beechnuts, walnuts and
+// chestnuts made from four draws.
+inline std::array<int, 4> TrekVoorraad() {
+    const int w = Willekeurig(2) + 1;
+    const int h = Willekeurig(3);
+    const int b = Willekeurig(3);
+    const int k = Willekeurig(3);
+    return {5 * w + 4 * h + 2 * b + 3 * k, 2 * w + 3 * b + 3 * k, w, 2 * w + k};
+}
+
+// Shares `over` between the families from `familie` on, each getting `doel`.
+inline bool Verdeel(std::array<std::array<int, 4>, 4>& delen, std::array<int, 4> over, int familie,
+                    int doel) {
+    if (familie == 4) return over == std::array<int, 4>{};
+    std::array<int, 4>& deel = delen[static_cast<std::size_t>(familie)];
+    for (deel[2] = 0; deel[2] <= over[2]; ++deel[2])
+        for (deel[3] = 0; deel[3] <= over[3]; ++deel[3])
+            for (deel[1] = 0; deel[1] <= over[1]; ++deel[1]) {
+                deel[0] = doel - 5 * deel[2] - 3 * deel[3] - 2 * deel[1];
+                if (deel[0] < 0 || deel[0] > over[0]) continue;
+                std::array<int, 4> rest = over;
+                for (std::size_t i = 0; i < 4; ++i) rest[i] -= deel[i];
+                if (Verdeel(delen, rest, familie + 1, doel)) return true;
+            }
+    return false;
+}
+
+// Finds a fair share, then walks the selection down (Knabbel's hazelnuts
+// first, Munk's chestnuts last) and moves the nuts with the keypad plus.
+inline script::Toetsen WinEekhoorn(const std::array<int, 4>& voorraad) {
+    using namespace script;
+    const int waarde = Voedingswaarde(voorraad[0], voorraad[1], voorraad[2], voorraad[3]);
+    std::array<std::array<int, 4>, 4> delen{};
+    if (!Verdeel(delen, voorraad, 0, waarde / 4)) return {};
+    Toetsen toetsen;
+    int selectie = 0;
+    for (int familie = 0; familie < 4; ++familie)
+        for (int soort = 0; soort < 4; ++soort) {
+            const int aantal =
+                delen[static_cast<std::size_t>(familie)][static_cast<std::size_t>(soort)];
+            if (aantal == 0) continue;
+            toetsen = toetsen + Herhaal(Pijl(Omlaag), familie * 4 + soort - selectie) +
+                      Herhaal(PlusNum, aantal);
+            selectie = familie * 4 + soort;
+        }
+    return toetsen + Toetsen{WegKlikken};
+}

@@ -6,25 +6,46 @@ using namespace script;
 
 namespace {
 
+constexpr std::uint32_t Toestand = 4711;
+
 class SpelInHetBos : public Wandeling {};
 
 struct BosSpel {
-    std::size_t vlag; // its flag in `Verzameld`
-    std::string naam; // as the game shows it at (1, 2)
-    std::function<Toetsen()> winnen;
+    std::size_t vlag;                // its flag in `Verzameld`
+    std::string naam;                // as the game shows it at (1, 2)
+    std::function<void()> trekken;   // draws what the game draws when it starts
+    std::function<Toetsen()> winnen; // draws the same, and the keys that win
 };
 
 std::vector<BosSpel> Spellen() {
     return {
-        {3, "Het alfabet", WinAlfabet},
-        {4, "Het geheimschrift", WinGeheimschrift},
-        {5, "De klinkers", WinKlinkers},
+        {0, "De Kluis", [] { TrekKluisCode(); }, [] { return WinKluis(TrekKluisCode()); }},
+        {1, "De Eekhoorn", [] { TrekVoorraad(); }, [] { return WinEekhoorn(TrekVoorraad()); }},
+        {2, "De Postduif", [] { TrekVlucht(); }, [] { return WinPostduif(TrekVlucht()); }},
+        {3, "Het alfabet", [] {}, WinAlfabet},
+        {4, "Het geheimschrift", [] {}, WinGeheimschrift},
+        {5, "De klinkers", [] {}, WinKlinkers},
     };
+}
+
+// Runs a walk from the fixed generator state, with all objects forgotten (a
+// walk cut off while it waits keeps the objects it had).
+void Wandel(const Toetsen& toetsen) {
+    Verzameld.fill(false);
+    ZetWillekeurigToestand(Toestand);
+    SpeelTotWachten(toetsen, ::Speurtocht);
+}
+
+// Walks to the game's place, plays it and wins, working the keys out from the
+// state the walk will start from.
+Toetsen WinOpZijnPlek(const BosSpel& spel) {
+    ZetWillekeurigToestand(Toestand);
+    return Route({1, 1}, SpelPlekken[spel.vlag]) + Toetsen{Enter} + spel.winnen();
 }
 
 TEST_F(SpelInHetBos, EnterStartsThePlacesGame) {
     for (const BosSpel& spel : Spellen()) {
-        SpeelTotWachten(Route({1, 1}, SpelPlekken[spel.vlag]) + Toetsen{Enter}, ::Speurtocht);
+        Wandel(Route({1, 1}, SpelPlekken[spel.vlag]) + Toetsen{Enter});
         EXPECT_EQ(TekstOp(1, 2, static_cast<int>(spel.naam.size())), spel.naam);
     }
 }
@@ -32,8 +53,8 @@ TEST_F(SpelInHetBos, EnterStartsThePlacesGame) {
 TEST_F(SpelInHetBos, AWonGameLeavesItsPlaceDeserted) {
     for (const BosSpel& spel : Spellen()) {
         const Plek p = SpelPlekken[spel.vlag];
-        const Toetsen gewonnen = Route({1, 1}, p) + Toetsen{Enter} + spel.winnen();
-        SpeelTotWachten(gewonnen, ::Speurtocht);
+        const Toetsen gewonnen = WinOpZijnPlek(spel);
+        Wandel(gewonnen);
         EXPECT_TRUE(Verzameld[spel.vlag]) << spel.naam;
         EXPECT_EQ(AantalVerzameld(), 1);
         EXPECT_EQ(TekstOp(4, 3, static_cast<int>(Verlaten.size()) + 1), Verlaten + " ");
@@ -42,43 +63,68 @@ TEST_F(SpelInHetBos, AWonGameLeavesItsPlaceDeserted) {
         EXPECT_EQ(TekstOp(4, 21, 22), Telling(1));
         VerwachtKompas(p);
 
-        // Enter there does nothing but redraw. (A walk cut off while waiting
-        // keeps its objects, so the replay starts without them.)
+        // Enter there does nothing but redraw.
         const auto ervoor = Model().cellen;
-        Verzameld.fill(false);
-        SpeelTotWachten(gewonnen + Toetsen{Enter}, ::Speurtocht);
+        Wandel(gewonnen + Toetsen{Enter});
         EXPECT_TRUE(Model().cellen == ervoor) << spel.naam;
-        Verzameld.fill(false);
+    }
+}
+
+TEST_F(SpelInHetBos, EachFlagDesertsItsOwnPlaceOnly) {
+    for (const BosSpel& gewonnen : Spellen()) {
+        for (const BosSpel& spel : Spellen()) {
+            const Plek p = SpelPlekken[spel.vlag];
+            Verzameld.fill(false);
+            Verzameld[gewonnen.vlag] = true;
+            SpeelTotWachten(Route({1, 1}, p), ::Speurtocht);
+            if (spel.vlag == gewonnen.vlag) {
+                EXPECT_EQ(TekstOp(4, 3, static_cast<int>(Verlaten.size())), Verlaten);
+                EXPECT_EQ(TekstOp(34, 24, 20), std::string(20, ' '));
+            } else {
+                EXPECT_EQ(PlekOpScherm(), p);
+                EXPECT_EQ(TekstOp(34, 24, 20), SpelSpelen);
+                EXPECT_EQ(AttribuutOp(34, 24), 0x0e);
+            }
+            EXPECT_EQ(TekstOp(4, 21, 22), Telling(1));
+        }
     }
 }
 
 TEST_F(SpelInHetBos, AGameLeftWithEscIsOfferedAgain) {
     for (const BosSpel& spel : Spellen()) {
         const Plek p = SpelPlekken[spel.vlag];
-        SpeelTotWachten(Route({1, 1}, p) + Toetsen{Enter, Esc}, ::Speurtocht);
+        const Toetsen heen = Route({1, 1}, p);
+        Wandel(heen + Toetsen{Enter, Esc});
         EXPECT_EQ(PlekOpScherm(), p);
         EXPECT_EQ(TekstOp(34, 24, 20), SpelSpelen);
         EXPECT_EQ(TekstOp(4, 21, 22), Telling(0));
         EXPECT_TRUE(AllesVergeten());
-        // And it can be played again at once.
-        SpeelTotWachten(Route({1, 1}, p) + Toetsen{Enter, Esc, Enter} + spel.winnen(),
-                        ::Speurtocht);
+
+        // And it can be played again at once, with a fresh puzzle.
+        ZetWillekeurigToestand(Toestand);
+        spel.trekken();
+        const Toetsen opnieuw = heen + Toetsen{Enter, Esc, Enter} + spel.winnen();
+        Wandel(opnieuw);
         EXPECT_EQ(TekstOp(4, 21, 22), Telling(1)) << spel.naam;
-        Verzameld.fill(false);
     }
 }
 
 TEST_F(SpelInHetBos, ObjectsAddUpAndEscLosesThemAll) {
+    ZetWillekeurigToestand(Toestand);
     Toetsen toetsen;
     Plek hier{1, 1};
     for (const BosSpel& spel : Spellen()) {
-        toetsen = toetsen + Route(hier, SpelPlekken[spel.vlag]) + Toetsen{Enter} + spel.winnen();
+        toetsen = toetsen + Route(hier, SpelPlekken[spel.vlag]) + Toetsen{Enter};
+        toetsen = toetsen + spel.winnen();
         hier = SpelPlekken[spel.vlag];
     }
-    SpeelTotWachten(toetsen, ::Speurtocht);
-    EXPECT_EQ(TekstOp(4, 21, 22), Telling(static_cast<int>(Spellen().size())));
+    Wandel(toetsen);
+    EXPECT_EQ(TekstOp(4, 21, 22), "6/6 Objecten verzameld");
+    EXPECT_EQ(AttribuutOp(4, 21), 0x0e);
     Verzameld.fill(false);
+    ZetWillekeurigToestand(Toestand);
     Speel(toetsen + Toetsen{Esc}, ::Speurtocht);
+    EXPECT_EQ(ToetsenOver(), 0u);
     EXPECT_TRUE(AllesVergeten());
     SpeelTotWachten({}, ::Speurtocht);
     EXPECT_EQ(TekstOp(4, 21, 22), Telling(0));

@@ -1,0 +1,182 @@
+// The whole program played through once, from the menu, through the forest and
+// all six games, to the end point, back to the menu and out.
+#include "app/Menu.h"
+#include "app/Oplossingen.h"
+#include "app/Start.h"
+
+#include <map>
+
+using namespace script;
+
+namespace {
+
+// A script of keys with checks on the pictures in between: a check added with
+// `Dan` looks at the picture that waits for the next key pressed after it.
+struct Doorspeling {
+    Toetsen toetsen;
+    std::map<std::size_t, std::vector<std::function<void()>>> controles;
+    std::size_t gecontroleerd = 0;
+
+    void Druk(const Toetsen& meer) { toetsen = toetsen + meer; }
+    void Dan(std::function<void()> controle) {
+        controles[toetsen.size() + 1].push_back(std::move(controle));
+    }
+    int SpeelProgramma() {
+        BijTonen([this](const ConsoleModel&) {
+            for (const auto& controle : controles[AantalFrames()]) {
+                controle();
+                ++gecontroleerd;
+            }
+        });
+        ZetScript(toetsen);
+        const int status = Programma();
+        BijTonen(nullptr);
+        return status;
+    }
+    std::size_t AantalControles() const {
+        std::size_t n = 0;
+        for (const auto& [frame, lijst] : controles) n += lijst.size();
+        return n;
+    }
+};
+
+class HetHeleSpel : public Wandeling {
+  protected:
+    void SetUp() override {
+        Wandeling::SetUp();
+        KamerBeschrijvingen.clear(); // start-up fills them
+        KamerSpellen.clear();
+        KamerUitgangen.clear();
+    }
+};
+
+constexpr std::uint32_t Toestand = 20261209;
+
+Toetsen SpeelOp(Plek van, Plek naar) {
+    return Route(van, naar) + Toetsen{Enter};
+}
+
+std::function<void()> HetMenu() {
+    return [] {
+        VerwachtMenuKader();
+        VerwachtMenu(1, false);
+    };
+}
+
+std::function<void()> OpDePlek(Plek plek, int objecten) {
+    return [=] {
+        EXPECT_EQ(PlekOpScherm(), plek);
+        EXPECT_EQ(TekstOp(4, 21, 22), Telling(objecten));
+    };
+}
+
+std::function<void()> HetSpel(const std::string& naam) {
+    return [=] { EXPECT_EQ(TekstOp(1, 2, static_cast<int>(naam.size())), naam); };
+}
+
+std::function<void()> Leeggespeeld(int objecten) {
+    return [=] {
+        EXPECT_EQ(TekstOp(4, 3, static_cast<int>(Verlaten.size())), Verlaten);
+        EXPECT_EQ(TekstOp(4, 21, 22), objecten < 6 ? Telling(objecten) : "6/6 Objecten verzameld");
+        EXPECT_EQ(AttribuutOp(4, 21), objecten < 6 ? 0x07 : 0x0e);
+    };
+}
+
+std::function<void()> DeFelicitatie() {
+    return [] {
+        EXPECT_EQ(TekstOp(32, 9, 14), "Gefeliciteerd!");
+        EXPECT_EQ(TekstOp(22, 11, 34), "Je hebt het spel 'De Struinpaadje'");
+    };
+}
+
+// What the screen shows of the drawn puzzles: the pigeon's flight and the nuts.
+std::function<void()> DeVlucht(const Vlucht& v) {
+    return [=] {
+        const std::string vlucht = " " + std::to_string(v.noord) + " noord, " +
+                                   std::to_string(v.oost) + " oost, " + std::to_string(v.zuid) +
+                                   " zuid, " + std::to_string(v.west) + " west";
+        EXPECT_EQ(TekstOp(0, 7, static_cast<int>(vlucht.size())), vlucht);
+    };
+}
+std::function<void()> DeVoorraad(const std::array<int, 4>& voorraad) {
+    return [=] {
+        for (std::size_t i = 0; i < 4; ++i) {
+            const std::string getal = std::to_string(voorraad[i]);
+            EXPECT_EQ(TekstOp(21, 10 + static_cast<int>(i), 2),
+                      std::string(2 - std::min<std::size_t>(2, getal.size()), ' ') + getal);
+        }
+    };
+}
+
+TEST_F(HetHeleSpel, VanHetMenuDoorHetBosNaarHetEindpuntEnAfsluiten) {
+    // What the games will draw, in the order they are played.
+    ZetWillekeurigToestand(Toestand);
+    const std::array<int, 5> code = TrekKluisCode();
+    const Vlucht vlucht = TrekVlucht();
+    const std::array<int, 4> noten = TrekVoorraad();
+    ZetWillekeurigToestand(Toestand);
+
+    Doorspeling spel;
+    spel.Dan(HetMenu());
+
+    // 1. Open the walk from the menu.
+    spel.Druk({Enter});
+    spel.Dan(OpDePlek({1, 1}, 0));
+
+    // 2. Walk to each game and win it.
+    spel.Druk(SpeelOp({1, 1}, {2, 1}));
+    spel.Dan(HetSpel("De Kluis"));
+    spel.Druk(WinKluis(code));
+    spel.Dan(Leeggespeeld(1));
+
+    spel.Druk(SpeelOp({2, 1}, {3, 1}));
+    spel.Dan(HetSpel("De klinkers"));
+    spel.Druk(WinKlinkers());
+    spel.Dan(Leeggespeeld(2));
+
+    spel.Druk(SpeelOp({3, 1}, {4, 1}));
+    spel.Dan(HetSpel("Het alfabet"));
+    spel.Druk(WinAlfabet());
+    spel.Dan(Leeggespeeld(3));
+
+    spel.Druk(SpeelOp({4, 1}, {3, 3}));
+    spel.Dan(HetSpel("De Postduif"));
+    spel.Dan(DeVlucht(vlucht));
+    spel.Druk(WinPostduif(vlucht));
+    spel.Dan(Leeggespeeld(4));
+
+    spel.Druk(SpeelOp({3, 3}, {4, 4}));
+    spel.Dan(HetSpel("Het geheimschrift"));
+    spel.Druk(WinGeheimschrift());
+    spel.Dan(Leeggespeeld(5));
+
+    spel.Druk(SpeelOp({4, 4}, {2, 4}));
+    spel.Dan(HetSpel("De Eekhoorn"));
+    spel.Dan(DeVoorraad(noten));
+    spel.Druk(WinEekhoorn(noten));
+    spel.Dan(Leeggespeeld(6));
+
+    // 3. The end point with all six objects.
+    spel.Druk(Route({2, 4}, {1, 4}));
+    spel.Dan(DeFelicitatie());
+
+    // 4. Any key goes back to the menu.
+    spel.Druk({Spatie});
+    spel.Dan(HetMenu());
+
+    // 5. A new walk starts with nothing.
+    spel.Druk({Enter});
+    spel.Dan(OpDePlek({1, 1}, 0));
+    spel.Druk({Esc});
+    spel.Dan(HetMenu());
+
+    // 6. Afsluiten ends the program.
+    spel.Druk({Pijl(Omhoog), Enter});
+
+    EXPECT_EQ(spel.SpeelProgramma(), 0);
+    EXPECT_EQ(ToetsenOver(), 0u);
+    EXPECT_EQ(spel.gecontroleerd, spel.AantalControles());
+    EXPECT_TRUE(AllesVergeten());
+}
+
+} // namespace
