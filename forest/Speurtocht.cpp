@@ -35,7 +35,8 @@ std::size_t SpelOp(int x, int y) {
     return GeenSpel;
 }
 
-// The compass: which exits are open, each with its arrow and cell.
+// The four exits: the arrow of each on the compass, its cell, the step it
+// takes and the key that takes it.
 struct Uitgang {
     const char* richting;
     unsigned char pijl;
