@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Makes the release packages and checks what is in them:
+#   the .deb from build/default (Debian 12) and the .zip from build/mingw (Windows).
+# Both builds must exist (./test.sh and the mingw preset make them).
+#   scripts/pakketten.sh      packages land in build/*/pakketten/
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/vereisten.sh man-db unzip dpkg-dev
+
+fout() { echo "MISLUKT: $*" >&2; exit 1; }
+wortel=$(mktemp -d /tmp/struin-pakket.XXXXXX)
+trap 'rm -rf "$wortel"' EXIT
+
+echo "-- .deb"
+cmake --build --preset default --target struinpaadje >/dev/null
+rm -rf build/default/pakketten
+(cd build/default && cpack -G DEB >/dev/null)
+deb=$(echo build/default/pakketten/struinpaadje_*.deb)
+[ -f "$deb" ] || fout "geen .deb gemaakt"
+dpkg-deb -f "$deb" Section | grep -qx games || fout "sectie is geen games"
+dpkg -x "$deb" "$wortel"
+[ -x "$wortel/usr/games/struinpaadje" ] || fout "geen /usr/games/struinpaadje in $deb"
+man6="$wortel/usr/share/man/man6/struinpaadje.6"
+[ -f "$man6" ] || fout "geen handleiding in sectie 6"
+MANWIDTH=80 man -l "$man6" >"$wortel/man.txt" 2>"$wortel/man.fout" || fout "man -l faalt"
+[ -s "$wortel/man.fout" ] && { cat "$wortel/man.fout" >&2; fout "man -l waarschuwt"; }
+for kop in NAAM BEDIENING AFSLUITSTATUS "De Eekhoorn" "Het alfabet"; do
+    grep -q "$kop" "$wortel/man.txt" || fout "de handleiding mist $kop"
+done
+status=0
+"$wortel/usr/games/struinpaadje" </dev/null >/dev/null 2>"$wortel/fout" || status=$?
+[ "$status" -eq 2 ] || fout "het geïnstalleerde programma zonder terminal: status $status, niet 2"
+[ -s "$wortel/fout" ] || fout "het geïnstalleerde programma zegt niet waarom het stopt"
+echo "   $deb"
+
+echo "-- .zip"
+cmake --build --preset mingw >/dev/null
+rm -rf build/mingw/pakketten
+(cd build/mingw && cpack -G ZIP >/dev/null)
+zip=$(echo build/mingw/pakketten/struinpaadje-*-win64.zip)
+[ -f "$zip" ] || fout "geen .zip gemaakt"
+unzip -l "$zip" >"$wortel/zip.txt"
+grep -q '/struinpaadje\.exe$' "$wortel/zip.txt" || fout "struinpaadje.exe ontbreekt in $zip"
+grep -q '/LEESMIJ\.txt$' "$wortel/zip.txt" || fout "LEESMIJ.txt ontbreekt in $zip"
+unzip -q "$zip" -d "$wortel/zip"
+x86_64-w64-mingw32-objdump -p "$wortel"/zip/*/struinpaadje.exe | grep 'DLL Name' |
+    grep -viq -e KERNEL32 -e msvcrt && fout "struinpaadje.exe heeft meer nodig dan KERNEL32 en msvcrt"
+echo "   $zip"
