@@ -29,11 +29,14 @@ win() { printf 'Z:%s' "${1//\//\\}"; }
 echo "-- driver en toetsprobe bouwen"
 vlaggen=(-std=c++20 -O2 -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion
     -Werror -static)
-x86_64-w64-mingw32-g++ "${vlaggen[@]}" -municode scripts/wine/stuur.cpp -o "$werk/stuur.exe" &
-x86_64-w64-mingw32-g++ "${vlaggen[@]}" -I. scripts/wine/toetsprobe.cpp \
-    console/achterkant/windows.cpp "$bouw/libstruin.a" -o "$werk/toetsprobe.exe" &
 wineboot -i >/dev/null 2>&1 &
-wait %1 && wait %2 && wait %3
+prefix=$!
+x86_64-w64-mingw32-g++ "${vlaggen[@]}" -municode scripts/wine/stuur.cpp -o "$werk/stuur.exe" &
+stuur=$!
+x86_64-w64-mingw32-g++ "${vlaggen[@]}" -I. scripts/wine/toetsprobe.cpp \
+    console/achterkant/windows.cpp "$bouw/libstruin.a" -o "$werk/toetsprobe.exe"
+wait "$stuur"
+wait "$prefix"
 
 fout() { echo "MISLUKT: $*" >&2; exit 1; }
 
