@@ -295,7 +295,7 @@ int wmain(int argc, wchar_t** argv) {
     // A Ctrl+C typed for the program must not end its driver. (A handler, not
     // the ignore flag: that one the program would inherit.)
     SetConsoleCtrlHandler(NegeerCtrlC, TRUE);
-    logboek = _wfopen(argv[2], L"w");
+    logboek = _wfopen(argv[2], L"wb");
     if (logboek == nullptr) return 2;
     std::ifstream script(argv[1]);
     if (!script) Mislukt("script niet te lezen");
