@@ -9,8 +9,10 @@
 // Ways out: the normal end, and these, each after the console is restored:
 //   Ctrl+C                     exit status 130
 //   Ctrl+Break                 exit status 131
-//   closing the console window 129 (also when the console input fails)
+//   closing the console window 129
 //   logging off, shutting down 143
+//   the console input fails    1
+//   an exception nobody caught abort (3), the console restored first
 #include "console/Achterkant.h"
 #include "console/Cp437.h"
 
@@ -19,6 +21,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <vector>
 
 namespace {
@@ -30,6 +33,7 @@ constexpr int StatusCtrlC = 130;
 constexpr int StatusCtrlBreak = 131;
 constexpr int StatusVenster = 129;
 constexpr int StatusAfmelden = 143;
+constexpr int StatusInvoerWeg = 1;
 
 // What the console looked like before the game took it over.
 DWORD oudeInvoer = 0;
@@ -40,6 +44,7 @@ SHORT oorsprongX = 0;
 SHORT oorsprongY = 0;
 
 bool actief = false;
+std::terminate_handler oudeTerminate = nullptr;
 // The control handler runs on a thread of its own; this lock keeps it from
 // restoring the console halfway through a frame.
 CRITICAL_SECTION& Slot() {
@@ -169,6 +174,17 @@ bool IsCtrlC(const KEY_EVENT_RECORD& toets) {
     return toets.uChar.UnicodeChar == 3 || (ctrl && toets.wVirtualKeyCode == 'C');
 }
 
+[[noreturn]] void BijTerminate() {
+    EnterCriticalSection(&Slot());
+    if (actief) {
+        actief = false;
+        Herstel();
+    }
+    LeaveCriticalSection(&Slot());
+    if (oudeTerminate) oudeTerminate();
+    std::abort();
+}
+
 } // namespace
 
 bool StartAchterkant() {
@@ -193,18 +209,22 @@ bool StartAchterkant() {
     actief = true;
     LeaveCriticalSection(&Slot());
     SetConsoleCtrlHandler(Onderbreking, TRUE);
+    oudeTerminate = std::set_terminate(BijTerminate);
     return true;
 }
 
 void StopAchterkant() {
     EnterCriticalSection(&Slot());
+    const bool wasActief = actief;
     if (actief) {
         actief = false;
         Toon(Model()); // the last picture, drawn or not, stays
         Herstel();
     }
     LeaveCriticalSection(&Slot());
+    if (!wasActief) return;
     SetConsoleCtrlHandler(Onderbreking, FALSE);
+    std::set_terminate(oudeTerminate);
 }
 
 void MeldNaStop(const char* tekst) {
@@ -225,8 +245,8 @@ ToetsDruk WachtOpToets(const ConsoleModel& model) {
         // A console that is gone cannot give keys any more: stop rather than spin.
         if (!ReadConsoleInputW(Invoer(), &record, 1, &gelezen) || gelezen != 1) {
             StopAchterkant();
-            std::fflush(nullptr);
-            std::exit(StatusVenster);
+            MeldNaStop("struinpaadje: de invoer van de console is weg; het spel stopt.");
+            std::exit(StatusInvoerWeg);
         }
         if (record.EventType != KEY_EVENT || !record.Event.KeyEvent.bKeyDown) continue;
         const KEY_EVENT_RECORD& toets = record.Event.KeyEvent;
