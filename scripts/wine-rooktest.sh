@@ -16,8 +16,11 @@ werk=$(mktemp -d /tmp/struin-wine.XXXXXX)
 export WINEPREFIX="$werk/prefix" WINEDEBUG=-all
 unset DISPLAY WAYLAND_DISPLAY
 sessie="struin-wine-$$"
+# A tmux server of our own: a running one would hand its own environment to
+# the new session.
+tmx() { tmux -L "$sessie" "$@"; }
 opruimen() {
-    tmux kill-session -t "$sessie" 2>/dev/null || true
+    tmx kill-server 2>/dev/null || true
     wineserver -k 2>/dev/null || true
     rm -rf "$werk"
 }
@@ -52,8 +55,8 @@ draai() {
     local naam=$1 programma=$2
     cat >"$werk/$naam.txt"
     rm -f "$werk/$naam.rc"
-    tmux new-session -d -s "$sessie" -x 80 -y 25 \
-        "wine '$werk/stuur.exe' '$(win "$werk/$naam.txt")' '$(win "$werk/$naam.log")' \
+    tmx new-session -d -s "$sessie" -x 80 -y 25 \
+        "env -u DISPLAY WINEPREFIX='$WINEPREFIX' WINEDEBUG=-all wine '$werk/stuur.exe' '$(win "$werk/$naam.txt")' '$(win "$werk/$naam.log")' \
 '$(win "$programma")'; echo \$? > '$werk/$naam.rc'; sleep 600"
 }
 wacht_op() {
@@ -62,7 +65,7 @@ wacht_op() {
         [ -s "$werk/$naam.rc" ] && break
         sleep 0.2
     done
-    tmux kill-session -t "$sessie" 2>/dev/null || true
+    tmx kill-session -t "$sessie" 2>/dev/null || true
     if [ "$(cat "$werk/$naam.rc" 2>/dev/null)" != 0 ]; then
         cat "$werk/$naam.log" >&2 || true
         fout "$naam"
@@ -189,12 +192,12 @@ for _ in $(seq 1 300); do
     sleep 0.2
 done
 if grep -q '^MENU$' "$werk/spel.log" 2>/dev/null; then
-    tmux capture-pane -p -t "$sessie" >"$werk/scherm.txt"
+    tmx capture-pane -p -t "$sessie" >"$werk/scherm.txt"
     sed -n 3p "$werk/scherm.txt" | grep -q '^   Hoofdmenu' || {
         cat "$werk/scherm.txt" >&2
         fout "de terminal toont het hoofdmenu niet"
     }
-    tmux send-keys -t "$sessie" Down
+    tmx send-keys -t "$sessie" Down
     touch "$werk/menu-gezien"
 fi
 wacht_op spel
