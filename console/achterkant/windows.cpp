@@ -188,6 +188,7 @@ bool IsCtrlC(const KEY_EVENT_RECORD& toets) {
 } // namespace
 
 bool StartAchterkant() {
+    if (actief) return true; // already ours: keep what was found the first time
     if (!IsConsole(Invoer()) || !IsConsole(Uit())) {
         std::fputs("struinpaadje: dit spel moet in een console draaien.\n", stderr);
         return false;
