@@ -153,6 +153,9 @@ kleur 3 5 17 0x8f
 tekst 3 6 " Afsluiten       "
 kleur 3 6 17 0x8f
 cursor verborgen
+# the rule above the footer: code page 437's line, whatever the code page
+teken 1 23 0x2500
+teken 78 23 0x2500
 meld MENU
 # tmux types an arrow through the terminal: the second item lights up
 wachtbestand $(win "$werk/menu-gezien")
@@ -171,6 +174,12 @@ toets 13
 tekst 1 2 "Het alfabet"
 tekst 33 9 "koelbloedig"
 tekst 33 19 "supplement"
+# holding a word: the arrows (bytes 24 and 25) as arrows
+toets 13
+teken 31 9 0x2191
+teken 45 9 0x2193
+toets 13
+tekst 31 9 "["
 $alfabet
 tekst 33 9 "aanvullen"
 tekst 33 19 "winstgevend"

@@ -7,6 +7,7 @@
 // SCRIPT holds one command a line ('#' starts a comment):
 //   start                      blank the screen, start PROGRAM on this console
 //   tekst X Y "text"           wait until the cells from (X, Y) read the text
+//   teken X Y CODE             wait until cell (X, Y) holds this Unicode character
 //   kleur X Y N ATTR           wait until N cells from (X, Y) have attribute ATTR (0x1e)
 //   toets CODE [t=CHAR] [shift] [ctrl] [xN]
 //                              a key-down and its key-up, N times
@@ -176,6 +177,13 @@ void Voer(const std::string& regel, const std::wstring& opdracht) {
         const std::string tekst = rest.substr(open + 1, dicht - open - 1);
         const std::wstring verwacht(tekst.begin(), tekst.end());
         if (!Wacht([&] { return LeesCellen(x, y, verwacht.size()) == verwacht; })) Mislukt(regel);
+    } else if (bevel == "teken") {
+        const int x = Getal(Woord(in));
+        const int y = Getal(Woord(in));
+        const std::wstring verwacht(1, static_cast<wchar_t>(Getal(Woord(in))));
+        std::wstring gezien;
+        if (!Wacht([&] { return (gezien = LeesCellen(x, y, 1)) == verwacht; }))
+            Mislukt(regel + " (gezien: " + (gezien.empty() ? "niets" : Hex(gezien[0])) + ")");
     } else if (bevel == "kleur") {
         const int x = Getal(Woord(in));
         const int y = Getal(Woord(in));
