@@ -13,7 +13,9 @@ spel="$bouw/struinpaadje.exe"
 [ -f "$spel" ] || { echo "Eerst bouwen: cmake --preset mingw && cmake --build --preset mingw" >&2; exit 1; }
 
 werk=$(mktemp -d /tmp/struin-wine.XXXXXX)
-export WINEPREFIX="$werk/prefix" WINEDEBUG=-all
+mkdir "$werk/tmp"
+# wine leaves a directory in the temporary directory: keep it in ours
+export WINEPREFIX="$werk/prefix" WINEDEBUG=-all TMPDIR="$werk/tmp"
 unset DISPLAY WAYLAND_DISPLAY
 sessie="struin-wine-$$"
 # A tmux server of our own: a running one would hand its own environment to
@@ -56,7 +58,7 @@ draai() {
     cat >"$werk/$naam.txt"
     rm -f "$werk/$naam.rc"
     tmx new-session -d -s "$sessie" -x 80 -y 25 \
-        "env -u DISPLAY WINEPREFIX='$WINEPREFIX' WINEDEBUG=-all wine '$werk/stuur.exe' '$(win "$werk/$naam.txt")' '$(win "$werk/$naam.log")' \
+        "env -u DISPLAY WINEPREFIX='$WINEPREFIX' WINEDEBUG=-all TMPDIR='$TMPDIR' wine '$werk/stuur.exe' '$(win "$werk/$naam.txt")' '$(win "$werk/$naam.log")' \
 '$(win "$programma")'; echo \$? > '$werk/$naam.rc'; sleep 600"
 }
 wacht_op() {
