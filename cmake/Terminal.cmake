@@ -1,0 +1,46 @@
+# Checks of the program on a real terminal: the end-to-end suite in a
+# pseudo-terminal, the key decoder's fuzz target and the renderer's benchmark.
+
+# End-to-end: the real program in a pseudo-terminal (POSIX only). Its own
+# executable, so that the unit suite stays free of processes and timing.
+if(STRUIN_TESTS AND NOT WIN32)
+  file(GLOB STRUIN_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+  add_executable(struin_e2e ${STRUIN_E2E_SOURCES})
+  target_include_directories(struin_e2e PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e)
+  target_link_libraries(struin_e2e PRIVATE struin GTest::gtest GTest::gtest_main)
+  target_compile_definitions(struin_e2e PRIVATE STRUIN_PROGRAMMA="$<TARGET_FILE:struinpaadje>")
+  add_dependencies(struin_e2e struinpaadje)
+  gtest_discover_tests(struin_e2e TEST_PREFIX "e2e." DISCOVERY_TIMEOUT 60
+                       PROPERTIES TIMEOUT 60 LABELS e2e)
+endif()
+
+# Fuzzing the key decoder (clang only: cmake --preset fuzz). Everything is
+# built with coverage instrumentation; the fuzz target links libFuzzer's main.
+if(STRUIN_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "STRUIN_FUZZ needs clang (cmake --preset fuzz)")
+  endif()
+  add_compile_options(-fsanitize=fuzzer-no-link)
+  # The option above only reaches targets defined after it: set it on the
+  # library directly as well.
+  target_compile_options(struin PRIVATE -fsanitize=fuzzer-no-link)
+  if(EXISTS ${CMAKE_SOURCE_DIR}/console/Toetsdecoder.cpp)
+    add_executable(struin_fuzz_toetsen fuzz/Toetsdecoder.fuzz.cpp)
+    target_link_libraries(struin_fuzz_toetsen PRIVATE struin)
+    target_compile_options(struin_fuzz_toetsen PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_options(struin_fuzz_toetsen PRIVATE -fsanitize=fuzzer,address,undefined)
+  endif()
+endif()
+
+# The renderer's benchmark: a scripted session replayed through the terminal
+# renderer. Built on request, or whenever Google Benchmark is installed and the
+# build is not a sanitizer or fuzz build.
+find_package(benchmark QUIET)
+if(EXISTS ${CMAKE_SOURCE_DIR}/console/Weergave.cpp AND
+   (STRUIN_BENCHMARKS OR (benchmark_FOUND AND NOT STRUIN_SANITIZE AND NOT STRUIN_FUZZ)))
+  if(NOT benchmark_FOUND)
+    message(FATAL_ERROR "STRUIN_BENCHMARKS needs Google Benchmark (apt-get install libbenchmark-dev)")
+  endif()
+  add_executable(struin_bench benchmarks/Weergave.bench.cpp)
+  target_link_libraries(struin_bench PRIVATE struin_script benchmark::benchmark)
+endif()

@@ -1,0 +1,279 @@
+#include "Pty.h"
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace pty {
+
+namespace {
+
+using Klok = std::chrono::steady_clock;
+
+int Resterend(Klok::time_point einde) {
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(einde - Klok::now()).count();
+    return ms < 0 ? 0 : static_cast<int>(ms);
+}
+
+void SluitVeilig(int& fd) {
+    if (fd >= 0) close(fd);
+    fd = -1;
+}
+
+void Verwerk(Sessie& s, const char* data, std::size_t n) {
+    s.alles.append(data, n);
+    vt::Verwerk(s.scherm, std::string_view(data, n));
+    if (!s.scherm.antwoord.empty() && s.master >= 0) {
+        const std::string antwoord = std::move(s.scherm.antwoord);
+        s.scherm.antwoord.clear();
+        [[maybe_unused]] const auto r = write(s.master, antwoord.data(), antwoord.size());
+    }
+}
+
+// Reads whatever is ready on the program's outputs, waiting at most `ms`.
+// False when nothing came.
+bool LeesEenKeer(Sessie& s, int ms) {
+    pollfd fds[3];
+    int n = 0;
+    if (s.master >= 0) fds[n++] = pollfd{s.master, POLLIN, 0};
+    if (s.fouten >= 0) fds[n++] = pollfd{s.fouten, POLLIN, 0};
+    if (s.uitvoerVan >= 0) fds[n++] = pollfd{s.uitvoerVan, POLLIN, 0};
+    if (n == 0) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms < 1 ? 0 : 1));
+        return false;
+    }
+    if (poll(fds, static_cast<nfds_t>(n), ms) <= 0) return false;
+    bool iets = false;
+    char buf[65536];
+    for (int i = 0; i < n; ++i) {
+        if (!(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
+        const ssize_t r = read(fds[i].fd, buf, sizeof buf);
+        if (r > 0) {
+            iets = true;
+            const auto len = static_cast<std::size_t>(r);
+            if (fds[i].fd == s.master)
+                Verwerk(s, buf, len);
+            else if (fds[i].fd == s.fouten)
+                s.foutTekst.append(buf, len);
+            else
+                s.pijpTekst.append(buf, len);
+        } else if (r == 0 || (errno != EAGAIN && errno != EINTR)) {
+            // The other side is gone. The master stays: the program may still
+            // have bytes in flight when we keep the slave open.
+            if (fds[i].fd == s.fouten) SluitVeilig(s.fouten);
+            if (fds[i].fd == s.uitvoerVan) SluitVeilig(s.uitvoerVan);
+            if (fds[i].fd == s.master && r < 0) SluitVeilig(s.master);
+        }
+    }
+    return iets;
+}
+
+void KijkOfGestopt(Sessie& s) {
+    if (s.status || s.pid < 0) return;
+    int w = 0;
+    if (waitpid(s.pid, &w, WNOHANG) == s.pid) {
+        if (WIFEXITED(w)) s.status = WEXITSTATUS(w);
+        if (WIFSIGNALED(w)) s.status = 128 + WTERMSIG(w);
+    }
+}
+
+} // namespace
+
+Sessie::~Sessie() {
+    if (pid > 0 && !status) {
+        kill(pid, SIGKILL);
+        int w = 0;
+        waitpid(pid, &w, 0);
+    }
+    SluitVeilig(master);
+    SluitVeilig(slaaf);
+    SluitVeilig(fouten);
+    SluitVeilig(uitvoerVan);
+}
+
+const char* Programma() {
+    return STRUIN_PROGRAMMA;
+}
+
+bool Start(Sessie& s, const Opties& opties, std::string& fout) {
+    s.scherm = vt::NieuwScherm(opties.breedte, opties.hoogte);
+    s.master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (s.master < 0 || grantpt(s.master) != 0 || unlockpt(s.master) != 0) {
+        fout = std::string("geen pseudo-terminal: ") + std::strerror(errno);
+        return false;
+    }
+    const char* naam = ptsname(s.master);
+    s.slaaf = naam ? open(naam, O_RDWR | O_NOCTTY | O_CLOEXEC) : -1;
+    if (s.slaaf < 0) {
+        fout = std::string("slaaf niet te openen: ") + std::strerror(errno);
+        return false;
+    }
+    winsize w{};
+    w.ws_col = static_cast<unsigned short>(opties.breedte);
+    w.ws_row = static_cast<unsigned short>(opties.hoogte);
+    ioctl(s.master, TIOCSWINSZ, &w);
+    tcgetattr(s.slaaf, &s.modiVooraf);
+
+    int foutPijp[2];
+    int uitPijp[2] = {-1, -1};
+    if (pipe2(foutPijp, O_CLOEXEC) != 0 || (opties.uitvoerPijp && pipe2(uitPijp, O_CLOEXEC) != 0)) {
+        fout = "geen pijp";
+        return false;
+    }
+    const std::string term = "TERM=" + opties.term;
+    std::vector<std::string> omgeving = {term, "LANG=C.UTF-8", "LC_ALL=C.UTF-8",
+                                         "PATH=/usr/bin:/bin"};
+    // A sanitizer build must not turn the test signals into reports of its own.
+    std::string asan = "ASAN_OPTIONS=handle_segv=0:handle_sigbus=0:handle_abort=0";
+    if (const char* bestaand = std::getenv("ASAN_OPTIONS")) asan += std::string(":") + bestaand;
+    omgeving.push_back(asan);
+    if (const char* ubsan = std::getenv("UBSAN_OPTIONS"))
+        omgeving.push_back(std::string("UBSAN_OPTIONS=") + ubsan);
+    std::vector<char*> envp;
+    for (auto& e : omgeving) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    std::string pad = Programma();
+    char* argv[] = {pad.data(), nullptr};
+
+    const pid_t pid = fork();
+    if (pid < 0) {
+        fout = "fork mislukt";
+        return false;
+    }
+    if (pid == 0) {
+        setsid();
+        if (opties.stuurterminal) ioctl(s.slaaf, TIOCSCTTY, 0);
+        const int leeg = open("/dev/null", O_RDWR);
+        dup2(opties.invoerLeeg ? leeg : s.slaaf, 0);
+        dup2(opties.uitvoerPijp ? uitPijp[1] : s.slaaf, 1);
+        dup2(foutPijp[1], 2);
+        rlimit geenKern{0, 0};
+        setrlimit(RLIMIT_CORE, &geenKern);
+        sigset_t alles;
+        sigemptyset(&alles);
+        sigprocmask(SIG_SETMASK, &alles, nullptr);
+        for (int sig : {SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGPIPE, SIGCHLD, SIGWINCH})
+            signal(sig, SIG_DFL);
+        execve(argv[0], argv, envp.data());
+        _exit(127);
+    }
+    s.pid = pid;
+    close(foutPijp[1]);
+    s.fouten = foutPijp[0];
+    if (opties.uitvoerPijp) {
+        close(uitPijp[1]);
+        s.uitvoerVan = uitPijp[0];
+    }
+    fcntl(s.master, F_SETFL, fcntl(s.master, F_GETFL) | O_NONBLOCK);
+    fcntl(s.fouten, F_SETFL, fcntl(s.fouten, F_GETFL) | O_NONBLOCK);
+    if (s.uitvoerVan >= 0) fcntl(s.uitvoerVan, F_SETFL, fcntl(s.uitvoerVan, F_GETFL) | O_NONBLOCK);
+    return true;
+}
+
+void Stuur(Sessie& s, std::string_view bytes) {
+    while (!bytes.empty() && s.master >= 0) {
+        const ssize_t n = write(s.master, bytes.data(), bytes.size());
+        if (n > 0) {
+            bytes.remove_prefix(static_cast<std::size_t>(n));
+        } else if (n < 0 && errno == EAGAIN) {
+            LeesEenKeer(s, 5); // the program reads slower than we type: let it draw
+        } else {
+            return;
+        }
+    }
+}
+
+bool WachtOp(Sessie& s, const std::function<bool(const vt::Scherm&)>& klaar, int ms) {
+    const auto einde = Klok::now() + std::chrono::milliseconds(ms);
+    while (true) {
+        if (klaar(s.scherm)) return true;
+        const int over = Resterend(einde);
+        if (over == 0) return false;
+        if (!LeesEenKeer(s, std::min(over, 20))) {
+            KijkOfGestopt(s);
+            if (s.status) return klaar(s.scherm); // gone, and nothing more to read
+        }
+    }
+}
+
+bool WachtOpTekst(Sessie& s, std::string_view tekst, int ms) {
+    const std::string gezocht(tekst);
+    return WachtOp(
+        s, [&](const vt::Scherm& sch) { return vt::ToontErgens(sch, gezocht); }, ms);
+}
+
+void LeesTijdje(Sessie& s, int ms) {
+    const auto einde = Klok::now() + std::chrono::milliseconds(ms);
+    while (Resterend(einde) > 0) LeesEenKeer(s, Resterend(einde));
+}
+
+std::optional<int> WachtOpEinde(Sessie& s, int ms) {
+    const auto einde = Klok::now() + std::chrono::milliseconds(ms);
+    while (!s.status) {
+        KijkOfGestopt(s);
+        if (s.status) break;
+        if (Resterend(einde) == 0) return std::nullopt;
+        LeesEenKeer(s, 1);
+    }
+    // The program is gone; take in what it wrote last.
+    while (LeesEenKeer(s, 10)) {
+    }
+    return s.status;
+}
+
+void ZetGrootte(Sessie& s, int breedte, int hoogte) {
+    winsize w{};
+    w.ws_col = static_cast<unsigned short>(breedte);
+    w.ws_row = static_cast<unsigned short>(hoogte);
+    // Take in what was drawn for the old size first, then change the picture
+    // as a terminal does (cutting it off), then tell the program.
+    while (LeesEenKeer(s, 0)) {
+    }
+    vt::ZetGrootte(s.scherm, breedte, hoogte);
+    ioctl(s.master, TIOCSWINSZ, &w);
+    if (s.pid > 0) kill(s.pid, SIGWINCH);
+}
+
+void HangOp(Sessie& s) {
+    SluitVeilig(s.master);
+    SluitVeilig(s.slaaf);
+}
+
+termios Modi(const Sessie& s) {
+    termios t{};
+    tcgetattr(s.slaaf, &t);
+    return t;
+}
+
+bool ZelfdeModi(const termios& a, const termios& b) {
+    return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
+           a.c_lflag == b.c_lflag && std::memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0 &&
+           cfgetispeed(&a) == cfgetispeed(&b) && cfgetospeed(&a) == cfgetospeed(&b);
+}
+
+std::string ModiTekst(const termios& t) {
+    char buf[128];
+    std::snprintf(buf, sizeof buf, "iflag %#x oflag %#x cflag %#x lflag %#x", t.c_iflag, t.c_oflag,
+                  t.c_cflag, t.c_lflag);
+    std::string uit = buf;
+    uit += " cc";
+    for (unsigned char c : t.c_cc) uit += " " + std::to_string(c);
+    return uit;
+}
+
+std::string Pijl(const vt::Scherm& scherm, char richting) {
+    return std::string(scherm.cursortoetsenApplicatie ? "\x1bO" : "\x1b[") + richting;
+}
+
+} // namespace pty

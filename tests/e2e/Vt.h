@@ -1,0 +1,75 @@
+// A small terminal emulator for the end-to-end tests: it interprets the part of
+// the VT/xterm output language that a full-screen program uses (cursor
+// positioning, colours, erasing, the alternate screen, cursor visibility) and
+// keeps the picture as a grid of cells that a test can read back.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vt {
+
+// Colours are console colour numbers (0 black, 1 blue, ... 8 dark grey ...
+// 15 white), so a test compares them with the numbers the game draws with.
+constexpr int Standaard = -1; // the terminal's own default colour
+constexpr int Onbekend = -2;  // a direct RGB colour, which the game never asks for
+
+struct Cel {
+    char32_t teken = U' ';
+    int voor = Standaard;
+    int achter = Standaard;
+    bool vet = false;
+    bool operator==(const Cel&) const = default;
+};
+
+struct Scherm {
+    int breedte = 80;
+    int hoogte = 25;
+    std::vector<Cel> normaal = std::vector<Cel>(80 * 25);
+    std::vector<Cel> alternatief = std::vector<Cel>(80 * 25);
+    bool opAlternatief = false;
+    int cursorX = 0;
+    int cursorY = 0;
+    bool cursorZichtbaar = true;
+    bool toetsenbordApplicatie = false;   // ESC = / ESC >
+    bool cursortoetsenApplicatie = false; // ESC[?1h / ESC[?1l
+    bool autoTerugloop = true;            // ESC[?7h / ESC[?7l
+    // The pen for the next character.
+    Cel pen;
+    // A character written in the last column waits here before wrapping.
+    bool wachtOpTerugloop = false;
+    int bewaardX = 0, bewaardY = 0; // ESC 7 / ESC 8 and ESC[?1049h
+    // The bytes of an unfinished escape sequence or UTF-8 character.
+    std::string rest;
+    // What the parser met and did not understand (for the test's messages).
+    std::vector<std::string> onbekend;
+    // Every switch of ESC[?1049, in order: 'h' or 'l'.
+    std::string schakelingen1049;
+    // Replies a real terminal would send back (cursor position, device
+    // attributes); the driver writes them to the program and empties this.
+    std::string antwoord;
+};
+
+Scherm NieuwScherm(int breedte, int hoogte);
+// Feeds program output; it may stop anywhere, even inside a sequence.
+void Verwerk(Scherm& scherm, std::string_view bytes);
+// A new window size: the picture is cut off or extended with blanks, as xterm does.
+void ZetGrootte(Scherm& scherm, int breedte, int hoogte);
+
+// Reading the visible screen.
+const Cel& CelOp(const Scherm& scherm, int x, int y);
+// The characters from column x on, `lengte` long, as UTF-8.
+std::string TekstOp(const Scherm& scherm, int x, int y, int lengte);
+std::string RijTekst(const Scherm& scherm, int y);
+// True when `tekst` stands somewhere on the screen.
+bool ToontErgens(const Scherm& scherm, std::string_view tekst);
+// The whole picture, for failure messages.
+std::string Dump(const Scherm& scherm);
+
+std::string NaarUtf8(std::u32string_view tekst);
+// For the messages of GoogleTest.
+void PrintTo(const Cel& cel, std::ostream* os);
+
+} // namespace vt
