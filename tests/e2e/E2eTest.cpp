@@ -1,0 +1,403 @@
+// The real program in a pseudo-terminal of 80 by 25: real key bytes in, the
+// picture read back through the test terminal, signals, hang-ups and resizes.
+#include "Pty.h"
+#include "Vt.h"
+#include "console/Cp437.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+#ifdef STRUIN_GESANITEERD
+constexpr int Traag = 5; // a sanitizer build starts and ends slower
+#else
+constexpr int Traag = 1;
+#endif
+
+constexpr int Kort = 3000 * Traag; // ms to wait for a picture
+
+// Console colours.
+constexpr int Zwart = 0, Blauw = 1, DonkerGrijs = 8, Geel = 14, Wit = 15;
+
+const std::string Items[] = {" Spel Starten    ", " Informatie    > ", " Afsluiten       ",
+                             " Kaart tonen     ", " Test een unit > ", " Test een spel > "};
+constexpr int ItemRij[] = {4, 5, 6, 10, 11, 12};
+
+// True when the UTF-8 `tekst` stands on the screen from cell (x, y) on.
+bool ToontTekstOp(const vt::Scherm& s, int x, int y, const std::string& tekst) {
+    int cellen = 0;
+    for (char c : tekst)
+        if ((static_cast<unsigned char>(c) & 0xc0) != 0x80) ++cellen;
+    return vt::TekstOp(s, x, y, cellen) == tekst;
+}
+
+std::string Glyph(unsigned char cp437) {
+    return vt::NaarUtf8(std::u32string(1, Cp437NaarUnicode(cp437)));
+}
+
+bool MenuZichtbaar(const vt::Scherm& s) {
+    return ToontTekstOp(s, 3, 2, "Hoofdmenu") && ToontTekstOp(s, 3, 4, Items[0]);
+}
+
+// Which main item the menu highlights (white on blue), 0 when none.
+int Gekozen(const vt::Scherm& s) {
+    for (int i = 0; i < 6; ++i)
+        if (ToontTekstOp(s, 3, ItemRij[i], Items[i]) && vt::CelOp(s, 3, ItemRij[i]).achter == Blauw)
+            return i + 1;
+    return 0;
+}
+
+void ExpectKleur(const vt::Scherm& s, int x, int y, int lengte, int voor, int achter) {
+    for (int i = 0; i < lengte; ++i) {
+        const vt::Cel& c = vt::CelOp(s, x + i, y);
+        if (c.voor != voor || c.achter != achter) {
+            ADD_FAILURE() << "cel (" << x + i << ", " << y << ") heeft kleur " << c.voor << " op "
+                          << c.achter << ", verwacht " << voor << " op " << achter << "\n"
+                          << vt::Dump(s);
+            return;
+        }
+    }
+}
+
+// Starts the program and waits for the main menu.
+void StartTotMenu(pty::Sessie& s, const pty::Opties& opties = {}) {
+    std::string fout;
+    ASSERT_TRUE(pty::Start(s, opties, fout)) << fout;
+    ASSERT_TRUE(pty::WachtOp(s, MenuZichtbaar, Kort)) << "geen hoofdmenu:\n"
+                                                      << vt::Dump(s.scherm) << s.foutTekst;
+}
+
+void WachtOpMenu(pty::Sessie& s, int gekozen = 1) {
+    ASSERT_TRUE(pty::WachtOp(
+        s, [&](const vt::Scherm& sch) { return MenuZichtbaar(sch) && Gekozen(sch) == gekozen; },
+        Kort))
+        << "het menu kwam niet terug met item " << gekozen << " gekozen:\n"
+        << vt::Dump(s.scherm);
+}
+
+void WachtOpTekstOp(pty::Sessie& s, int x, int y, const std::string& tekst) {
+    ASSERT_TRUE(pty::WachtOp(
+        s, [&](const vt::Scherm& sch) { return ToontTekstOp(sch, x, y, tekst); }, Kort))
+        << "\"" << tekst << "\" staat niet op (" << x << ", " << y << "):\n"
+        << vt::Dump(s.scherm);
+}
+
+std::string Pijlen(const pty::Sessie& s, char richting, int aantal) {
+    std::string uit;
+    for (int i = 0; i < aantal; ++i) uit += pty::Pijl(s.scherm, richting);
+    return uit;
+}
+
+// The terminal is as the program found it: modes, normal screen, cursor shown,
+// keypad and cursor keys back in normal mode.
+void ExpectHersteld(const pty::Sessie& s) {
+    const termios nu = pty::Modi(s);
+    EXPECT_TRUE(pty::ZelfdeModi(nu, s.modiVooraf))
+        << "voor: " << pty::ModiTekst(s.modiVooraf) << "\nna:   " << pty::ModiTekst(nu);
+    ASSERT_FALSE(s.scherm.schakelingen1049.empty()) << "het spel nam het scherm niet over";
+    EXPECT_EQ(s.scherm.schakelingen1049.back(), 'l') << "nog op het alternatieve scherm";
+    EXPECT_FALSE(s.scherm.opAlternatief);
+    EXPECT_TRUE(s.scherm.cursorZichtbaar) << "de cursor blijft verborgen";
+    EXPECT_FALSE(s.scherm.toetsenbordApplicatie) << "numeriek toetsenbord nog in applicatiemodus";
+    EXPECT_FALSE(s.scherm.cursortoetsenApplicatie) << "cursortoetsen nog in applicatiemodus";
+    EXPECT_EQ(s.scherm.pen, vt::Cel{}) << "kleuren niet teruggezet";
+}
+
+// From the main menu with item 1 chosen: the debug section on and the game at
+// position `positie` (1 Eekhoorn ... 6 Klinkers) of " Test een spel > " started.
+void StartSpel(pty::Sessie& s, int positie) {
+    pty::Stuur(s, pty::F12);
+    WachtOpTekstOp(s, 4, 8, "Debug opties");
+    pty::Stuur(s, pty::Pijl(s.scherm, 'A')); // Up wraps to " Test een spel > "
+    WachtOpMenu(s, 6);
+    pty::Stuur(s, pty::Pijl(s.scherm, 'C') + Pijlen(s, 'B', positie - 1));
+    pty::Stuur(s, pty::Enter);
+}
+
+// The keys that hide exactly the vowels of the vowel game, row by row.
+std::string KlinkersVerbergen(const pty::Sessie& s) {
+    const std::string woorden[] = {"ijscoman", "evenaren", "langzaam", "breeduit",
+                                   "overloop", "platinum", "politiek"};
+    const std::string klinkers = "aeiou";
+    std::string keys;
+    for (int rij = 0; rij < 7; ++rij) {
+        const bool heen = rij % 2 == 0; // serpentine: left to right, then back
+        for (int stap = 0; stap < 8; ++stap) {
+            const int kolom = heen ? stap : 7 - stap;
+            if (klinkers.find(woorden[rij][static_cast<std::size_t>(kolom)]) != std::string::npos)
+                keys += " ";
+            if (stap < 7) keys += pty::Pijl(s.scherm, heen ? 'C' : 'D');
+        }
+        if (rij < 6) keys += pty::Pijl(s.scherm, 'B');
+    }
+    return keys;
+}
+
+TEST(E2eTest, HoofdmenuMetTekstenEnKleuren) {
+    pty::Sessie s;
+    StartTotMenu(s);
+    const vt::Scherm& sch = s.scherm;
+    EXPECT_TRUE(sch.opAlternatief) << "het spel tekent op het alternatieve scherm";
+    EXPECT_FALSE(sch.cursorZichtbaar);
+    EXPECT_TRUE(ToontTekstOp(sch, 30, 0, "De Struinpaadje"));
+    ExpectKleur(sch, 30, 0, 15, Geel, Blauw);
+    ExpectKleur(sch, 0, 0, 80, Geel, Blauw);
+    ExpectKleur(sch, 3, 2, 9, Geel, Blauw);
+    ExpectKleur(sch, 2, 2, 19, Geel, Blauw);
+    EXPECT_EQ(Gekozen(sch), 1);
+    ExpectKleur(sch, 3, 4, 17, Wit, Blauw);
+    for (int i = 1; i < 3; ++i) {
+        EXPECT_TRUE(ToontTekstOp(sch, 3, ItemRij[i], Items[i])) << Items[i];
+        ExpectKleur(sch, 3, ItemRij[i], 17, Wit, DonkerGrijs);
+    }
+    for (int y = 3; y <= 7; ++y) {
+        EXPECT_EQ(vt::CelOp(sch, 2, y).achter, DonkerGrijs) << "rij " << y;
+        EXPECT_EQ(vt::CelOp(sch, 20, y).achter, DonkerGrijs) << "rij " << y;
+    }
+    EXPECT_FALSE(vt::ToontErgens(sch, "Debug opties"));
+    EXPECT_FALSE(vt::ToontErgens(sch, "Kaart tonen"));
+    EXPECT_EQ(vt::TekstOp(sch, 1, 23, 78), vt::NaarUtf8(std::u32string(78, Cp437NaarUnicode(196))));
+    EXPECT_TRUE(sch.onbekend.empty()) << sch.onbekend.front();
+
+    // Down moves the bar; Up from the first item wraps to the last.
+    pty::Stuur(s, pty::Pijl(s.scherm, 'B'));
+    WachtOpMenu(s, 2);
+    ExpectKleur(s.scherm, 3, 4, 17, Wit, DonkerGrijs);
+    pty::Stuur(s, pty::Pijl(s.scherm, 'A') + pty::Pijl(s.scherm, 'A'));
+    WachtOpMenu(s, 3);
+}
+
+TEST(E2eTest, F12ToontEnVerbergtDeDebugSectie) {
+    pty::Sessie s;
+    StartTotMenu(s);
+    pty::Stuur(s, pty::Pijl(s.scherm, 'B') + std::string(pty::F12));
+    WachtOpTekstOp(s, 4, 8, "Debug opties");
+    ExpectKleur(s.scherm, 4, 8, 12, Zwart, DonkerGrijs);
+    EXPECT_EQ(Gekozen(s.scherm), 1) << "F12 zet de keuze op het eerste item";
+    for (int i = 3; i < 6; ++i) {
+        EXPECT_TRUE(ToontTekstOp(s.scherm, 3, ItemRij[i], Items[i])) << Items[i];
+        ExpectKleur(s.scherm, 3, ItemRij[i], 17, Wit, DonkerGrijs);
+    }
+    for (int y = 3; y <= 13; ++y) EXPECT_EQ(vt::CelOp(s.scherm, 2, y).achter, DonkerGrijs);
+    pty::Stuur(s, pty::F12);
+    ASSERT_TRUE(pty::WachtOp(
+        s, [](const vt::Scherm& sch) { return !vt::ToontErgens(sch, "Debug opties"); }, Kort))
+        << vt::Dump(s.scherm);
+    EXPECT_FALSE(vt::ToontErgens(s.scherm, "Test een unit"));
+    EXPECT_EQ(vt::CelOp(s.scherm, 2, 10).achter, Zwart) << "het grote menuvak is weggeveegd";
+    EXPECT_TRUE(MenuZichtbaar(s.scherm));
+}
+
+TEST(E2eTest, ElkeUnitTestIsGeslaagd) {
+    pty::Sessie s;
+    StartTotMenu(s);
+    pty::Stuur(s, pty::F12);
+    WachtOpTekstOp(s, 4, 8, "Debug opties");
+    for (int positie = 1; positie <= 6; ++positie) {
+        SCOPED_TRACE("unit " + std::to_string(positie));
+        // " Test een unit > " is item 5: four times down from item 1.
+        pty::Stuur(s, Pijlen(s, 'B', 4) + pty::Pijl(s.scherm, 'C') + Pijlen(s, 'B', positie - 1) +
+                          std::string(pty::Enter));
+        WachtOpTekstOp(s, 20, 11, "De test is geslaagd...");
+        EXPECT_TRUE(ToontTekstOp(s.scherm, 20, 9, "Bezig met het testen van de unit..."));
+        ExpectKleur(s.scherm, 20, 9, 35, Geel, Blauw);
+        ExpectKleur(s.scherm, 20, 11, 22, Wit, DonkerGrijs);
+        pty::Stuur(s, "x"); // any key
+        WachtOpMenu(s, 1);
+        EXPECT_TRUE(ToontTekstOp(s.scherm, 4, 8, "Debug opties")) << "de debugsectie blijft aan";
+    }
+}
+
+TEST(E2eTest, KlinkersWinnenVanuitTestEenSpel) {
+    pty::Sessie s;
+    StartTotMenu(s);
+    StartSpel(s, 6);
+    WachtOpTekstOp(s, 1, 2, "De klinkers");
+    pty::Stuur(s, KlinkersVerbergen(s));
+    WachtOpTekstOp(s, 32, 9, "Gefeliciteerd!");
+    EXPECT_TRUE(ToontTekstOp(s.scherm, 22, 14, "een blad salsaparilla"));
+    ExpectKleur(s.scherm, 22, 14, 21, Geel, DonkerGrijs);
+    ExpectKleur(s.scherm, 32, 9, 14, Geel, Blauw);
+    // Outside the box the hidden letters show as dots: "ijscoman" keeps j, s, c, m, n.
+    const std::string punt = Glyph(250);
+    EXPECT_EQ(vt::TekstOp(s.scherm, 27, 7, 22),
+              punt + "  j  s  c  " + punt + "  m  " + punt + "  n");
+    pty::Stuur(s, "q");
+    WachtOpMenu(s, 1);
+    EXPECT_TRUE(ToontTekstOp(s.scherm, 4, 8, "Debug opties"));
+}
+
+TEST(E2eTest, EscTerugNaarHetMenuEnAfsluiten) {
+    pty::Sessie s;
+    StartTotMenu(s);
+    // The walk, left with Esc.
+    pty::Stuur(s, pty::Enter);
+    ASSERT_TRUE(pty::WachtOpTekst(s, "0/6 Objecten verzameld", Kort)) << vt::Dump(s.scherm);
+    pty::Stuur(s, pty::Esc);
+    WachtOpMenu(s, 1);
+    // A game, left with Esc.
+    StartSpel(s, 4);
+    WachtOpTekstOp(s, 1, 2, "Het alfabet");
+    pty::Stuur(s, pty::Esc);
+    WachtOpMenu(s, 1);
+    // Esc in the menu itself does not leave it.
+    pty::Stuur(s, pty::Esc);
+    pty::LeesTijdje(s, 100);
+    EXPECT_FALSE(s.status);
+    pty::Stuur(s, Pijlen(s, 'B', 2));
+    WachtOpMenu(s, 3);
+    pty::Stuur(s, pty::Enter);
+    const auto status = pty::WachtOpEinde(s, Kort);
+    ASSERT_TRUE(status) << "het spel stopte niet na Afsluiten";
+    EXPECT_EQ(*status, 0);
+    ExpectHersteld(s);
+    EXPECT_EQ(s.foutTekst, "");
+}
+
+class SignaalTest : public ::testing::TestWithParam<int> {};
+
+TEST_P(SignaalTest, EindigtMetDeStatusVanHetSignaalEnHerstelt) {
+    const int signaal = GetParam();
+    pty::Sessie s;
+    StartTotMenu(s);
+    ASSERT_FALSE(pty::ZelfdeModi(pty::Modi(s), s.modiVooraf)) << "het spel zette geen rauwe modus";
+    kill(s.pid, signaal);
+    const auto status = pty::WachtOpEinde(s, Kort);
+    ASSERT_TRUE(status) << "het spel stopte niet na signaal " << signaal;
+    EXPECT_EQ(*status, 128 + signaal);
+    ExpectHersteld(s);
+}
+
+std::string SignaalNaam(const ::testing::TestParamInfo<int>& signaal) {
+    return sigabbrev_np(signaal.param);
+}
+
+INSTANTIATE_TEST_SUITE_P(Signalen, SignaalTest,
+                         ::testing::Values(SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV, SIGABRT),
+                         SignaalNaam);
+
+// A terminal that goes away (the window closed, the connection lost): the
+// program must end promptly instead of spinning on a dead input.
+void OphangenEindigtSnel(bool stuurterminal) {
+    pty::Sessie s;
+    pty::Opties opties;
+    opties.stuurterminal = stuurterminal;
+    StartTotMenu(s, opties);
+    const auto begin = std::chrono::steady_clock::now();
+    pty::HangOp(s);
+    const auto status = pty::WachtOpEinde(s, 2000 * Traag);
+    const auto duur = std::chrono::steady_clock::now() - begin;
+    ASSERT_TRUE(status) << "het spel liep door na het ophangen";
+    EXPECT_LT(duur, std::chrono::milliseconds(100 * Traag));
+    // Ending by the hang-up signal or by a normal exit are both fine; a crash is not.
+    EXPECT_TRUE(*status == 0 || *status == 128 + SIGHUP) << "status " << *status;
+}
+
+TEST(E2eTest, OphangenEindigtBinnenHonderdMilliseconden) {
+    OphangenEindigtSnel(true);
+}
+
+TEST(E2eTest, EindeVanDeInvoerZonderStuurterminalEindigtOok) {
+    OphangenEindigtSnel(false);
+}
+
+TEST(E2eTest, TeKleinVensterGeeftMeldingEnHerstelt) {
+    pty::Sessie s;
+    StartTotMenu(s);
+    StartSpel(s, 6);
+    WachtOpTekstOp(s, 1, 2, "De klinkers");
+    pty::Stuur(s, Pijlen(s, 'C', 3) + " " + pty::Pijl(s.scherm, 'B'));
+    pty::LeesTijdje(s, 100);
+    const vt::Scherm voor = s.scherm;
+    ASSERT_EQ(vt::CelOp(voor, 36, 7).teken, Cp437NaarUnicode(250)) << vt::Dump(voor);
+    for (auto [breedte, hoogte] : {std::pair{79, 25}, std::pair{80, 24}, std::pair{40, 10}}) {
+        SCOPED_TRACE(std::to_string(breedte) + "x" + std::to_string(hoogte));
+        pty::ZetGrootte(s, breedte, hoogte);
+        ASSERT_TRUE(pty::WachtOpTekst(s, "Het venster is te klein", Kort)) << vt::Dump(s.scherm);
+        pty::ZetGrootte(s, 80, 25);
+        ASSERT_TRUE(pty::WachtOp(
+            s, [&](const vt::Scherm& sch) { return sch.alternatief == voor.alternatief; }, Kort))
+            << "het spelbeeld kwam niet terug:\n"
+            << vt::Dump(s.scherm) << "verwacht:\n"
+            << vt::Dump(voor);
+    }
+    // The game goes on where it was: Space shows the hidden letter again.
+    pty::Stuur(s, pty::Pijl(s.scherm, 'A') + " ");
+    ASSERT_TRUE(pty::WachtOp(
+        s, [](const vt::Scherm& sch) { return vt::CelOp(sch, 36, 7).teken == U'c'; }, Kort))
+        << vt::Dump(s.scherm);
+}
+
+void GeenTerminal(bool invoerLeeg) {
+    pty::Sessie s;
+    pty::Opties opties;
+    opties.invoerLeeg = invoerLeeg;
+    opties.uitvoerPijp = !invoerLeeg;
+    std::string fout;
+    ASSERT_TRUE(pty::Start(s, opties, fout)) << fout;
+    const auto status = pty::WachtOpEinde(s, Kort);
+    ASSERT_TRUE(status) << "het spel wacht zonder terminal";
+    EXPECT_EQ(*status, 2);
+    // One line on standard error, nothing else anywhere.
+    ASSERT_FALSE(s.foutTekst.empty());
+    EXPECT_EQ(s.foutTekst.find('\n'), s.foutTekst.size() - 1) << s.foutTekst;
+    EXPECT_GT(s.foutTekst.size(), 10u);
+    EXPECT_EQ(s.foutTekst.find('\x1b'), std::string::npos);
+    EXPECT_EQ(s.alles, "") << "het spel schreef naar de terminal";
+    EXPECT_EQ(s.pijpTekst, "");
+    EXPECT_TRUE(pty::ZelfdeModi(pty::Modi(s), s.modiVooraf));
+}
+
+TEST(E2eTest, InvoerUitDevNullGeeftEenRegelEnStatusTwee) {
+    GeenTerminal(true);
+}
+
+TEST(E2eTest, UitvoerInEenPijpGeeftEenRegelEnStatusTwee) {
+    GeenTerminal(false);
+}
+
+struct Verbruik {
+    long tikken = 0;           // utime + stime
+    long vrijwilligWissel = 0; // voluntary context switches: every wake-up
+};
+
+Verbruik LeesVerbruik(pid_t pid) {
+    Verbruik v;
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string regel;
+    std::getline(stat, regel);
+    std::istringstream velden(regel.substr(regel.rfind(')') + 2));
+    std::string veld;
+    for (int i = 3; i <= 15 && velden >> veld; ++i)
+        if (i == 14 || i == 15) v.tikken += std::stol(veld);
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    while (std::getline(status, regel))
+        if (regel.rfind("voluntary_ctxt_switches:", 0) == 0)
+            v.vrijwilligWissel = std::stol(regel.substr(regel.find(':') + 1));
+    return v;
+}
+
+TEST(E2eTest, WachtenOpEenToetsKostGeenProcessortijd) {
+    pty::Sessie s;
+    StartTotMenu(s);
+    pty::LeesTijdje(s, 100);
+    const Verbruik voor = LeesVerbruik(s.pid);
+    std::this_thread::sleep_for(1s);
+    const Verbruik na = LeesVerbruik(s.pid);
+    EXPECT_EQ(na.tikken - voor.tikken, 0);
+    EXPECT_LE(na.vrijwilligWissel - voor.vrijwilligWissel, 1) << "het spel werd steeds gewekt";
+    // It still answers.
+    pty::Stuur(s, pty::Pijl(s.scherm, 'B'));
+    WachtOpMenu(s, 2);
+}
+
+} // namespace
