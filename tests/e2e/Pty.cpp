@@ -20,6 +20,9 @@ namespace {
 
 using Klok = std::chrono::steady_clock;
 
+// Milliseconds without output after which a picture counts as complete.
+constexpr int Rust = 30;
+
 int Resterend(Klok::time_point einde) {
     const auto ms =
         std::chrono::duration_cast<std::chrono::milliseconds>(einde - Klok::now()).count();
@@ -197,7 +200,14 @@ void Stuur(Sessie& s, std::string_view bytes) {
 bool WachtOp(Sessie& s, const std::function<bool(const vt::Scherm&)>& klaar, int ms) {
     const auto einde = Klok::now() + std::chrono::milliseconds(ms);
     while (true) {
-        if (klaar(s.scherm)) return true;
+        if (klaar(s.scherm)) {
+            // A picture arrives in several reads: only a picture that stays is
+            // the one the program shows.
+            while (LeesEenKeer(s, Rust)) {
+            }
+            if (klaar(s.scherm)) return true;
+            continue;
+        }
         const int over = Resterend(einde);
         if (over == 0) return false;
         if (!LeesEenKeer(s, std::min(over, 20))) {
