@@ -1,0 +1,136 @@
+// The program inside tmux under several TERM settings: tmux turns its own key
+// names into bytes according to the modes the program asked for, so this
+// checks that the keys the games need arrive as those keys whatever TERM says.
+#include "Pty.h"
+#include "Vt.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+using Klok = std::chrono::steady_clock;
+
+std::string Uitvoer(const std::string& opdracht) {
+    std::string uit;
+    FILE* p = popen((opdracht + " 2>&1").c_str(), "r");
+    if (!p) return uit;
+    char buf[4096];
+    while (std::size_t n = std::fread(buf, 1, sizeof buf, p)) uit.append(buf, n);
+    pclose(p);
+    return uit;
+}
+
+bool TmuxAanwezig() {
+    return std::system("command -v tmux >/dev/null 2>&1") == 0;
+}
+
+// One tmux server of its own, with one 80 by 25 window running the program.
+struct TmuxSessie {
+    std::string socket;
+
+    explicit TmuxSessie(const std::string& term) {
+        socket = "struin-e2e-" + std::to_string(getpid()) + "-" + term;
+        Tmux("-f /dev/null new-session -d -s spel -x 80 -y 25 'env TERM=" + term +
+             " LANG=C.UTF-8 LC_ALL=C.UTF-8 " + pty::Programma() + "'");
+    }
+    TmuxSessie(const TmuxSessie&) = delete;
+    TmuxSessie& operator=(const TmuxSessie&) = delete;
+    ~TmuxSessie() { Tmux("kill-server"); }
+
+    std::string Tmux(const std::string& argumenten) const {
+        return Uitvoer("tmux -L " + socket + " " + argumenten);
+    }
+
+    void Toets(const std::string& naam) const { Tmux("send-keys -t spel " + naam); }
+
+    // The pane as the test terminal sees it, colours included.
+    vt::Scherm Beeld() const {
+        const std::string tekst = Tmux("capture-pane -p -e -t spel");
+        vt::Scherm s = vt::NieuwScherm(80, 25);
+        std::size_t begin = 0;
+        for (int y = 0; y < 25 && begin < tekst.size(); ++y) {
+            std::size_t eind = tekst.find('\n', begin);
+            if (eind == std::string::npos) eind = tekst.size();
+            vt::Verwerk(s, "\x1b[0m\x1b[" + std::to_string(y + 1) + ";1H");
+            vt::Verwerk(s, std::string_view(tekst).substr(begin, eind - begin));
+            begin = eind + 1;
+        }
+        return s;
+    }
+
+    bool WachtOp(const std::function<bool(const vt::Scherm&)>& klaar, vt::Scherm& laatste) const {
+        const auto einde = Klok::now() + std::chrono::seconds(3);
+        do {
+            laatste = Beeld();
+            if (klaar(laatste)) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        } while (Klok::now() < einde);
+        return false;
+    }
+};
+
+class TmuxTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(TmuxTest, PijlF12KeypadEnEscKomenAanAlsDieToetsen) {
+    if (!TmuxAanwezig()) GTEST_SKIP() << "tmux ontbreekt";
+    const TmuxSessie tmux(GetParam());
+    vt::Scherm beeld;
+    auto toont = [&](std::string tekst) {
+        return tmux.WachtOp([&](const vt::Scherm& s) { return vt::ToontErgens(s, tekst); }, beeld);
+    };
+    auto toontNiet = [&](std::string tekst) {
+        return tmux.WachtOp([&](const vt::Scherm& s) { return !vt::ToontErgens(s, tekst); }, beeld);
+    };
+    ASSERT_TRUE(toont("Hoofdmenu")) << vt::Dump(beeld);
+
+    tmux.Toets("F12");
+    ASSERT_TRUE(toont("Debug opties")) << "F12:\n" << vt::Dump(beeld);
+    // Up wraps to " Test een spel > ", Right opens it, Left closes it again.
+    tmux.Toets("Up Right");
+    ASSERT_TRUE(toont("Geheimschrift")) << "Right:\n" << vt::Dump(beeld);
+    tmux.Toets("Left");
+    ASSERT_TRUE(toontNiet("Geheimschrift")) << "Left:\n" << vt::Dump(beeld);
+
+    // De Eekhoorn: the keypad's plus and minus move a nut to Knabbel and back;
+    // the main keyboard's plus does nothing.
+    tmux.Toets("Right Enter");
+    ASSERT_TRUE(toont("Algemene Voorraad")) << vt::Dump(beeld);
+    auto knabbelsHazelnoten = [](const vt::Scherm& s) { return vt::TekstOp(s, 48, 10, 4); };
+    ASSERT_EQ(knabbelsHazelnoten(beeld), "[ 0]") << vt::Dump(beeld);
+    tmux.Toets("KP+");
+    ASSERT_TRUE(
+        tmux.WachtOp([&](const vt::Scherm& s) { return knabbelsHazelnoten(s) == "[ 1]"; }, beeld))
+        << "KP+:\n"
+        << vt::Dump(beeld);
+    tmux.Toets("+ KP-");
+    ASSERT_TRUE(
+        tmux.WachtOp([&](const vt::Scherm& s) { return knabbelsHazelnoten(s) == "[ 0]"; }, beeld))
+        << "+ en KP-:\n"
+        << vt::Dump(beeld);
+
+    tmux.Toets("Escape");
+    ASSERT_TRUE(toont("Hoofdmenu")) << "Escape:\n" << vt::Dump(beeld);
+    EXPECT_TRUE(vt::ToontErgens(beeld, "Debug opties"));
+    EXPECT_EQ(vt::CelOp(beeld, 3, 4).achter, 1) << "het eerste item is weer gekozen";
+}
+
+std::string TermNaam(const ::testing::TestParamInfo<const char*>& term) {
+    std::string naam = term.param;
+    for (char& c : naam)
+        if (c == '-') c = '_';
+    return naam;
+}
+
+INSTANTIATE_TEST_SUITE_P(Terminals, TmuxTest,
+                         ::testing::Values("xterm-256color", "tmux-256color", "screen-256color",
+                                           "linux"),
+                         TermNaam);
+
+} // namespace
