@@ -217,6 +217,10 @@ Telling Speel(bool tellen) {
     });
     NieuwModel();
     ZetWillekeurigToestand(KluisZaad);
+    // Start-up fills the forest tables; each session starts them from empty.
+    KamerBeschrijvingen.clear();
+    KamerSpellen.clear();
+    KamerUitgangen.clear();
     script::ZetScript(toetsen);
     const int status = Programma();
     script::BijTonen(nullptr);
