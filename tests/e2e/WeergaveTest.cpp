@@ -1,0 +1,123 @@
+// The renderer checked against the test terminal: the whole program plays
+// random keys on the scripted backend, every frame goes through TekenVerschil
+// into a vt::Scherm, and that screen must then show exactly the console model.
+// The differences of thousands of frames pile up on one terminal, so a diff
+// that forgets a cell, a colour or a cursor move shows at once.
+#include "console/Weergave.h"
+#include "Vt.h"
+#include "app/Start.h"
+#include "console/Cp437.h"
+#include "console/Script.h"
+#include "forest/Bos.h"
+#include "units/Units.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <random>
+#include <string>
+
+namespace {
+
+script::Toetsen WillekeurigeToetsen(int aantal, unsigned zaad) {
+    using namespace script;
+    const ToetsDruk toetsen[] = {Pijl(Links),  Pijl(Omhoog), Pijl(Rechts), Pijl(Omlaag),
+                                 Pijl(Omlaag), Pijl(Rechts), Enter,        Enter,
+                                 Esc,          Spatie,       F12,          PlusNum,
+                                 MinNum,       Backspace,    Teken('e'),   Teken('Q')};
+    std::mt19937 gen(zaad);
+    Toetsen uit;
+    for (int i = 0; i < aantal; ++i) uit.push_back(toetsen[gen() % std::size(toetsen)]);
+    return uit;
+}
+
+struct Rondgang {
+    WeergaveOpties opties;
+    vt::Scherm scherm = vt::NieuwScherm(80, 25);
+    std::optional<ConsoleModel> vorig;
+    long frames = 0;
+    std::string fout;
+};
+
+char32_t VerwachtTeken(unsigned char teken, const WeergaveOpties& opties) {
+    const char32_t c =
+        opties.utf8 ? Cp437NaarUnicode(teken)
+                    : static_cast<char32_t>(static_cast<unsigned char>(Cp437NaarAscii(teken)));
+    return c == 0 ? U' ' : c;
+}
+
+// Compares the terminal with the model; the first difference, or "".
+std::string Verschil(const vt::Scherm& s, const ConsoleModel& m, const WeergaveOpties& opties) {
+    for (int y = 0; y < m.hoogte; ++y)
+        for (int x = 0; x < m.breedte; ++x) {
+            const Cel& cel = m.cellen[static_cast<std::size_t>(y * m.breedte + x)];
+            const vt::Cel& t = vt::CelOp(s, x, y);
+            const std::string plek = "cel (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+            if (t.teken != VerwachtTeken(cel.teken, opties))
+                return plek + " toont een ander teken dan code " + std::to_string(cel.teken);
+            if (opties.achtKleuren) {
+                if (t.achter < 0 || t.achter > 7 || t.voor < 0 || t.voor > 7)
+                    return plek + " heeft een kleur die acht kleuren niet kennen";
+            } else if (t.voor != (cel.attribuut & 15) || t.achter != (cel.attribuut >> 4)) {
+                return plek + " heeft kleur " + std::to_string(t.voor) + " op " +
+                       std::to_string(t.achter) + " in plaats van attribuut " +
+                       std::to_string(cel.attribuut);
+            }
+        }
+    if (s.cursorZichtbaar != m.cursorZichtbaar) return "de cursor is anders (on)zichtbaar";
+    if (m.cursorZichtbaar && (s.cursorX != m.cursorX || s.cursorY != m.cursorY))
+        return "de cursor staat elders";
+    if (!s.onbekend.empty()) return "onbekende reeks: " + s.onbekend.front();
+    return "";
+}
+
+void SpeelRondgang(const WeergaveOpties& opties, unsigned zaad) {
+    Rondgang r;
+    r.opties = opties;
+    script::BijTonen([&r](const ConsoleModel& m) {
+        if (!r.fout.empty()) return;
+        ++r.frames;
+        if (r.frames % 97 == 0) {
+            // Now and then a full picture over a screen full of rubbish: it
+            // must cover every cell.
+            vt::Verwerk(r.scherm, "\x1b[1;1H\x1b[35;46m" + std::string(80 * 25, '#'));
+            r.vorig.reset();
+        }
+        vt::Verwerk(r.scherm, TekenVerschil(r.vorig ? &*r.vorig : nullptr, m, r.opties));
+        r.fout = Verschil(r.scherm, m, r.opties);
+        if (!r.fout.empty())
+            r.fout += " (frame " + std::to_string(r.frames) + ")\n" + vt::Dump(r.scherm);
+        r.vorig = m;
+    });
+    NieuwModel();
+    ZetWillekeurigToestand(zaad);
+    script::ZetScript(WillekeurigeToetsen(6000, zaad));
+    // " Afsluiten       " may come up among the random keys: then the program
+    // simply starts again, until the keys are used up.
+    while (script::ToetsenOver() > 0 && r.fout.empty()) {
+        KamerBeschrijvingen.clear();
+        KamerSpellen.clear();
+        KamerUitgangen.clear();
+        try {
+            Programma();
+        } catch (const script::ToetsenOp&) {
+        }
+    }
+    script::BijTonen(nullptr);
+    EXPECT_TRUE(r.fout.empty()) << r.fout;
+    EXPECT_GT(r.frames, 6000);
+}
+
+TEST(WeergaveTest, ZestienKleurenEnUtf8TonenPreciesHetModel) {
+    SpeelRondgang(WeergaveOpties{true, false}, 11);
+}
+
+TEST(WeergaveTest, AsciiTekensTonenDeLookalikes) {
+    SpeelRondgang(WeergaveOpties{false, false}, 12);
+}
+
+TEST(WeergaveTest, AchtKleurenBlijvenBinnenAcht) {
+    SpeelRondgang(WeergaveOpties{true, true}, 13);
+}
+
+} // namespace
