@@ -349,11 +349,10 @@ TEST(E2eTest, TeKleinVensterGeeftMeldingEnHerstelt) {
         << vt::Dump(s.scherm);
 }
 
-void GeenTerminal(bool invoerLeeg) {
+// The program refuses to start: one line on standard error, status 2, and
+// the terminal untouched.
+void Weigert(const pty::Opties& opties) {
     pty::Sessie s;
-    pty::Opties opties;
-    opties.invoerLeeg = invoerLeeg;
-    opties.uitvoerPijp = !invoerLeeg;
     std::string fout;
     ASSERT_TRUE(pty::Start(s, opties, fout)) << fout;
     const auto status = pty::WachtOpEinde(s, Kort);
@@ -370,11 +369,50 @@ void GeenTerminal(bool invoerLeeg) {
 }
 
 TEST(E2eTest, InvoerUitDevNullGeeftEenRegelEnStatusTwee) {
-    GeenTerminal(true);
+    pty::Opties opties;
+    opties.invoerLeeg = true;
+    Weigert(opties);
 }
 
 TEST(E2eTest, UitvoerInEenPijpGeeftEenRegelEnStatusTwee) {
-    GeenTerminal(false);
+    pty::Opties opties;
+    opties.uitvoerPijp = true;
+    Weigert(opties);
+}
+
+TEST(E2eTest, EenDommeTerminalGeeftEenRegelEnStatusTwee) {
+    pty::Opties opties;
+    opties.term = "dumb";
+    Weigert(opties);
+}
+
+// The Linux console shows SGR 100-107 as their dark colours: with TERM=linux
+// the program keeps to eight backgrounds, and the menu stays readable.
+TEST(E2eTest, LinuxConsoleKrijgtAchtAchtergronden) {
+    pty::Sessie s;
+    pty::Opties opties;
+    opties.term = "linux";
+    StartTotMenu(s, opties);
+    pty::Stuur(s, pty::F12);
+    WachtOpTekstOp(s, 4, 8, "Debug opties");
+    for (int y = 0; y < 25; ++y)
+        for (int x = 0; x < 80; ++x)
+            ASSERT_LT(vt::CelOp(s.scherm, x, y).achter, 8) << "cel (" << x << ", " << y << ")\n"
+                                                           << vt::Dump(s.scherm);
+    // The chosen item differs from the others, and text differs from its background.
+    EXPECT_NE(vt::CelOp(s.scherm, 3, 4).achter, vt::CelOp(s.scherm, 3, 5).achter);
+    EXPECT_NE(vt::CelOp(s.scherm, 4, 5).voor, vt::CelOp(s.scherm, 4, 5).achter);
+    EXPECT_NE(vt::CelOp(s.scherm, 4, 8).voor, vt::CelOp(s.scherm, 4, 8).achter);
+}
+
+// Without UTF-8 the box-drawing characters become ASCII look-alikes.
+TEST(E2eTest, ZonderUtf8AsciiTekens) {
+    pty::Sessie s;
+    pty::Opties opties;
+    opties.taal = "C";
+    StartTotMenu(s, opties);
+    EXPECT_EQ(vt::TekstOp(s.scherm, 1, 23, 78), std::string(78, Cp437NaarAscii(196)));
+    for (unsigned char c : s.alles) ASSERT_LT(c, 0x80) << "een byte buiten ASCII";
 }
 
 struct Verbruik {

@@ -135,7 +135,7 @@ bool Start(Sessie& s, const Opties& opties, std::string& fout) {
         return false;
     }
     const std::string term = "TERM=" + opties.term;
-    std::vector<std::string> omgeving = {term, "LANG=C.UTF-8", "LC_ALL=C.UTF-8",
+    std::vector<std::string> omgeving = {term, "LANG=" + opties.taal, "LC_ALL=" + opties.taal,
                                          "PATH=/usr/bin:/bin"};
     // A sanitizer build must not turn the test signals into reports of its own.
     std::string asan = "ASAN_OPTIONS=handle_segv=0:handle_sigbus=0:handle_abort=0";

@@ -17,6 +17,7 @@ struct Opties {
     int breedte = 80;
     int hoogte = 25;
     std::string term = "xterm-256color";
+    std::string taal = "C.UTF-8"; // LANG and LC_ALL
     // The program gets the pty as its controlling terminal (the normal case);
     // without it a hang-up reaches it only as a failing read.
     bool stuurterminal = true;
