@@ -196,7 +196,7 @@ std::string TekenTeKlein(int breedte, int hoogte, int nodigBreedte, int nodigHoo
     if (breedte <= 0 || hoogte <= 0) return uit;
     // A size stays on one line: its blanks are kept apart until the text is broken.
     constexpr char VasteSpatie = '\x01';
-    const auto maat = [VasteSpatie](int b, int h) {
+    const auto maat = [](int b, int h) {
         return std::to_string(b) + VasteSpatie + 'x' + VasteSpatie + std::to_string(h);
     };
     // The notice on a line of its own where it fits, then what to do about it.

@@ -40,7 +40,9 @@ TEST_F(Wandeling, EveryArrowFromEveryPlaceFollowsTheOpenPassagesOnly) {
 
 TEST_F(Wandeling, EachClosedPassageIsClosedFromBothSides) {
     for (const auto& [a, b] : GeslotenDoorgangen) {
-        for (const auto& [van, naar] : {std::pair{a, b}, std::pair{b, a}}) {
+        for (const auto& paar : {std::pair{a, b}, std::pair{b, a}}) {
+            const auto van = paar.first;
+            const auto naar = paar.second;
             const Stap& stap = *std::find_if(Stappen.begin(), Stappen.end(),
                                              [&](const Stap& s) { return Buur(van, s) == naar; });
             EXPECT_FALSE(UitgangOpen(van.x, van.y, stap.uitgang));
