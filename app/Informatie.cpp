@@ -58,8 +58,8 @@ void ToonOverHetSpel() {
     VulVlak(22, 11, 58, 19, Donkergrijs);
     SchrijfTekst("De struinpaadje v1.0.0", 22, 11, Wit, Donkergrijs);
     SchrijfTekst("De Struinpaadje", 22, 13, Geel, Donkergrijs);
-    SchrijfTekst("is gemaakt", 39, 13, Wit, Donkergrijs);
-    SchrijfTekst("door", 22, 14, Wit, Donkergrijs);
+    SchrijfTekst("is een spel", 39, 13, Wit, Donkergrijs);
+    SchrijfTekst("van", 22, 14, Wit, Donkergrijs);
     SchrijfTekst("het Struinpaadje-team", 26, 14, Geel, Donkergrijs);
     SchrijfTekst("(c) 2026 het Struinpaadje-team.", 22, 16, Wit, Donkergrijs);
     SchrijfTekst("Alle rechten voorbehouden.", 22, 17, Wit, Donkergrijs);

@@ -103,6 +103,9 @@ TEST_F(Informatie, AboutTheGame) {
     EXPECT_EQ(kleurVan(22, 14), 0x8f);
     EXPECT_EQ(kleurVan(26, 14), 0x8e);
     for (int x = 26; x <= 57; ++x) EXPECT_NE(kleurVan(x, 14), 0x8f) << x;
+    // The connecting words stand apart from the names.
+    EXPECT_EQ(TekenOp(38, 13), ' ');
+    EXPECT_EQ(TekenOp(25, 14), ' ');
     for (int rij : {16, 17}) {
         EXPECT_EQ(kleurVan(22, rij), 0x8f) << rij;
         for (int x = 22; x <= 57; ++x) EXPECT_NE(kleurVan(x, rij), 0x8e) << x;
