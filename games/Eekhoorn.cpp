@@ -42,6 +42,13 @@ void SchrijfGetal(int kolom, int rij, int getal) {
     Uitvoer() << std::setw(2) << getal;
 }
 
+// A value can reach three digits; the blank behind it wipes the third digit
+// once the value has gone below 100.
+void SchrijfWaarde(int kolom, int rij, int waarde) {
+    SchrijfGetal(kolom, rij, waarde);
+    Schrijf(" ");
+}
+
 void TekenVasteDelen() {
     SpelScherm("De Eekhoorn", {{2, EekhoornBediening}});
     GaNaar(2, 5);
@@ -75,15 +82,12 @@ void TekenVasteDelen() {
 void TekenGetallen(const Noten& voorraad, int voorraadWaarde,
                    const std::array<Noten, AantalFamilies>& families,
                    const std::array<int, AantalFamilies>& waarden) {
-    SchrijfGetal(22, 9, voorraadWaarde);
-    // The stock's value can start with three digits; the blank behind it wipes
-    // the third digit once the value has gone below 100.
-    Schrijf(" ");
+    SchrijfWaarde(22, 9, voorraadWaarde);
     for (int soort = 0; soort < AantalSoorten; ++soort)
         SchrijfGetal(22, 11 + soort, voorraad[soort]);
     for (int familie = 0; familie < AantalFamilies; ++familie) {
         const FamilieVak& vak = FamilieVakken[familie];
-        SchrijfGetal(vak.waardeKolom, vak.waardeRij, waarden[familie]);
+        SchrijfWaarde(vak.waardeKolom, vak.waardeRij, waarden[familie]);
         // The blanks on both sides wipe the selection marks of the previous pass.
         for (int soort = 0; soort < AantalSoorten; ++soort) {
             GaNaar(vak.aantalKolom, vak.aantalRij + soort);

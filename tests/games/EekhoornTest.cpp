@@ -419,12 +419,16 @@ std::uint32_t ToestandVoorTopwaarde(std::uint32_t laag) {
     return (volgende - 2531011u) * inverse;
 }
 
-TEST_F(Eekhoorn, AStockValueOfThreeDigitsLeavesNoDigitBehind) {
-    std::uint32_t toestand = 0;
+// A state whose stock is worth 100 or more; the generator is left set to it.
+std::uint32_t DrieCijferigeVoorraad() {
     for (std::uint32_t laag = 0;; ++laag) {
-        toestand = ToestandVoorTopwaarde(laag);
-        if (VoorraadUit(toestand).deel >= 25) break;
+        const std::uint32_t toestand = ToestandVoorTopwaarde(laag);
+        if (VoorraadUit(toestand).deel >= 25) return toestand;
     }
+}
+
+TEST_F(Eekhoorn, AStockValueOfThreeDigitsLeavesNoDigitBehind) {
+    const std::uint32_t toestand = DrieCijferigeVoorraad();
     const Voorraad voorraad = VoorraadUit(toestand);
     const int waarde = 4 * voorraad.deel;
     ASSERT_GE(waarde, 100);
@@ -435,6 +439,24 @@ TEST_F(Eekhoorn, AStockValueOfThreeDigitsLeavesNoDigitBehind) {
     SpeelTotWachten(Herhaal(PlusNum, waarde - 99), SpeelEekhoorn);
     EXPECT_EQ(TekstOp(21, 8, 3), "99 ");
     EXPECT_EQ(FamilieAantal(0, 0), Breedte2(waarde - 99));
+}
+
+TEST_F(Eekhoorn, AFamilyValueOfThreeDigitsLeavesNoDigitBehind) {
+    const std::uint32_t toestand = DrieCijferigeVoorraad();
+    const Voorraad voorraad = VoorraadUit(toestand);
+    const int waarde = 4 * voorraad.deel;
+    // Everything to Knabbel, then hazelnuts back until the value is 99.
+    Verdeling alles{};
+    alles[0] = voorraad.noten;
+    const Toetsen naarKnabbel = Verdeel(alles);
+    SpeelTotWachten(naarKnabbel, SpeelEekhoorn);
+    EXPECT_EQ(TekstOp(49, 8, 3), std::to_string(waarde));
+
+    ZetWillekeurigToestand(toestand);
+    SpeelTotWachten(naarKnabbel + Herhaal(Pijl(Omhoog), 3) + Herhaal(MinNum, waarde - 99),
+                    SpeelEekhoorn);
+    EXPECT_EQ(TekstOp(49, 8, 3), "99 ");
+    EXPECT_EQ(VoorraadWaarde(), Breedte2(waarde - 99));
 }
 
 TEST_F(Eekhoorn, NothingIsKeptBetweenTwoPlays) {
