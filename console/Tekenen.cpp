@@ -47,8 +47,8 @@ void SchrijfHerhaald(unsigned char teken, int aantal) {
 
 namespace {
 
-void KaderZonderVoet() {
-    WisScherm();
+// The title bar and the rule above the footer, on a screen already cleared.
+void TitelEnLijn() {
     VulVlak(1, 1, 80, 1, 1);
     SchrijfTekst("De Struinpaadje", 30, 0, 14, 1);
     GaNaar(2, 24);
@@ -65,12 +65,14 @@ void SchrijfVoet(const std::vector<VoetDeel>& bediening) {
 } // namespace
 
 void SchermKader(const std::vector<VoetDeel>& bediening) {
-    KaderZonderVoet();
+    WisScherm();
+    TitelEnLijn();
     SchrijfVoet(bediening);
 }
 
 void SchermKaderCopyright() {
-    KaderZonderVoet();
+    WisScherm();
+    TitelEnLijn();
     GaNaar(11, 25);
     Schrijf(CopyrightRegel);
 }
@@ -78,7 +80,7 @@ void SchermKaderCopyright() {
 void SpelScherm(const std::string& naam, const std::vector<VoetDeel>& bediening) {
     WisScherm();
     VerbergCursor();
-    KaderZonderVoet();
+    TitelEnLijn();
     SchrijfVoet(bediening);
     SchrijfTekst(naam, 1, 2, 15, 0);
 }
