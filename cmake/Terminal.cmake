@@ -4,9 +4,11 @@
 # End-to-end: the real program in a pseudo-terminal (POSIX only). Its own
 # executable, so that the unit suite stays free of processes and timing.
 if(STRUIN_TESTS AND NOT WIN32)
+  # The terminal emulator in tests/support is shared with the unit suite.
   file(GLOB STRUIN_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
-  add_executable(struin_e2e ${STRUIN_E2E_SOURCES})
-  target_include_directories(struin_e2e PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e)
+  add_executable(struin_e2e ${STRUIN_E2E_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/Vt.cpp)
+  target_include_directories(struin_e2e PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e
+                                                ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(struin_e2e PRIVATE struin_script GTest::gtest GTest::gtest_main)
   target_compile_definitions(struin_e2e PRIVATE STRUIN_PROGRAMMA="$<TARGET_FILE:struinpaadje>")
   add_dependencies(struin_e2e struinpaadje)

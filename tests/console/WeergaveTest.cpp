@@ -1,133 +1,95 @@
 #include "console/Weergave.h"
 #include "console/Cp437.h"
+#include "support/Vt.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
 
-// A small terminal that understands what the renderer may send: cursor
-// position and forward, SGR, erase display and cursor visibility. Anything
-// else fails the test. Each cell keeps its glyph and the SGR state it was
-// written with.
-struct Scherm {
-    struct Vak {
-        char32_t glyph = U' ';
-        int voor = 39;
-        int achter = 49;
-        bool vet = false;
-        bool operator==(const Vak&) const = default;
-    };
-    int breedte;
-    int hoogte;
-    std::vector<Vak> vakken;
-    int x = 0;
-    int y = 0;
-    bool cursorZichtbaar = true;
-    int voor = 39;
-    int achter = 49;
-    bool vet = false;
-    int glyphs = 0; // glyphs written since the last Verwerk
+// The renderer's output is read twice: its raw bytes must keep to what the
+// renderer may send (printable UTF-8 and CSI sequences for cursor position and
+// forward, SGR, erase display and cursor visibility; anything else fails the
+// test), and the shared test terminal shows the picture they make.
+struct Uitvoer {
+    int tekens = 0;       // characters written
+    std::vector<int> sgr; // every SGR code, in order
+};
 
-    Scherm(int b, int h) : breedte(b), hoogte(h), vakken(static_cast<std::size_t>(b * h)) {}
-
-    Vak& Op(int kolom, int rij) { return vakken[static_cast<std::size_t>(rij * breedte + kolom)]; }
-
-    void Sgr(const std::vector<int>& getallen) {
-        for (int g : getallen) {
-            if (g == 0) {
-                voor = 39;
-                achter = 49;
-                vet = false;
-            } else if (g == 1) {
-                vet = true;
-            } else if (g == 22) {
-                vet = false;
-            } else if ((g >= 30 && g <= 37) || (g >= 90 && g <= 97)) {
-                voor = g;
-            } else if ((g >= 40 && g <= 47) || (g >= 100 && g <= 107)) {
-                achter = g;
-            } else {
-                ADD_FAILURE() << "unexpected SGR " << g;
+Uitvoer Ontleed(std::string_view bytes) {
+    Uitvoer uit;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b != 0x1b) {
+            if (b < 0x20) {
+                ADD_FAILURE() << "control byte " << int{b} << " in the output";
+                return uit;
             }
+            ++uit.tekens;
+            i += b < 0x80 ? 1 : b < 0xe0 ? 2 : b < 0xf0 ? 3 : 4;
+            continue;
         }
-    }
-
-    void Csi(const std::string& parameters, char slot) {
-        if (parameters == "?25" && (slot == 'h' || slot == 'l')) {
-            cursorZichtbaar = slot == 'h';
-            return;
+        std::size_t k = i + 2;
+        if (i + 1 >= bytes.size() || bytes[i + 1] != '[') {
+            ADD_FAILURE() << "ESC without [ at byte " << i;
+            return uit;
         }
-        std::vector<int> getallen;
-        std::string getal;
-        for (char c : parameters + ";") {
-            if (c == ';') {
-                getallen.push_back(getal.empty() ? 0 : std::stoi(getal));
-                getal.clear();
-            } else {
-                ASSERT_TRUE(c >= '0' && c <= '9') << "parameters " << parameters;
-                getal += c;
+        while (k < bytes.size() && !(bytes[k] >= 0x40 && bytes[k] <= 0x7e)) ++k;
+        if (k >= bytes.size()) {
+            ADD_FAILURE() << "unfinished sequence at byte " << i;
+            return uit;
+        }
+        const std::string parameters(bytes.substr(i + 2, k - i - 2));
+        const char slot = bytes[k];
+        i = k + 1;
+        if (parameters == "?25" && (slot == 'h' || slot == 'l')) continue;
+        if (parameters.find_first_not_of("0123456789;") != std::string::npos) {
+            ADD_FAILURE() << "parameters " << parameters;
+        } else if (slot == 'm') {
+            std::size_t van = 0;
+            for (std::size_t puntkomma = 0; puntkomma != std::string::npos; van = puntkomma + 1) {
+                puntkomma = parameters.find(';', van);
+                const std::string getal = parameters.substr(van, puntkomma - van);
+                const int g = getal.empty() ? 0 : std::stoi(getal);
+                if (g == 0 || g == 1 || g == 22 || (g >= 30 && g <= 37) || (g >= 90 && g <= 97) ||
+                    (g >= 40 && g <= 47) || (g >= 100 && g <= 107))
+                    uit.sgr.push_back(g);
+                else
+                    ADD_FAILURE() << "unexpected SGR " << g;
             }
-        }
-        if (slot == 'm') {
-            Sgr(getallen);
-        } else if (slot == 'H') {
-            y = (getallen.size() > 0 && getallen[0] > 0 ? getallen[0] : 1) - 1;
-            x = (getallen.size() > 1 && getallen[1] > 0 ? getallen[1] : 1) - 1;
-        } else if (slot == 'C') {
-            x += getallen[0] > 0 ? getallen[0] : 1;
-        } else if (slot == 'J' && parameters == "2") {
-            for (Vak& vak : vakken) vak = Vak{U' ', 39, achter, false};
-        } else {
+        } else if (slot != 'H' && slot != 'C' && !(slot == 'J' && parameters == "2")) {
             ADD_FAILURE() << "unexpected sequence CSI " << parameters << slot;
         }
-        ASSERT_TRUE(x >= 0 && y >= 0 && x < breedte && y < hoogte);
     }
+    return uit;
+}
 
-    void Glyph(char32_t c) {
-        ASSERT_TRUE(x < breedte && y < hoogte) << "glyph off the screen";
-        Op(x, y) = Vak{c, voor, achter, vet};
-        ++glyphs;
-        if (x + 1 < breedte) ++x; // no automatic wrap
-    }
+// A terminal without automatic wrap: the renderer places every row itself, so a
+// character past the end of a line must not land on the next one.
+vt::Scherm Terminal(int breedte, int hoogte) {
+    vt::Scherm scherm = vt::NieuwScherm(breedte, hoogte);
+    scherm.autoTerugloop = false;
+    return scherm;
+}
 
-    void Verwerk(const std::string& bytes) {
-        glyphs = 0;
-        std::size_t i = 0;
-        while (i < bytes.size()) {
-            const auto b = static_cast<unsigned char>(bytes[i]);
-            if (b == 0x1b) {
-                ASSERT_LT(i + 1, bytes.size());
-                ASSERT_EQ(bytes[i + 1], '[');
-                std::size_t k = i + 2;
-                while (k < bytes.size() && !(bytes[k] >= 0x40 && bytes[k] <= 0x7e)) ++k;
-                ASSERT_LT(k, bytes.size());
-                Csi(bytes.substr(i + 2, k - i - 2), bytes[k]);
-                i = k + 1;
-                continue;
-            }
-            ASSERT_GE(b, 0x20) << "control byte in the output";
-            std::size_t lengte = b < 0x80 ? 1 : b < 0xe0 ? 2 : b < 0xf0 ? 3 : 4;
-            char32_t c = lengte == 1 ? b : b & (0x7f >> lengte);
-            for (std::size_t t = 1; t < lengte; ++t)
-                c = (c << 6) | (static_cast<unsigned char>(bytes[i + t]) & 0x3f);
-            Glyph(c);
-            i += lengte;
-        }
-    }
-};
+// Checks the bytes and shows them on the terminal.
+Uitvoer Toon(vt::Scherm& scherm, const std::string& bytes) {
+    const Uitvoer uit = Ontleed(bytes);
+    vt::Verwerk(scherm, bytes);
+    EXPECT_EQ(scherm.buitenRand, 0) << "the cursor was sent off the screen";
+    return uit;
+}
 
 constexpr int Ansi[8] = {0, 4, 2, 6, 1, 5, 3, 7};
 
 // What a cell of the model must look like on a 16-colour UTF-8 terminal.
-Scherm::Vak Verwacht(const Cel& cel) {
-    const int v = cel.attribuut & 15;
-    const int a = cel.attribuut >> 4;
-    return Scherm::Vak{Cp437NaarUnicode(cel.teken), (v & 8 ? 90 : 30) + Ansi[v & 7],
-                       (a & 8 ? 100 : 40) + Ansi[a & 7], false};
+vt::Cel Verwacht(const Cel& cel) {
+    return vt::Cel{Cp437NaarUnicode(cel.teken), cel.attribuut & 15, cel.attribuut >> 4, false};
 }
 
 ConsoleModel WillekeurigModel(std::mt19937& gen, int breedte = 80, int hoogte = 25) {
@@ -143,16 +105,16 @@ ConsoleModel WillekeurigModel(std::mt19937& gen, int breedte = 80, int hoogte = 
     return m;
 }
 
-void VerwachtModel(Scherm& scherm, const ConsoleModel& m) {
+void VerwachtModel(const vt::Scherm& scherm, const ConsoleModel& m) {
     for (int y = 0; y < m.hoogte; ++y)
         for (int x = 0; x < m.breedte; ++x)
-            ASSERT_EQ(scherm.Op(x, y),
+            ASSERT_EQ(vt::CelOp(scherm, x, y),
                       Verwacht(m.cellen[static_cast<std::size_t>(y * m.breedte + x)]))
                 << "cell " << x << "," << y;
     EXPECT_EQ(scherm.cursorZichtbaar, m.cursorZichtbaar);
     if (m.cursorZichtbaar) {
-        EXPECT_EQ(scherm.x, m.cursorX);
-        EXPECT_EQ(scherm.y, m.cursorY);
+        EXPECT_EQ(scherm.cursorX, m.cursorX);
+        EXPECT_EQ(scherm.cursorY, m.cursorY);
     }
 }
 
@@ -161,9 +123,8 @@ const WeergaveOpties Utf8Zestien{true, false};
 TEST(Weergave, AFirstFrameDrawsEveryCellInItsColours) {
     std::mt19937 gen(7);
     const ConsoleModel m = WillekeurigModel(gen);
-    Scherm scherm(80, 25);
-    scherm.Verwerk(TekenVerschil(nullptr, m, Utf8Zestien));
-    EXPECT_EQ(scherm.glyphs, 80 * 25);
+    vt::Scherm scherm = Terminal(80, 25);
+    EXPECT_EQ(Toon(scherm, TekenVerschil(nullptr, m, Utf8Zestien)).tekens, 80 * 25);
     VerwachtModel(scherm, m);
 }
 
@@ -191,11 +152,9 @@ TEST(Weergave, OnlyChangedCellsAreDrawn) {
         int veranderd = 0;
         for (bool g : geraakt) veranderd += g;
 
-        Scherm scherm(80, 25);
-        scherm.Verwerk(TekenVerschil(nullptr, vorig, Utf8Zestien));
-        const std::vector<Scherm::Vak> voor = scherm.vakken;
-        scherm.Verwerk(TekenVerschil(&vorig, nieuw, Utf8Zestien));
-        EXPECT_EQ(scherm.glyphs, veranderd);
+        vt::Scherm scherm = Terminal(80, 25);
+        Toon(scherm, TekenVerschil(nullptr, vorig, Utf8Zestien));
+        EXPECT_EQ(Toon(scherm, TekenVerschil(&vorig, nieuw, Utf8Zestien)).tekens, veranderd);
         VerwachtModel(scherm, nieuw);
     }
 }
@@ -221,16 +180,15 @@ TEST(Weergave, TheCursorFollowsTheModel) {
     nieuw.cursorZichtbaar = true;
     nieuw.cursorX = 12;
     nieuw.cursorY = 3;
-    Scherm scherm(80, 25);
-    scherm.Verwerk(TekenVerschil(nullptr, vorig, Utf8Zestien));
+    vt::Scherm scherm = Terminal(80, 25);
+    Toon(scherm, TekenVerschil(nullptr, vorig, Utf8Zestien));
     EXPECT_FALSE(scherm.cursorZichtbaar);
-    scherm.Verwerk(TekenVerschil(&vorig, nieuw, Utf8Zestien));
-    EXPECT_EQ(scherm.glyphs, 0);
+    EXPECT_EQ(Toon(scherm, TekenVerschil(&vorig, nieuw, Utf8Zestien)).tekens, 0);
     VerwachtModel(scherm, nieuw);
     // A cell drawn elsewhere sends the visible cursor back where it belongs.
     ConsoleModel daarna = nieuw;
     daarna.cellen[500].teken = 'x';
-    scherm.Verwerk(TekenVerschil(&nieuw, daarna, Utf8Zestien));
+    Toon(scherm, TekenVerschil(&nieuw, daarna, Utf8Zestien));
     VerwachtModel(scherm, daarna);
 }
 
@@ -250,11 +208,11 @@ TEST(Weergave, GlyphsComeFromCodePage437AndBlanksAreSpaces) {
     ConsoleModel m;
     const unsigned char tekens[] = {0, 32, 196, 179, 24, 25, 26, 27, 250, 201, 'A'};
     for (std::size_t i = 0; i < std::size(tekens); ++i) m.cellen[i].teken = tekens[i];
-    Scherm scherm(80, 25);
-    scherm.Verwerk(TekenVerschil(nullptr, m, Utf8Zestien));
+    vt::Scherm scherm = Terminal(80, 25);
+    Toon(scherm, TekenVerschil(nullptr, m, Utf8Zestien));
     const char32_t verwacht[] = {U' ', U' ', U'─', U'│', U'↑', U'↓', U'→', U'←', U'·', U'╔', U'A'};
     for (std::size_t i = 0; i < std::size(verwacht); ++i)
-        EXPECT_EQ(scherm.Op(static_cast<int>(i), 0).glyph, verwacht[i]) << i;
+        EXPECT_EQ(vt::CelOp(scherm, static_cast<int>(i), 0).teken, verwacht[i]) << i;
 }
 
 TEST(Weergave, WithoutUtf8OnlyAsciiLookAlikesAreSent) {
@@ -262,18 +220,17 @@ TEST(Weergave, WithoutUtf8OnlyAsciiLookAlikesAreSent) {
     const ConsoleModel m = WillekeurigModel(gen);
     const std::string bytes = TekenVerschil(nullptr, m, WeergaveOpties{false, false});
     for (char c : bytes) ASSERT_LT(static_cast<unsigned char>(c), 0x80);
-    Scherm scherm(80, 25);
-    scherm.Verwerk(bytes);
-    EXPECT_EQ(scherm.glyphs, 80 * 25);
+    vt::Scherm scherm = Terminal(80, 25);
+    EXPECT_EQ(Toon(scherm, bytes).tekens, 80 * 25);
     for (int y = 0; y < 25; ++y)
         for (int x = 0; x < 80; ++x)
-            ASSERT_EQ(scherm.Op(x, y).glyph,
+            ASSERT_EQ(vt::CelOp(scherm, x, y).teken,
                       static_cast<char32_t>(
                           Cp437NaarAscii(m.cellen[static_cast<std::size_t>(y * 80 + x)].teken)));
 }
 
-// What an 8-colour terminal shows: bold makes text bright, and codes past 37
-// and 47 are not used.
+// What an 8-colour terminal shows, in console colours: bold makes text bright,
+// and the bright codes 90-97 and 100-107 are never sent.
 struct Zichtbaar {
     int voor; // 0-7, +8 when bold
     int achter;
@@ -284,12 +241,13 @@ Zichtbaar OpAchtKleuren(unsigned char attribuut) {
     m.breedte = 1;
     m.hoogte = 1;
     m.cellen = {Cel{'x', attribuut}};
-    Scherm scherm(1, 1);
-    scherm.Verwerk(TekenVerschil(nullptr, m, WeergaveOpties{true, true}));
-    const Scherm::Vak vak = scherm.Op(0, 0);
-    EXPECT_TRUE(vak.voor >= 30 && vak.voor <= 37) << vak.voor;
-    EXPECT_TRUE(vak.achter >= 40 && vak.achter <= 47) << vak.achter;
-    return Zichtbaar{vak.voor - 30 + (vak.vet ? 8 : 0), vak.achter - 40};
+    vt::Scherm scherm = Terminal(1, 1);
+    for (int code : Toon(scherm, TekenVerschil(nullptr, m, WeergaveOpties{true, true})).sgr)
+        EXPECT_TRUE(code < 90) << "bright code " << code << " for attribute " << int{attribuut};
+    const vt::Cel& cel = vt::CelOp(scherm, 0, 0);
+    EXPECT_TRUE(cel.voor >= 0 && cel.voor <= 7) << cel.voor;
+    EXPECT_TRUE(cel.achter >= 0 && cel.achter <= 7) << cel.achter;
+    return Zichtbaar{cel.voor + (cel.vet ? 8 : 0), cel.achter};
 }
 
 TEST(Weergave, EightColoursNeverUseBrightCodesAndKeepTextReadable) {
@@ -304,8 +262,8 @@ TEST(Weergave, EightColoursNeverUseBrightCodesAndKeepTextReadable) {
         }
         if (a < 8) {
             // Ordinary backgrounds are exact; bright text is bold.
-            EXPECT_EQ(z.achter, Ansi[a]);
-            EXPECT_EQ(z.voor, Ansi[v & 7] + (v & 8));
+            EXPECT_EQ(z.achter, a);
+            EXPECT_EQ(z.voor, v);
         }
     }
 }
@@ -320,8 +278,8 @@ TEST(Weergave, EightColourPanelsStayApartFromBlueAndKeepTheirHighlight) {
     EXPECT_NE(wit.voor, geel.voor);
     EXPECT_EQ(geel.achter, wit.achter);
     // White text on blue keeps its exact colours.
-    EXPECT_EQ(gekozen.voor, 7 + 8);
-    EXPECT_EQ(gekozen.achter, 4);
+    EXPECT_EQ(gekozen.voor, 15);
+    EXPECT_EQ(gekozen.achter, 1);
 }
 
 TEST(Weergave, BothGlyphModesInEightColoursDrawEveryCell) {
@@ -331,15 +289,13 @@ TEST(Weergave, BothGlyphModesInEightColoursDrawEveryCell) {
     for (int i = 0; i < 40; ++i) nieuw.cellen[static_cast<std::size_t>(i * 37)].teken ^= 0x55;
     for (bool utf8 : {true, false}) {
         const WeergaveOpties opties{utf8, true};
-        Scherm scherm(80, 25);
-        scherm.Verwerk(TekenVerschil(nullptr, vorig, opties));
-        EXPECT_EQ(scherm.glyphs, 80 * 25);
-        scherm.Verwerk(TekenVerschil(&vorig, nieuw, opties));
-        EXPECT_EQ(scherm.glyphs, 40);
+        vt::Scherm scherm = Terminal(80, 25);
+        EXPECT_EQ(Toon(scherm, TekenVerschil(nullptr, vorig, opties)).tekens, 80 * 25);
+        EXPECT_EQ(Toon(scherm, TekenVerschil(&vorig, nieuw, opties)).tekens, 40);
         for (int i = 0; i < 40; ++i) {
             const int plek = i * 37;
             const unsigned char t = nieuw.cellen[static_cast<std::size_t>(plek)].teken;
-            EXPECT_EQ(scherm.Op(plek % 80, plek / 80).glyph,
+            EXPECT_EQ(vt::CelOp(scherm, plek % 80, plek / 80).teken,
                       utf8 ? Cp437NaarUnicode(t) : static_cast<char32_t>(Cp437NaarAscii(t)));
         }
     }
@@ -350,26 +306,25 @@ TEST(Weergave, ASmallModelOnALargerTerminalSitsTopLeftWithTheRestBlank) {
     m.breedte = 3;
     m.hoogte = 2;
     m.cellen.assign(6, Cel{'#', 0x1e});
-    Scherm scherm(10, 5);
-    for (auto& vak : scherm.vakken) vak.glyph = U'?';
-    scherm.Verwerk(TekenVerschil(nullptr, m, Utf8Zestien));
+    vt::Scherm scherm = Terminal(10, 5);
+    for (vt::Cel& cel : scherm.normaal) cel.teken = U'?';
+    Toon(scherm, TekenVerschil(nullptr, m, Utf8Zestien));
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 10; ++x)
-            EXPECT_EQ(scherm.Op(x, y).glyph, x < 3 && y < 2 ? U'#' : U' ') << x << "," << y;
+            EXPECT_EQ(vt::CelOp(scherm, x, y).teken, x < 3 && y < 2 ? U'#' : U' ') << x << "," << y;
 }
 
 TEST(Weergave, TheTooSmallNoticeFitsAndSaysWhatIsNeeded) {
     for (const auto& [breedte, hoogte] :
          {std::pair{79, 25}, {60, 20}, {40, 10}, {20, 24}, {8, 3}, {1, 1}}) {
-        Scherm scherm(breedte, hoogte);
-        scherm.Verwerk(TekenTeKlein(breedte, hoogte, 80, 25));
+        vt::Scherm scherm = Terminal(breedte, hoogte);
+        Toon(scherm, TekenTeKlein(breedte, hoogte, 80, 25));
         EXPECT_FALSE(scherm.cursorZichtbaar);
         std::string tekst;
         bool maatOpEenRegel = false; // "W x H" is never broken over two lines
         const std::string maat = std::to_string(breedte) + " x " + std::to_string(hoogte);
         for (int y = 0; y < hoogte; ++y) {
-            std::string regel;
-            for (int x = 0; x < breedte; ++x) regel += static_cast<char>(scherm.Op(x, y).glyph);
+            const std::string regel = vt::RijTekst(scherm, y);
             maatOpEenRegel = maatOpEenRegel || regel.find(maat) != std::string::npos;
             tekst += regel + ' ';
         }

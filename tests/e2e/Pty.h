@@ -2,7 +2,7 @@
 // types key bytes, and keeps what it shows in a vt::Scherm.
 #pragma once
 
-#include "Vt.h"
+#include "support/Vt.h"
 
 #include <functional>
 #include <optional>

@@ -2,7 +2,7 @@
 // names into bytes according to the modes the program asked for, so this
 // checks that the keys the games need arrive as those keys whatever TERM says.
 #include "Pty.h"
-#include "Vt.h"
+#include "support/Vt.h"
 
 #include <gtest/gtest.h>
 

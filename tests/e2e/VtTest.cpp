@@ -1,6 +1,6 @@
 // The test terminal itself: what the end-to-end tests read back is only as
 // good as its interpretation of the program's bytes.
-#include "Vt.h"
+#include "support/Vt.h"
 
 #include <gtest/gtest.h>
 

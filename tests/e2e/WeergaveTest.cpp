@@ -4,7 +4,7 @@
 // The differences of thousands of frames pile up on one terminal, so a diff
 // that forgets a cell, a colour or a cursor move shows at once.
 #include "console/Weergave.h"
-#include "Vt.h"
+#include "support/Vt.h"
 #include "app/Start.h"
 #include "console/Cp437.h"
 #include "console/Script.h"

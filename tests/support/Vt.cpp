@@ -1,4 +1,4 @@
-#include "Vt.h"
+#include "support/Vt.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -30,6 +30,7 @@ void Wis(Scherm& s, int van, int tot) { // cells [van, tot) of the active grid
 }
 
 void ZetCursor(Scherm& s, int x, int y) {
+    if (x < 0 || y < 0 || x >= s.breedte || y >= s.hoogte) ++s.buitenRand;
     s.cursorX = std::clamp(x, 0, s.breedte - 1);
     s.cursorY = std::clamp(y, 0, s.hoogte - 1);
     s.wachtOpTerugloop = false;
@@ -421,7 +422,9 @@ void ZetGrootte(Scherm& s, int breedte, int hoogte) {
     pas(s.alternatief);
     s.breedte = breedte;
     s.hoogte = hoogte;
+    const int buitenRand = s.buitenRand; // a smaller window is no cursor move
     ZetCursor(s, s.cursorX, s.cursorY);
+    s.buitenRand = buitenRand;
 }
 
 const Cel& CelOp(const Scherm& s, int x, int y) {

@@ -1,7 +1,8 @@
-// A small terminal emulator for the end-to-end tests: it interprets the part of
-// the VT/xterm output language that a full-screen program uses (cursor
-// positioning, colours, erasing, the alternate screen, cursor visibility) and
-// keeps the picture as a grid of cells that a test can read back.
+// A small terminal emulator for the renderer's tests and the end-to-end suite:
+// it interprets the part of the VT/xterm output language that a full-screen
+// program uses (cursor positioning, colours, erasing, the alternate screen,
+// cursor visibility) and keeps the picture as a grid of cells that a test can
+// read back.
 #pragma once
 
 #include <ostream>
@@ -45,6 +46,9 @@ struct Scherm {
     std::string rest;
     // What the parser met and did not understand (for the test's messages).
     std::vector<std::string> onbekend;
+    // Cursor moves that aimed past the edge and were held at it, as a terminal
+    // does; a renderer that knows the screen's size never needs one.
+    int buitenRand = 0;
     // Every switch of ESC[?1049, in order: 'h' or 'l'.
     std::string schakelingen1049;
     // Replies a real terminal would send back (cursor position, device
