@@ -44,9 +44,7 @@ class HetHeleSpel : public Wandeling {
   protected:
     void SetUp() override {
         Wandeling::SetUp();
-        KamerBeschrijvingen.clear(); // start-up fills them
-        KamerSpellen.clear();
-        KamerUitgangen.clear();
+        LeegBosTabellen(); // start-up fills them
     }
 };
 

@@ -9,9 +9,7 @@ class Programma : public Wandeling {
   protected:
     void SetUp() override {
         Wandeling::SetUp();
-        KamerBeschrijvingen.clear();
-        KamerSpellen.clear();
-        KamerUitgangen.clear();
+        LeegBosTabellen();
     }
 };
 

@@ -1,6 +1,7 @@
 #include "app/Start.h"
 #include "console/Console.h"
 #include "forest/Bos.h"
+#include "support/Bostabellen.h"
 #include "support/Spelen.h"
 
 using namespace script;
@@ -22,9 +23,7 @@ class Start : public SchermTest {
     void SetUp() override {
         SchermTest::SetUp();
         aangeroepen = 0;
-        KamerBeschrijvingen.clear();
-        KamerSpellen.clear();
-        KamerUitgangen.clear();
+        LeegBosTabellen();
     }
     void TearDown() override { SetUp(); }
 };

@@ -4,11 +4,12 @@
 // The differences of thousands of frames pile up on one terminal, so a diff
 // that forgets a cell, a colour or a cursor move shows at once.
 #include "console/Weergave.h"
-#include "support/Vt.h"
 #include "app/Start.h"
 #include "console/Cp437.h"
 #include "console/Script.h"
 #include "forest/Bos.h"
+#include "support/Bostabellen.h"
+#include "support/Vt.h"
 #include "units/Units.h"
 
 #include <gtest/gtest.h>
@@ -95,9 +96,7 @@ void SpeelRondgang(const WeergaveOpties& opties, unsigned zaad) {
     // " Afsluiten       " may come up among the random keys: then the program
     // simply starts again, until the keys are used up.
     while (script::ToetsenOver() > 0 && r.fout.empty()) {
-        KamerBeschrijvingen.clear();
-        KamerSpellen.clear();
-        KamerUitgangen.clear();
+        LeegBosTabellen();
         try {
             Programma();
         } catch (const script::ToetsenOp&) {

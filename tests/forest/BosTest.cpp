@@ -1,4 +1,5 @@
 #include "forest/Bos.h"
+#include "support/Bostabellen.h"
 
 #include <gtest/gtest.h>
 
@@ -22,19 +23,8 @@ constexpr std::array<Richting, 4> Richtingen = {{
 
 class Bos : public ::testing::Test {
   protected:
-    void SetUp() override {
-        KamerBeschrijvingen.clear();
-        KamerSpellen.clear();
-        KamerUitgangen.clear();
-        VulKamerBeschrijvingen();
-        VulKamerSpellen();
-        VulKamerUitgangen();
-    }
-    void TearDown() override {
-        KamerBeschrijvingen.clear();
-        KamerSpellen.clear();
-        KamerUitgangen.clear();
-    }
+    void SetUp() override { VulBosTabellen(); }
+    void TearDown() override { LeegBosTabellen(); }
 };
 
 TEST_F(Bos, EveryTableIsFourByFour) {

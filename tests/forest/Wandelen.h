@@ -6,6 +6,7 @@
 #include "console/Script.h"
 #include "forest/Bos.h"
 #include "forest/Speurtocht.h"
+#include "support/Bostabellen.h"
 #include "support/Spelen.h"
 
 #include <algorithm>
@@ -124,18 +125,11 @@ class Wandeling : public SchermTest {
     void SetUp() override {
         SchermTest::SetUp();
         Verzameld.fill(false);
-        KamerBeschrijvingen.clear();
-        KamerSpellen.clear();
-        KamerUitgangen.clear();
-        VulKamerBeschrijvingen();
-        VulKamerSpellen();
-        VulKamerUitgangen();
+        VulBosTabellen();
     }
     void TearDown() override {
         script::BijTonen(nullptr);
         Verzameld.fill(false);
-        KamerBeschrijvingen.clear();
-        KamerSpellen.clear();
-        KamerUitgangen.clear();
+        LeegBosTabellen();
     }
 };
