@@ -1,3 +1,4 @@
+#include "app/Oplossingen.h"
 #include "games/SpelControle.h"
 #include "games/Spellen.h"
 #include "games/WinstVenster.h"
@@ -12,21 +13,10 @@ using namespace script;
 
 namespace {
 
-struct Vlucht {
-    int noord;
-    int oost;
-    int zuid;
-    int west;
-};
-
 // The outward flight the game will draw from this generator state.
 Vlucht VluchtUit(std::uint32_t toestand) {
     ZetWillekeurigToestand(toestand);
-    Vlucht v{};
-    v.noord = Willekeurig(30);
-    v.oost = Willekeurig(30);
-    v.zuid = Willekeurig(30);
-    v.west = Willekeurig(30);
+    const Vlucht v = TrekVlucht();
     ZetWillekeurigToestand(toestand);
     return v;
 }
@@ -41,13 +31,10 @@ std::uint32_t ToestandMet(std::uint32_t begin,
 
 // The next flight the generator gives, as the game writes it on its row.
 std::string VluchtRegel() {
-    const int noord = Willekeurig(30);
-    const int oost = Willekeurig(30);
-    const int zuid = Willekeurig(30);
-    const int west = Willekeurig(30);
-    const std::string regel = " " + std::to_string(noord) + " noord, " + std::to_string(oost) +
-                              " oost, " + std::to_string(zuid) + " zuid, " + std::to_string(west) +
-                              " west";
+    const Vlucht v = TrekVlucht();
+    const std::string regel = " " + std::to_string(v.noord) + " noord, " + std::to_string(v.oost) +
+                              " oost, " + std::to_string(v.zuid) + " zuid, " +
+                              std::to_string(v.west) + " west";
     return regel + std::string(80 - regel.size(), ' ');
 }
 
