@@ -1,6 +1,7 @@
 #include "app/Debug.h"
 #include "app/Menu.h"
 #include "app/Oplossingen.h"
+#include "support/Zelftesten.h"
 
 using namespace script;
 
@@ -10,16 +11,6 @@ class Debug : public Wandeling {};
 
 const std::string Geslaagd = "De test is geslaagd...";
 const std::string NietGeslaagd = "De test is niet geslaagd...";
-
-int gedraaid = 0;
-bool Goed() {
-    ++gedraaid;
-    return true;
-}
-bool Fout() {
-    ++gedraaid;
-    return false;
-}
 
 std::string Uitslag() {
     return TekstOp(20, 11, 27);
@@ -64,15 +55,16 @@ TEST_F(Debug, OnlyTheExactNameFindsItsUnit) {
 }
 
 TEST_F(Debug, TestUnitShowsAFailingUnit) {
-    const std::vector<UnitTest> testen = {{"Een", Goed}, {"Twee", Fout}, {"Twee", Goed}};
-    gedraaid = 0;
+    const std::vector<UnitTest> testen = {
+        {"Een", GoedeZelftest}, {"Twee", FouteZelftest}, {"Twee", GoedeZelftest}};
+    ZelftestenGedraaid = 0;
     SpeelTotWachten({}, [&] { TestUnit("Twee", testen); });
     EXPECT_EQ(Uitslag(), NietGeslaagd);
-    EXPECT_EQ(gedraaid, 1) << "only the first unit of that name runs";
-    gedraaid = 0;
+    EXPECT_EQ(ZelftestenGedraaid, 1) << "only the first unit of that name runs";
+    ZelftestenGedraaid = 0;
     SpeelTotWachten({}, [&] { TestUnit("Een", testen); });
     EXPECT_EQ(Uitslag(), Geslaagd + "     ");
-    EXPECT_EQ(gedraaid, 1);
+    EXPECT_EQ(ZelftestenGedraaid, 1);
 }
 
 // Reads the submenu label at a position off the menu, without its padding.

@@ -3,26 +3,17 @@
 #include "forest/Bos.h"
 #include "support/Bostabellen.h"
 #include "support/Spelen.h"
+#include "support/Zelftesten.h"
 
 using namespace script;
 
 namespace {
 
-int aangeroepen = 0;
-bool Goed() {
-    ++aangeroepen;
-    return true;
-}
-bool Fout() {
-    ++aangeroepen;
-    return false;
-}
-
 class Start : public SchermTest {
   protected:
     void SetUp() override {
         SchermTest::SetUp();
-        aangeroepen = 0;
+        ZelftestenGedraaid = 0;
         LeegBosTabellen();
     }
     void TearDown() override { SetUp(); }
@@ -40,13 +31,13 @@ TEST_F(Start, AllUnitsPassClearsTheScreenAndFillsTheTables) {
 
 TEST_F(Start, AFailingUnitAnywhereStopsTheStart) {
     for (std::size_t fout = 0; fout < 6; ++fout) {
-        std::vector<UnitTest> testen(6, UnitTest{"goed", Goed});
-        testen[fout] = UnitTest{"fout", Fout};
-        aangeroepen = 0;
+        std::vector<UnitTest> testen(6, UnitTest{"goed", GoedeZelftest});
+        testen[fout] = UnitTest{"fout", FouteZelftest};
+        ZelftestenGedraaid = 0;
         NieuwModel();
         SchrijfTekst("oud", 10, 10, 15, 1);
         EXPECT_FALSE(Opstarten(testen));
-        EXPECT_EQ(aangeroepen, 6) << "every self-test runs, failure at " << fout;
+        EXPECT_EQ(ZelftestenGedraaid, 6) << "every self-test runs, failure at " << fout;
         const int lengte = static_cast<int>(std::string(StartFoutmelding).size());
         EXPECT_EQ(TekstOp(0, 0, lengte), StartFoutmelding);
         EXPECT_EQ(AttribuutOp(0, 0), 7);
