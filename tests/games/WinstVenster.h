@@ -30,6 +30,11 @@ inline void VerwachtWinstVenster(const std::vector<MeldingRegel>& regels) {
                 << "(" << x << ", " << y << ")";
 }
 
+// Whether the box is showing: its header stands at (32, 9).
+inline bool WinstVensterStaat() {
+    return script::TekstOp(32, 9, 14) == "Gefeliciteerd!";
+}
+
 // The black margin around the box: the ring of cells from (20, 8) to (58, 17)
 // outside it holds blanks on black.
 inline void VerwachtZwarteRand() {
