@@ -1,8 +1,8 @@
 // The real program in a pseudo-terminal of 80 by 25: real key bytes in, the
 // picture read back through the test terminal, signals, hang-ups and resizes.
 #include "Pty.h"
-#include "support/Vt.h"
 #include "console/Cp437.h"
+#include "support/Vt.h"
 
 #include <gtest/gtest.h>
 
