@@ -27,12 +27,6 @@ std::vector<WoordLijst> Submenus() {
 
 namespace {
 
-constexpr Kleur Zwart = 0;
-constexpr Kleur Blauw = 1;
-constexpr Kleur Donkergrijs = 8;
-constexpr Kleur Geel = 14;
-constexpr Kleur Wit = 15;
-
 struct MenuStand {
     WoordLijst items;
     std::vector<WoordLijst> submenus;

@@ -8,14 +8,6 @@
 
 namespace {
 
-constexpr Kleur Zwart = 0;
-constexpr Kleur Blauw = 1;
-constexpr Kleur Rood = 4;
-constexpr Kleur Donkergrijs = 8;
-constexpr Kleur Lichtgroen = 10;
-constexpr Kleur Geel = 14;
-constexpr Kleur Wit = 15;
-
 struct Regel {
     std::int16_t rij;
     std::string tekst;

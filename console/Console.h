@@ -8,6 +8,16 @@
 
 using Kleur = std::uint16_t;
 
+// The console colours the screens use.
+constexpr Kleur Zwart = 0;
+constexpr Kleur Blauw = 1;
+constexpr Kleur Rood = 4;
+constexpr Kleur Lichtgrijs = 7;
+constexpr Kleur Donkergrijs = 8;
+constexpr Kleur Lichtgroen = 10;
+constexpr Kleur Geel = 14;
+constexpr Kleur Wit = 15;
+
 // Key codes the screens compare against (Windows virtual-key codes).
 constexpr std::uint16_t ToetsBackspace = 8;
 constexpr std::uint16_t ToetsEnter = 13;

@@ -52,9 +52,6 @@ constexpr std::array<Uitgang, 4> Uitgangen = {{
 }};
 using OpenUitgangen = std::array<bool, 4>;
 
-constexpr Kleur Geel = 14;
-constexpr Kleur Donkergrijs = 8;
-
 // Draws the place and returns which of its exits are open.
 OpenUitgangen TekenPlek(int x, int y) {
     SchermKader({{2, "Navigeren: Pijltjestoetsen"}, {61, "<esc> Spel verlaten"}});
