@@ -1,8 +1,8 @@
 // The scripted backend: keys come from a list, presenting only counts frames.
 #include "console/Script.h"
-#include "console/Toetsdecoder.h"
 #include "console/Console.h"
 #include "console/Cp437.h"
+#include "console/Toetsdecoder.h"
 
 #include <deque>
 
@@ -44,7 +44,9 @@ ToetsDruk Pijl(Richting richting) {
     return ToetsDruk{0, codes[richting]};
 }
 
-ToetsDruk Teken(char teken) { return ToetsVoorTeken(teken); }
+ToetsDruk Teken(char teken) {
+    return ToetsVoorTeken(teken);
+}
 
 Toetsen Tekst(std::string_view tekst) {
     Toetsen uit;
