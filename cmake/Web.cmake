@@ -1,0 +1,26 @@
+# The browser.
+#   With emscripten (cmake --preset web): the program and the page in web/
+#   become one site in build/web/site, ready for any static host.
+#   With the normal compiler: the browser suite (tests/web) joins ctest under
+#   the label "web" when emscripten, chromium and node are present.
+
+if(EMSCRIPTEN)
+  set(STRUIN_SITE ${CMAKE_BINARY_DIR}/site)
+  set_target_properties(struinpaadje PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${STRUIN_SITE})
+  # The page starts main itself (ccall, async) so that it gets the exit
+  # status once the game has ended after its last awaited key.
+  target_link_options(struinpaadje PRIVATE -sASYNCIFY -sINVOKE_RUN=0 -sENVIRONMENT=web
+                      -sALLOW_MEMORY_GROWTH -sEXPORTED_RUNTIME_METHODS=ccall)
+  foreach(bestand index.html speelveld.js speelveld.css)
+    configure_file(${CMAKE_SOURCE_DIR}/web/${bestand} ${STRUIN_SITE}/${bestand} COPYONLY)
+  endforeach()
+elseif(STRUIN_TESTS AND NOT WIN32)
+  find_program(STRUIN_EMXX em++)
+  find_program(STRUIN_CHROMIUM chromium)
+  find_program(STRUIN_NODE node)
+  if(STRUIN_EMXX AND STRUIN_CHROMIUM AND STRUIN_NODE)
+    # Builds the web preset itself, then measures: so it runs alone.
+    add_test(NAME web.browser COMMAND ${CMAKE_SOURCE_DIR}/tests/web/draai.sh)
+    set_tests_properties(web.browser PROPERTIES LABELS web RUN_SERIAL TRUE TIMEOUT 900)
+  endif()
+endif()

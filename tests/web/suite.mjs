@@ -1,0 +1,451 @@
+// The browser suite: the site of the web preset in Debian's headless
+// Chromium, played with real key presses and read through the page's hooks
+// (the global `struinpaadje`) and through screenshots.
+//
+//   node tests/web/suite.mjs [SITE]      SITE defaults to build/web/site
+//
+// It also measures what the web version promises and fails when a figure is
+// over its limit: the site's gzipped size, load to the first menu frame, key
+// press to updated cells and to the painted frame, and an idle page that runs
+// no script. The figures go to the output and to build/web/metingen.json;
+// the screenshots to build/web/schermafdrukken/.
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import http from 'node:http';
+import os from 'node:os';
+import path from 'node:path';
+import zlib from 'node:zlib';
+import puppeteer from 'puppeteer-core';
+
+const Wortel = path.resolve(path.dirname(new URL(import.meta.url).pathname), '..', '..');
+const Site = path.resolve(process.argv[2] || path.join(Wortel, 'build', 'web', 'site'));
+const Uitvoer = path.dirname(Site);
+const Afdrukken = path.join(Uitvoer, 'schermafdrukken');
+const Chromium = process.env.STRUIN_CHROMIUM || '/usr/bin/chromium';
+
+const Grenzen = {
+  gzipBytes: 120_000, // the whole site, each file gzip -9
+  ladenMs: 300, // median, load to the first complete menu frame
+  verfMs: 16, // median, key press to the painted frame
+  cellenMs: 2, // median, key press to the updated cells
+};
+const Wacht = 5000; // ms for the game to answer a key
+
+// The 16 console colours as the page draws them.
+const Kleuren = [
+  [0, 0, 0], [0, 0, 128], [0, 128, 0], [0, 128, 128], [128, 0, 0], [128, 0, 128],
+  [128, 128, 0], [192, 192, 192], [128, 128, 128], [0, 0, 255], [0, 255, 0], [0, 255, 255],
+  [255, 0, 0], [255, 0, 255], [255, 255, 0], [255, 255, 255],
+];
+const Blauw = 1;
+const Donkergrijs = 8;
+const Geel = 14;
+const Wit = 15;
+
+const Items = [' Spel Starten    ', ' Informatie    > ', ' Afsluiten       ',
+               ' Kaart tonen     ', ' Test een unit > ', ' Test een spel > '];
+const ItemRij = [4, 5, 6, 10, 11, 12];
+
+const metingen = {};
+const fouten = [];
+let server;
+let adres;
+let browser;
+let profiel;
+let page;
+
+// ---- The local server: the site folder on 127.0.0.1, nothing cached.
+
+const Soorten = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8',
+  '.css': 'text/css; charset=utf-8', '.wasm': 'application/wasm',
+};
+
+function Serveer(verzoek, antwoord) {
+  const naam = decodeURIComponent(new URL(verzoek.url, 'http://x').pathname);
+  const bestand = path.join(Site, naam === '/' ? 'index.html' : naam);
+  if (!bestand.startsWith(Site + path.sep) || !fs.existsSync(bestand)) {
+    antwoord.writeHead(404).end();
+    return;
+  }
+  antwoord.writeHead(200, {
+    'Content-Type': Soorten[path.extname(bestand)] || 'application/octet-stream',
+    'Cache-Control': 'no-store',
+  });
+  fs.createReadStream(bestand).pipe(antwoord);
+}
+
+// ---- Reading and playing the page
+
+const Regels = () => page.evaluate(() => struinpaadje.regels());
+const Attribuut = (x, y) => page.evaluate((a, b) => struinpaadje.attribuut(a, b), x, y);
+const Beelden = () => page.evaluate(() => struinpaadje.beelden);
+
+async function Scherm() {
+  return (await Regels()).map((r, y) => `${String(y).padStart(2)}|${r}|`).join('\n');
+}
+
+async function TekstOp(x, y, lengte) {
+  return (await Regels())[y].slice(x, x + lengte);
+}
+
+async function WachtOpTekst(x, y, tekst) {
+  try {
+    await page.waitForFunction((a, b, t) => struinpaadje.regels()[b].slice(a, a + t.length) === t,
+                               { timeout: Wacht }, x, y, tekst);
+  } catch {
+    assert.fail(`"${tekst}" staat niet op (${x}, ${y}):\n${await Scherm()}`);
+  }
+}
+
+// Presses one key (a puppeteer key name, optionally with Shift held) and
+// waits until the game has shown the frame that answers it.
+async function Druk(toets, { shift = false } = {}) {
+  const voor = await Beelden();
+  if (shift) await page.keyboard.down('Shift');
+  await page.keyboard.press(toets);
+  if (shift) await page.keyboard.up('Shift');
+  const verwacht = voor + (shift ? 2 : 1); // Shift alone is a key press too
+  try {
+    await page.waitForFunction((n) => struinpaadje.beelden >= n, { timeout: Wacht }, verwacht);
+  } catch {
+    assert.fail(`geen nieuw beeld na ${toets}:\n${await Scherm()}`);
+  }
+}
+
+async function DrukAlles(toetsen) {
+  for (const toets of toetsen) await Druk(toets);
+}
+
+async function Laad() {
+  await page.goto(adres, { waitUntil: 'load' });
+  await WachtOpTekst(3, 2, 'Hoofdmenu');
+}
+
+async function Kiekje(naam) {
+  fs.mkdirSync(Afdrukken, { recursive: true });
+  const vak = await (await page.$('#scherm')).boundingBox();
+  const png = await page.screenshot({ clip: vak, path: path.join(Afdrukken, `${naam}.png`) });
+  return { png, breedte: Math.round(vak.width), hoogte: Math.round(vak.height) };
+}
+
+// The colours of some pixels of a PNG, decoded by the browser itself in a
+// page of its own.
+async function Pixels(png, punten) {
+  const los = await browser.newPage();
+  try {
+    return await los.evaluate(async (data, lijst) => {
+      const blob = await (await fetch(`data:image/png;base64,${data}`)).blob();
+      const beeld = await createImageBitmap(blob);
+      const doek = new OffscreenCanvas(beeld.width, beeld.height);
+      const pen = doek.getContext('2d');
+      pen.drawImage(beeld, 0, 0);
+      const alles = pen.getImageData(0, 0, beeld.width, beeld.height).data;
+      return lijst.map(([x, y]) => {
+        const i = (y * beeld.width + x) * 4;
+        return [alles[i], alles[i + 1], alles[i + 2]];
+      });
+    }, Buffer.from(png).toString('base64'), punten);
+  } finally {
+    await los.close();
+  }
+}
+
+const ZelfdeKleur = (a, b) => a.every((v, i) => Math.abs(v - b[i]) <= 2);
+const Mediaan = (rij) => {
+  const s = [...rij].sort((a, b) => a - b);
+  return s.length % 2 ? s[(s.length - 1) / 2] : (s[s.length / 2 - 1] + s[s.length / 2]) / 2;
+};
+
+async function MenuMetKeuze(item) {
+  await WachtOpTekst(3, 2, 'Hoofdmenu');
+  assert.equal(await Attribuut(3, ItemRij[item - 1]) >> 4, Blauw, `item ${item} is niet gekozen`);
+}
+
+// The keys that hide exactly the vowels of the vowel game, row by row
+// (serpentine: left to right, then back); the Space on the last vowel wins.
+function KlinkersVerbergen() {
+  const woorden = ['ijscoman', 'evenaren', 'langzaam', 'breeduit', 'overloop', 'platinum',
+                   'politiek'];
+  const toetsen = [];
+  woorden.forEach((woord, rij) => {
+    const heen = rij % 2 === 0;
+    for (let stap = 0; stap < 8; ++stap) {
+      if ('aeiou'.includes(woord[heen ? stap : 7 - stap])) toetsen.push('Space');
+      if (stap < 7) toetsen.push(heen ? 'ArrowRight' : 'ArrowLeft');
+    }
+    if (rij < 6) toetsen.push('ArrowDown');
+  });
+  return toetsen.slice(0, toetsen.lastIndexOf('Space') + 1);
+}
+
+// ---- The browser
+
+before(async () => {
+  assert.ok(fs.existsSync(path.join(Site, 'index.html')), `geen site in ${Site}`);
+  server = http.createServer(Serveer);
+  await new Promise((klaar) => server.listen(0, '127.0.0.1', klaar));
+  adres = `http://127.0.0.1:${server.address().port}/`;
+  profiel = fs.mkdtempSync(path.join(os.tmpdir(), 'struin-chromium-'));
+  const args = ['--disable-gpu', '--disable-quic', '--no-first-run', '--disable-sync',
+                '--disable-background-networking', '--disable-component-update',
+                '--disable-default-apps', '--disable-extensions', '--mute-audio'];
+  if (process.getuid && process.getuid() === 0) args.push('--no-sandbox');
+  browser = await puppeteer.launch({
+    executablePath: Chromium, headless: true, userDataDir: profiel, args,
+    defaultViewport: { width: 1024, height: 768, deviceScaleFactor: 1 },
+  });
+  page = await browser.newPage();
+  page.on('console', (m) => { if (m.type() === 'error') fouten.push(`console: ${m.text()}`); });
+  page.on('pageerror', (e) => fouten.push(`pagina: ${e.message}`));
+  page.on('requestfailed', (v) => fouten.push(`verzoek: ${v.url()} ${v.failure()?.errorText}`));
+  page.on('response', (a) => { if (a.status() >= 400) fouten.push(`${a.status()}: ${a.url()}`); });
+  // Counts every timer and animation frame the page asks for, to show that
+  // an idle page asks for none.
+  await page.evaluateOnNewDocument(() => {
+    window.__gevraagd = 0;
+    for (const naam of ['setTimeout', 'setInterval', 'requestAnimationFrame', 'requestIdleCallback']) {
+      const echt = window[naam];
+      if (echt) window[naam] = function (...args) { ++window.__gevraagd; return echt.apply(this, args); };
+    }
+  });
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+  if (profiel) fs.rmSync(profiel, { recursive: true, force: true });
+  fs.writeFileSync(path.join(Uitvoer, 'metingen.json'), `${JSON.stringify(metingen, null, 2)}\n`);
+  console.log('# Gemeten (grens tussen haakjes):');
+  for (const [naam, waarde] of Object.entries(metingen)) console.log(`#   ${naam}: ${waarde}`);
+});
+
+// ---- The tests, in order: they play one page on from where the last left it.
+
+test('de site is klein: alles samen gzipt', () => {
+  let totaal = 0;
+  const delen = [];
+  for (const naam of fs.readdirSync(Site).sort()) {
+    const bytes = zlib.gzipSync(fs.readFileSync(path.join(Site, naam)), { level: 9 }).length;
+    totaal += bytes;
+    delen.push(`${naam} ${bytes}`);
+  }
+  metingen['site gzip -9, bytes'] = `${totaal} (${Grenzen.gzipBytes}): ${delen.join(', ')}`;
+  assert.ok(totaal <= Grenzen.gzipBytes, `${totaal} bytes`);
+});
+
+test('laden tot het eerste volledige menubeeld', async () => {
+  await page.setCacheEnabled(false);
+  const tijden = [];
+  for (let keer = 0; keer < 8; ++keer) {
+    await Laad();
+    const [eerste] = await page.evaluate(() =>
+      performance.getEntriesByName('struinpaadje: eerste beeld').map((e) => e.startTime));
+    assert.ok(eerste > 0, 'de pagina markeerde geen eerste beeld');
+    assert.equal(await Beelden(), 1, 'het menu hoort het eerste beeld te zijn');
+    if (keer > 0) tijden.push(eerste); // the first load of a fresh browser warms it up
+  }
+  const mediaan = Mediaan(tijden);
+  metingen['laden tot eerste menubeeld, mediaan ms'] =
+    `${mediaan.toFixed(1)} (${Grenzen.ladenMs}), ${tijden.map((t) => t.toFixed(0)).join(' ')}`;
+  assert.ok(mediaan <= Grenzen.ladenMs, `${mediaan} ms`);
+});
+
+test('het hoofdmenu: cellen, kleuren en wat het doek toont', async () => {
+  const regels = await Regels();
+  assert.equal(regels.length, 25);
+  for (const regel of regels) assert.equal([...regel].length, 80);
+  assert.equal(regels[0].slice(30, 45), 'De Struinpaadje');
+  assert.equal(regels[23].slice(1, 79), '\u2500'.repeat(78));
+  for (let x = 0; x < 80; ++x) assert.equal(await Attribuut(x, 0) >> 4, Blauw, `titelbalk ${x}`);
+  assert.equal(await Attribuut(3, 2), Blauw * 16 + Geel);
+  for (let i = 0; i < 3; ++i) {
+    assert.equal(regels[ItemRij[i]].slice(3, 20), Items[i]);
+    assert.equal(await Attribuut(3, ItemRij[i]), (i === 0 ? Blauw : Donkergrijs) * 16 + Wit);
+  }
+  assert.ok(!regels.join('').includes('Debug opties'));
+  assert.equal(await Attribuut(80, 0), undefined);
+
+  // Every cell with a plain character shows its background at its top left
+  // pixel; the title's letters show yellow.
+  const { png, breedte, hoogte } = await Kiekje('hoofdmenu');
+  assert.equal(breedte * 25, hoogte * 40, 'cellen van 1 bij 2');
+  const cb = breedte / 80;
+  const ch = hoogte / 25;
+  const punten = [];
+  const verwacht = [];
+  const attributen = await page.evaluate(() => {
+    const uit = [];
+    for (let y = 0; y < 25; ++y) for (let x = 0; x < 80; ++x) uit.push(struinpaadje.attribuut(x, y));
+    return uit;
+  });
+  regels.forEach((regel, y) => [...regel].forEach((teken, x) => {
+    if (teken < ' ' || teken > '~') return;
+    punten.push([Math.floor(x * cb) + 1, Math.floor(y * ch) + 1]);
+    verwacht.push({ x, y, kleur: Kleuren[attributen[y * 80 + x] >> 4] });
+  }));
+  const gezien = await Pixels(png, punten);
+  verwacht.forEach(({ x, y, kleur }, i) =>
+    assert.ok(ZelfdeKleur(gezien[i], kleur), `cel (${x}, ${y}): ${gezien[i]} in plaats van ${kleur}`));
+  const titel = [];
+  for (let px = Math.floor(3 * cb); px < Math.floor(12 * cb); ++px)
+    for (let py = Math.floor(2 * ch); py < Math.floor(3 * ch); ++py) titel.push([px, py]);
+  const geel = (await Pixels(png, titel)).filter((k) => ZelfdeKleur(k, Kleuren[Geel])).length;
+  assert.ok(geel > 20, `"Hoofdmenu" toont ${geel} gele pixels`);
+  // The line above the copyright is drawn as one unbroken line across cells.
+  const lijn = (await Pixels(png, Array.from({ length: Math.floor(78 * cb) }, (_, i) =>
+    [Math.floor(cb) + i, Math.floor(23 * ch + (ch - 1) / 2)]))).filter((k) => !ZelfdeKleur(k, Kleuren[0]));
+  assert.equal(lijn.length, Math.floor(78 * cb), 'de lijn op rij 23 heeft gaten');
+});
+
+test('de pagina heeft de focus, en zegt het als ze die kwijt is', async () => {
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'scherm');
+  assert.equal(await page.$eval('#hint', (h) => h.hidden), true);
+  await page.evaluate(() => document.activeElement.blur());
+  assert.equal(await page.$eval('#hint', (h) => h.hidden), false);
+  await page.screenshot({ path: path.join(Afdrukken, 'focus-kwijt.png') });
+  await page.click('#scherm');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'scherm');
+  assert.equal(await page.$eval('#hint', (h) => h.hidden), true);
+});
+
+test('een toets tot de cellen en tot het geschilderde beeld', async () => {
+  await page.evaluate(() => {
+    window.__metingen = [];
+    window.addEventListener('keydown', (e) => {
+      // The page's own handler has run, and the game with it: the cells are new.
+      const cellen = performance.now() - e.timeStamp;
+      const beeld = struinpaadje.beelden;
+      requestAnimationFrame(() => {
+        const kanaal = new MessageChannel();
+        kanaal.port1.onmessage = () =>
+          window.__metingen.push({ cellen, verf: performance.now() - e.timeStamp, beeld });
+        kanaal.port2.postMessage(0);
+      });
+    });
+  });
+  const voor = await Beelden();
+  for (let keer = 0; keer < 30; ++keer) {
+    await Druk(keer % 2 ? 'ArrowUp' : 'ArrowDown');
+    await page.waitForFunction((n) => window.__metingen.length >= n, {}, keer + 1);
+  }
+  const rij = await page.evaluate(() => window.__metingen);
+  rij.forEach((m, i) => assert.equal(m.beeld, voor + i + 1, 'de cellen waren nog niet nieuw'));
+  const cellen = Mediaan(rij.map((m) => m.cellen));
+  const verf = Mediaan(rij.map((m) => m.verf));
+  metingen['toets tot cellen, mediaan ms'] = `${cellen.toFixed(2)} (${Grenzen.cellenMs})`;
+  metingen['toets tot geschilderd beeld, mediaan ms'] = `${verf.toFixed(2)} (${Grenzen.verfMs})`;
+  assert.ok(cellen <= Grenzen.cellenMs, `${cellen} ms`);
+  assert.ok(verf <= Grenzen.verfMs, `${verf} ms`);
+  await MenuMetKeuze(1);
+});
+
+test('een stille pagina draait geen script', async () => {
+  await Laad();
+  const cdp = await page.createCDPSession();
+  await cdp.send('Performance.enable');
+  const meet = async () => Object.fromEntries(
+    (await cdp.send('Performance.getMetrics')).metrics.map((m) => [m.name, m.value]));
+  const gevraagd = await page.evaluate(() => window.__gevraagd);
+  const voor = await meet();
+  await new Promise((klaar) => setTimeout(klaar, 5000));
+  const na = await meet();
+  const script = (na.ScriptDuration - voor.ScriptDuration) * 1000;
+  metingen['stil 5 s: scriptduur ms, timers en beelden gevraagd'] =
+    `${script.toFixed(3)} (0), ${await page.evaluate(() => window.__gevraagd) - gevraagd} (0)`;
+  assert.equal(await page.evaluate(() => window.__gevraagd), gevraagd, 'timers of animatiebeelden');
+  assert.equal(script, 0, 'script liep terwijl niemand een toets indrukte');
+  await cdp.detach();
+});
+
+test('F12, een unittest die slaagt, en terug', async () => {
+  await Druk('F12');
+  await WachtOpTekst(4, 8, 'Debug opties');
+  for (let i = 3; i < 6; ++i) assert.equal(await TekstOp(3, ItemRij[i], 17), Items[i]);
+  await DrukAlles(['ArrowDown', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'ArrowRight', 'Enter']);
+  await WachtOpTekst(20, 11, 'De test is geslaagd...');
+  assert.equal(await Attribuut(20, 11), Donkergrijs * 16 + Wit);
+  await Kiekje('unittest');
+  await Druk('KeyX');
+  await MenuMetKeuze(1);
+  await WachtOpTekst(4, 8, 'Debug opties');
+});
+
+test('een spel gewonnen vanuit " Test een spel > "', async () => {
+  // Up wraps to " Test een spel > "; De klinkers is its sixth game.
+  await DrukAlles(['ArrowUp', 'ArrowRight', 'ArrowDown', 'ArrowDown', 'ArrowDown', 'ArrowDown',
+                   'ArrowDown', 'Enter']);
+  await WachtOpTekst(1, 2, 'De klinkers');
+  await DrukAlles(KlinkersVerbergen());
+  await WachtOpTekst(32, 9, 'Gefeliciteerd!');
+  assert.equal(await TekstOp(22, 14, 21), 'een blad salsaparilla');
+  assert.equal(await Attribuut(32, 9), Blauw * 16 + Geel);
+  await Kiekje('klinkers-gewonnen');
+  await Druk('KeyQ');
+  await MenuMetKeuze(1);
+});
+
+test('de wandeling in en weer uit', async () => {
+  await Druk('Enter');
+  await page.waitForFunction(() => struinpaadje.regels().join('\n').includes('0/6 Objecten verzameld'),
+                             { timeout: Wacht });
+  await Kiekje('wandeling');
+  await Druk('Escape');
+  await MenuMetKeuze(1);
+});
+
+test('De Eekhoorn: plus van het numerieke toetsenbord verplaatst een noot, die van het gewone niet',
+     async () => {
+  await DrukAlles(['ArrowUp', 'ArrowRight', 'Enter']);
+  await WachtOpTekst(1, 8, 'Algemene Voorraad');
+  const knabbel = () => TekstOp(48, 10, 4);
+  assert.equal(await knabbel(), '[ 0]');
+  await Druk('NumpadAdd');
+  assert.equal(await knabbel(), '[ 1]');
+  await Kiekje('eekhoorn');
+  await Druk('Equal', { shift: true }); // the main keyboard's plus
+  assert.equal(await knabbel(), '[ 1]');
+  await Druk('Minus');
+  assert.equal(await knabbel(), '[ 1]');
+  await Druk('NumpadSubtract');
+  assert.equal(await knabbel(), '[ 0]');
+  await Druk('Escape');
+  await MenuMetKeuze(1);
+});
+
+test('Shift alleen verlaat het helpscherm', async () => {
+  await DrukAlles(['ArrowDown', 'ArrowRight', 'Enter']);
+  await WachtOpTekst(3, 4, 'Navigeren');
+  await Kiekje('help');
+  await Druk('Shift');
+  await MenuMetKeuze(1);
+  assert.ok(!(await Regels()).join('').includes('Navigeren'));
+});
+
+test('" Afsluiten       " zet afgesloten op 0 en laat het laatste beeld staan', async () => {
+  assert.equal(await page.evaluate(() => struinpaadje.afgesloten), null);
+  await DrukAlles(['ArrowDown', 'ArrowDown']);
+  await MenuMetKeuze(3);
+  const laatste = await Regels();
+  await Druk('Enter');
+  await page.waitForFunction(() => struinpaadje.afgesloten !== null, { timeout: Wacht });
+  assert.equal(await page.evaluate(() => struinpaadje.afgesloten), 0);
+  assert.deepEqual(await Regels(), laatste);
+  assert.equal(await page.$eval('#einde', (e) => e.hidden), false);
+  assert.equal(await page.$eval('#opnieuw', (k) => k.textContent), 'Opnieuw spelen');
+  // Keys after the end change nothing.
+  const beelden = await Beelden();
+  await page.keyboard.press('ArrowUp');
+  await page.keyboard.press('Enter');
+  assert.equal(await Beelden(), beelden);
+  await page.screenshot({ path: path.join(Afdrukken, 'afgesloten.png') });
+  // Playing again starts a new game.
+  await Promise.all([page.waitForNavigation(), page.click('#opnieuw')]);
+  await MenuMetKeuze(1);
+  assert.equal(await page.evaluate(() => struinpaadje.afgesloten), null);
+});
+
+test('geen fout in de console van de browser', () => {
+  assert.deepEqual(fouten, []);
+});

@@ -1,0 +1,350 @@
+// The page's side of the browser backend (console/achterkant/web.cpp):
+// draws the 80 by 25 cells on the canvas, turns key presses into what a
+// Windows console would report, and offers read-only test hooks in the
+// global `struinpaadje`.
+//
+// Nothing here runs while the game waits for a key: no timers, no animation
+// frames. Drawing happens when the game shows a frame, or when the canvas
+// changes size.
+'use strict';
+
+// One block, so that none of these names meets the loader's own.
+{
+  const Breedte = 80;
+  const Hoogte = 25;
+
+  // The 16 colours of the classic console, by attribute nibble.
+  const Kleuren = [
+    '#000000', '#000080', '#008000', '#008080', '#800000', '#800080', '#808000', '#c0c0c0',
+    '#808080', '#0000ff', '#00ff00', '#00ffff', '#ff0000', '#ff00ff', '#ffff00', '#ffffff',
+  ];
+
+  // Box-drawing characters as arms: up, down, left, right; 1 single, 2 double.
+  const Lijnen = new Map(Object.entries({
+    '\u2500': '0011', '\u2502': '1100', '\u250c': '0101', '\u2510': '0110', '\u2514': '1001',
+    '\u2518': '1010', '\u251c': '1101', '\u2524': '1110', '\u252c': '0111', '\u2534': '1011',
+    '\u253c': '1111', '\u2550': '0022', '\u2551': '2200', '\u2552': '0102', '\u2553': '0201',
+    '\u2554': '0202', '\u2555': '0120', '\u2556': '0210', '\u2557': '0220', '\u2558': '1002',
+    '\u2559': '2001', '\u255a': '2002', '\u255b': '1020', '\u255c': '2010', '\u255d': '2020',
+    '\u255e': '1102', '\u255f': '2201', '\u2560': '2202', '\u2561': '1120', '\u2562': '2210',
+    '\u2563': '2220', '\u2564': '0122', '\u2565': '0211', '\u2566': '0222', '\u2567': '1022',
+    '\u2568': '2011', '\u2569': '2022', '\u256a': '1122', '\u256b': '2211', '\u256c': '2222',
+  }).map(([teken, armen]) => [teken.codePointAt(0), [...armen].map(Number)]));
+
+  // Block elements as the part of the cell in the foreground colour (x, y,
+  // width, height, as fractions) and the shades as how much of it shows.
+  const Blokken = new Map([
+    [0x2580, [0, 0, 1, 0.5]], [0x2584, [0, 0.5, 1, 0.5]], [0x2588, [0, 0, 1, 1]],
+    [0x258c, [0, 0, 0.5, 1]], [0x2590, [0.5, 0, 0.5, 1]],
+  ]);
+  const Schaduwen = new Map([[0x2591, 0.25], [0x2592, 0.5], [0x2593, 0.75]]);
+
+  const scherm = document.getElementById('scherm');
+  const vak = document.getElementById('vak');
+  const hint = document.getElementById('hint');
+  const einde = document.getElementById('einde');
+  const eindtekst = document.getElementById('eindtekst');
+  const typvak = document.getElementById('typvak');
+  const pen = scherm.getContext('2d', { alpha: false });
+
+  // The frame the game showed last, and what the canvas shows now.
+  let tekens = new Uint32Array(Breedte * Hoogte).fill(0x20);
+  let attributen = new Uint8Array(Breedte * Hoogte).fill(7);
+  let getekend = null; // [tekens, attributen] on the canvas, null: draw everything
+  let beelden = 0;
+  let afgesloten = null;
+
+  // Cell size in device pixels: whole pixels, so lines stay sharp.
+  let cel = { b: 8, h: 16 };
+
+  // ---- Drawing
+
+  function PasMaatAan() {
+    const schaal = window.devicePixelRatio || 1;
+    const ruimte = vak.getBoundingClientRect();
+    const b = Math.max(1, Math.floor(Math.min((ruimte.width * schaal) / Breedte,
+                                              (ruimte.height * schaal) / (2 * Hoogte))));
+    cel = { b, h: 2 * b };
+    scherm.width = Breedte * cel.b;
+    scherm.height = Hoogte * cel.h;
+    scherm.style.width = `${scherm.width / schaal}px`;
+    scherm.style.height = `${scherm.height / schaal}px`;
+    getekend = null;
+    Teken();
+  }
+
+  function Vlak(x, y, b, h) {
+    pen.fillRect(x, y, b, h);
+  }
+
+  // Lines from the middle to the edges, so that they join their neighbours.
+  // Double lines meet as the corners and crossings of the console's font do.
+  function TekenLijnen(px, py, [boven, onder, links, rechts]) {
+    const { b: cb, h: ch } = cel;
+    const dik = Math.max(1, Math.round(cb / 8));
+    const afstand = dik + Math.max(1, Math.round(cb / 10));
+    const mx = Math.floor((cb - dik) / 2);
+    const my = Math.floor((ch - dik) / 2);
+    const dubbelV = boven === 2 || onder === 2;
+    const dubbelH = links === 2 || rechts === 2;
+    // Where a single arm meets a double pair across it: the far line for a
+    // corner, the near one for a T.
+    const enkelStart = (dubbel, beide, m) => (dubbel ? (beide ? m + afstand : m - afstand) : m);
+    const enkelEind = (dubbel, beide, m) => (dubbel ? (beide ? m - afstand : m + afstand) : m) + dik;
+    // Where one line of a double pair meets the arms across it.
+    const dubbelStart = (dubbel, kant, m) => (dubbel ? (kant === 2 ? m + afstand : m - afstand) : m);
+    const dubbelEind = (dubbel, kant, m) => (dubbel ? (kant === 2 ? m - afstand : m + afstand) : m) + dik;
+
+    if (links === 1 && rechts === 1) {
+      Vlak(px, py + my, cb, dik);
+    } else {
+      const beide = boven === 2 && onder === 2;
+      if (rechts === 1) {
+        const x = enkelStart(dubbelV, beide, mx);
+        Vlak(px + x, py + my, cb - x, dik);
+      }
+      if (links === 1) Vlak(px, py + my, enkelEind(dubbelV, beide, mx), dik);
+    }
+    for (const [y, kant] of [[my - afstand, boven], [my + afstand, onder]]) {
+      if (rechts === 2) {
+        const x = dubbelStart(dubbelV, kant, mx);
+        Vlak(px + x, py + y, cb - x, dik);
+      }
+      if (links === 2) Vlak(px, py + y, dubbelEind(dubbelV, kant, mx), dik);
+    }
+
+    if (boven === 1 && onder === 1) {
+      Vlak(px + mx, py, dik, ch);
+    } else {
+      const beide = links === 2 && rechts === 2;
+      if (onder === 1) {
+        const y = enkelStart(dubbelH, beide, my);
+        Vlak(px + mx, py + y, dik, ch - y);
+      }
+      if (boven === 1) Vlak(px + mx, py, dik, enkelEind(dubbelH, beide, my));
+    }
+    for (const [x, kant] of [[mx - afstand, links], [mx + afstand, rechts]]) {
+      if (onder === 2) {
+        const y = dubbelStart(dubbelH, kant, my);
+        Vlak(px + x, py + y, dik, ch - y);
+      }
+      if (boven === 2) Vlak(px + x, py, dik, dubbelEind(dubbelH, kant, my));
+    }
+  }
+
+  function TekenCel(plek) {
+    const px = (plek % Breedte) * cel.b;
+    const py = Math.floor(plek / Breedte) * cel.h;
+    const teken = tekens[plek];
+    const attribuut = attributen[plek];
+    pen.fillStyle = Kleuren[attribuut >> 4];
+    pen.fillRect(px, py, cel.b, cel.h);
+    if (teken === 0x20 || teken === 0xa0) return;
+    pen.fillStyle = Kleuren[attribuut & 15];
+    const lijn = Lijnen.get(teken);
+    const blok = Blokken.get(teken);
+    const schaduw = Schaduwen.get(teken);
+    if (lijn) {
+      TekenLijnen(px, py, lijn);
+    } else if (blok) {
+      const [x, y, b, h] = blok;
+      Vlak(px + Math.round(x * cel.b), py + Math.round(y * cel.h),
+           Math.round(b * cel.b), Math.round(h * cel.h));
+    } else if (schaduw) {
+      pen.globalAlpha = schaduw;
+      Vlak(px, py, cel.b, cel.h);
+      pen.globalAlpha = 1;
+    } else {
+      pen.save();
+      pen.beginPath();
+      pen.rect(px, py, cel.b, cel.h);
+      pen.clip();
+      pen.fillText(String.fromCodePoint(teken), px + cel.b / 2, py + cel.h / 2);
+      pen.restore();
+    }
+  }
+
+  // Draws the cells that differ from what the canvas shows.
+  function Teken() {
+    if (!getekend) {
+      const grootte = Math.min(cel.h * 0.8, cel.b / 0.6);
+      pen.font = `${grootte}px "DejaVu Sans Mono", "Liberation Mono", Consolas, monospace`;
+      pen.textAlign = 'center';
+      pen.textBaseline = 'middle';
+    }
+    for (let plek = 0; plek < tekens.length; ++plek) {
+      if (getekend && getekend[0][plek] === tekens[plek] && getekend[1][plek] === attributen[plek]) {
+        continue;
+      }
+      TekenCel(plek);
+    }
+    getekend = [tekens, attributen];
+  }
+
+  // ---- Keys
+
+  // Virtual-key codes by KeyboardEvent.code, for browsers that give no keyCode.
+  const CodesOpNaam = {
+    Backspace: 8, Tab: 9, Enter: 13, NumpadEnter: 13, ShiftLeft: 16, ShiftRight: 16,
+    ControlLeft: 17, ControlRight: 17, AltLeft: 18, AltRight: 18, Pause: 19, CapsLock: 20,
+    Escape: 27, Space: 32, PageUp: 33, PageDown: 34, End: 35, Home: 36, ArrowLeft: 37,
+    ArrowUp: 38, ArrowRight: 39, ArrowDown: 40, Insert: 45, Delete: 46, MetaLeft: 91,
+    MetaRight: 92, ContextMenu: 93, NumpadMultiply: 106, NumpadDecimal: 110, NumpadDivide: 111,
+    NumLock: 144, ScrollLock: 145, Semicolon: 186, Comma: 188, Period: 190, Slash: 191,
+    Backquote: 192, BracketLeft: 219, Backslash: 220, BracketRight: 221, Quote: 222,
+  };
+  // Keys whose code is the same on every layout and in every browser.
+  const VasteCodes = { NumpadAdd: 107, NumpadSubtract: 109, Equal: 187, Minus: 189 };
+
+  function CodeVan(toets) {
+    if (toets.code in VasteCodes) return VasteCodes[toets.code];
+    if (toets.keyCode) return toets.keyCode;
+    if (toets.code in CodesOpNaam) return CodesOpNaam[toets.code];
+    const [, soort, nummer] = /^(Key|Digit|Numpad|F)(\w+)$/.exec(toets.code) || [];
+    if (soort === 'Key') return nummer.charCodeAt(0);
+    if (soort === 'Digit') return 48 + Number(nummer);
+    if (soort === 'Numpad' && /^\d$/.test(nummer)) return 96 + Number(nummer);
+    if (soort === 'F' && /^\d+$/.test(nummer)) return 111 + Number(nummer);
+    return 0;
+  }
+
+  // The typed character as a code point: the key's own when it is one
+  // character, Enter, Backspace and Esc as the console has them, else 0.
+  function TekenVan(toets) {
+    if ([...toets.key].length === 1) {
+      const c = toets.key.codePointAt(0);
+      return c < 0x10000 ? c : 0;
+    }
+    return { Enter: 13, Backspace: 8, Escape: 27 }[toets.key] || 0;
+  }
+
+  const Modifiers = ['Shift', 'Control', 'Alt', 'AltGraph', 'Meta'];
+
+  // Keys pressed that the game has not asked for yet, and the game's request.
+  const wachtrij = [];
+  let wachtende = null;
+
+  function Druk(teken, code) {
+    if (afgesloten !== null) return;
+    const toets = teken * 65536 + code;
+    if (wachtende) {
+      const klaar = wachtende;
+      wachtende = null;
+      klaar(toets);
+    } else {
+      wachtrij.push(toets);
+    }
+  }
+
+  function OpToets(toets) {
+    if (toets.isComposing || toets.keyCode === 229) return; // typed through an input method
+    const altGr = toets.getModifierState && toets.getModifierState('AltGraph');
+    const alleen = Modifiers.includes(toets.key);
+    // Ctrl and Meta combinations stay the browser's: copy, reload, zoom.
+    if ((toets.ctrlKey || toets.metaKey) && !altGr && !alleen) return;
+    const code = CodeVan(toets);
+    // Tab and F1 to F11 keep their use in the browser; the game has none for them.
+    if (code !== 9 && !(code >= 112 && code <= 122)) toets.preventDefault();
+    Druk(TekenVan(toets), code);
+  }
+
+  // Letters from a touch device's own keyboard, which gives no key codes.
+  function OpTypen() {
+    for (const teken of typvak.value) {
+      const c = teken.codePointAt(0);
+      const hoofd = teken.toUpperCase();
+      const code = /^[A-Z0-9 ]$/.test(hoofd) ? hoofd.charCodeAt(0) : 0;
+      if (c < 0x10000) Druk(c, code);
+    }
+    typvak.value = '';
+  }
+
+  // ---- Focus
+
+  function ToonHint() {
+    const bijSpel = document.hasFocus() &&
+                    (document.activeElement === scherm || document.activeElement === typvak);
+    hint.hidden = bijSpel || afgesloten !== null;
+  }
+
+  // ---- The runtime and the hooks
+
+  function Afgelopen(status) {
+    afgesloten = status;
+    wachtrij.length = 0;
+    eindtekst.textContent = status === 0 ? 'Het spel is afgesloten.'
+                                         : `Het spel is gestopt (status ${status}).`;
+    einde.hidden = false;
+    ToonHint();
+  }
+
+  function Mislukt(reden) {
+    console.error('struinpaadje:', reden);
+    eindtekst.textContent = 'Het spel kon niet verder. Laad de pagina opnieuw om het nog eens te proberen.';
+    einde.hidden = false;
+  }
+
+  var Module = {
+    // Called by the backend with every frame the game shows.
+    toonBeeld(nieuweTekens, nieuweAttributen) {
+      tekens = nieuweTekens;
+      attributen = nieuweAttributen;
+      ++beelden;
+      Teken();
+      if (beelden === 1) performance.mark('struinpaadje: eerste beeld');
+    },
+    // The next key press as character * 65536 + code, once there is one.
+    volgendeToets() {
+      if (wachtrij.length) return Promise.resolve(wachtrij.shift());
+      return new Promise((klaar) => { wachtende = klaar; });
+    },
+    noInitialRun: true,
+    onRuntimeInitialized() {
+      Module.ccall('main', 'number', [], [], { async: true }).then(Afgelopen, Mislukt);
+    },
+    onAbort: Mislukt,
+    print: (tekst) => console.log(tekst),
+    printErr: (tekst) => console.warn(tekst),
+  };
+
+  window.struinpaadje = Object.freeze({
+    // The 25 rows as the player sees them.
+    regels() {
+      const uit = [];
+      for (let y = 0; y < Hoogte; ++y) {
+        uit.push(String.fromCodePoint(...tekens.subarray(y * Breedte, (y + 1) * Breedte)));
+      }
+      return uit;
+    },
+    // Background * 16 + foreground of cell (x, y), counted from 0.
+    attribuut(x, y) {
+      if (x < 0 || y < 0 || x >= Breedte || y >= Hoogte) return undefined;
+      return attributen[y * Breedte + x];
+    },
+    get beelden() { return beelden; },
+    get afgesloten() { return afgesloten; },
+  });
+
+  // ---- Wiring
+
+  scherm.addEventListener('keydown', OpToets);
+  typvak.addEventListener('keydown', OpToets);
+  typvak.addEventListener('input', OpTypen);
+  scherm.addEventListener('pointerdown', () => scherm.focus());
+  for (const gebeurtenis of ['focusin', 'focusout']) document.addEventListener(gebeurtenis, ToonHint);
+  window.addEventListener('focus', ToonHint);
+  window.addEventListener('blur', ToonHint);
+
+  for (const knop of document.querySelectorAll('#aanraaktoetsen button[data-code]')) {
+    // Pressing an on-screen key must not take the focus from the game.
+    knop.addEventListener('pointerdown', (e) => e.preventDefault());
+    knop.addEventListener('click', () => Druk(Number(knop.dataset.teken || 0), Number(knop.dataset.code)));
+  }
+  document.getElementById('typen').addEventListener('click', () => typvak.focus());
+  document.getElementById('opnieuw').addEventListener('click', () => location.reload());
+
+  new ResizeObserver(PasMaatAan).observe(vak);
+  PasMaatAan();
+  scherm.focus();
+  ToonHint();
+}
