@@ -410,6 +410,23 @@ test('De Eekhoorn: plus van het numerieke toetsenbord verplaatst een noot, die v
   assert.equal(await knabbel(), '[ 1]');
   await Druk('NumpadSubtract');
   assert.equal(await knabbel(), '[ 0]');
+  // A key event without a key code, as some browsers and tools send them:
+  // the code comes from which key it is.
+  const cdp = await page.createCDPSession();
+  const rauw = async (code, key) => {
+    const voor = await Beelden();
+    await cdp.send('Input.dispatchKeyEvent', { type: 'keyDown', code, key, text: key });
+    await cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', code, key });
+    await page.waitForFunction((n) => struinpaadje.beelden > n, { timeout: Wacht }, voor);
+  };
+  await rauw('NumpadAdd', '+');
+  assert.equal(await knabbel(), '[ 1]');
+  await rauw('Equal', '+');
+  await rauw('Minus', '-');
+  assert.equal(await knabbel(), '[ 1]');
+  await rauw('NumpadSubtract', '-');
+  assert.equal(await knabbel(), '[ 0]');
+  await cdp.detach();
   await Druk('Escape');
   await MenuMetKeuze(1);
 });

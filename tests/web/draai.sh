@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# The browser suite from scratch: builds the site with the web preset,
+# installs the pinned puppeteer-core when it is missing or stale, and runs
+# the suite in headless Chromium. ctest runs this under the label "web".
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+cmake --preset web >/dev/null
+cmake --build --preset web -j2
+if [ ! tests/web/node_modules/.package-lock.json -nt tests/web/package-lock.json ]; then
+  (cd tests/web && npm ci --no-audit --no-fund)
+fi
+exec node tests/web/suite.mjs build/web/site
