@@ -14,7 +14,19 @@ if(EMSCRIPTEN)
   foreach(bestand index.html speelveld.js speelveld.css)
     configure_file(${CMAKE_SOURCE_DIR}/web/${bestand} ${STRUIN_SITE}/${bestand} COPYONLY)
   endforeach()
-elseif(STRUIN_TESTS AND NOT WIN32)
+
+  # The release package: the site in one folder, zipped (target webzip).
+  set(STRUIN_WEBNAAM struinpaadje-${PROJECT_VERSION}-web)
+  set(STRUIN_PAKKETTEN ${CMAKE_BINARY_DIR}/pakketten)
+  add_custom_target(webzip
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${STRUIN_PAKKETTEN}
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${STRUIN_SITE} ${STRUIN_PAKKETTEN}/${STRUIN_WEBNAAM}
+    COMMAND ${CMAKE_COMMAND} -E chdir ${STRUIN_PAKKETTEN}
+            ${CMAKE_COMMAND} -E tar cf ${STRUIN_WEBNAAM}.zip --format=zip ${STRUIN_WEBNAAM}
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${STRUIN_PAKKETTEN}/${STRUIN_WEBNAAM}
+    DEPENDS struinpaadje
+    COMMENT "De site ingepakt: ${STRUIN_PAKKETTEN}/${STRUIN_WEBNAAM}.zip")
+elseif(STRUIN_TESTS AND NOT WIN32 AND NOT STRUIN_SANITIZE)
   find_program(STRUIN_EMXX em++)
   find_program(STRUIN_CHROMIUM chromium)
   find_program(STRUIN_NODE node)

@@ -46,3 +46,23 @@ unzip -q "$zip" -d "$wortel/zip"
 x86_64-w64-mingw32-objdump -p "$wortel"/zip/*/struinpaadje.exe | grep 'DLL Name' |
     grep -viq -e KERNEL32 -e msvcrt && fout "struinpaadje.exe heeft meer nodig dan KERNEL32 en msvcrt"
 echo "   $zip"
+
+# The web version: the site folder of the web preset, zipped (needs emscripten).
+echo "-- web .zip"
+command -v em++ >/dev/null ||
+    fout "emscripten ontbreekt: apt-get install --no-install-recommends emscripten"
+cmake --preset web >/dev/null
+cmake --build --preset web --target webzip >/dev/null
+webzip=$(echo build/web/pakketten/struinpaadje-*-web.zip)
+[ -f "$webzip" ] || fout "geen web-.zip gemaakt"
+map=$(basename "$webzip" .zip)
+unzip -Z1 "$webzip" | grep -v '/$' | sort >"$wortel/web.txt"
+printf "$map/%s\n" index.html speelveld.css speelveld.js struinpaadje.js struinpaadje.wasm |
+    diff - "$wortel/web.txt" >&2 || fout "$webzip heeft niet precies de site in $map/"
+unzip -q "$webzip" -d "$wortel/web"
+for bron in speelveld.css speelveld.js struinpaadje.js; do
+    grep -q "\"$bron\"" "$wortel/web/$map/index.html" || fout "index.html laadt $bron niet"
+done
+[ "$(head -c4 "$wortel/web/$map/struinpaadje.wasm" | od -An -tx1 | tr -d ' ')" = 0061736d ] ||
+    fout "struinpaadje.wasm is geen WebAssembly"
+echo "   $webzip"
