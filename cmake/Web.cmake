@@ -2,7 +2,8 @@
 #   With emscripten (cmake --preset web): the program and the page in web/
 #   become one site in build/web/site, ready for any static host.
 #   With the normal compiler: the browser suite (tests/web) joins ctest under
-#   the label "web" when emscripten, chromium and node are present.
+#   the label "web" when emscripten, chromium and node are present (not in
+#   the sanitizer build: it would only run the same site again).
 
 if(EMSCRIPTEN)
   set(STRUIN_SITE ${CMAKE_BINARY_DIR}/site)
