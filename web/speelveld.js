@@ -40,7 +40,8 @@
   const Schaduwen = new Map([[0x2591, 0.25], [0x2592, 0.5], [0x2593, 0.75]]);
 
   const scherm = document.getElementById('scherm');
-  const vak = document.getElementById('vak');
+  const spel = document.getElementById('spel');
+  const aanraaktoetsen = document.getElementById('aanraaktoetsen');
   const hint = document.getElementById('hint');
   const einde = document.getElementById('einde');
   const eindtekst = document.getElementById('eindtekst');
@@ -59,11 +60,13 @@
 
   // ---- Drawing
 
+  // The grid takes the room the page's other parts leave.
   function PasMaatAan() {
     const schaal = window.devicePixelRatio || 1;
-    const ruimte = vak.getBoundingClientRect();
-    const b = Math.max(1, Math.floor(Math.min((ruimte.width * schaal) / Breedte,
-                                              (ruimte.height * schaal) / (2 * Hoogte))));
+    const breedte = spel.clientWidth;
+    const hoogte = spel.clientHeight - einde.offsetHeight - aanraaktoetsen.offsetHeight;
+    const b = Math.max(1, Math.floor(Math.min((breedte * schaal) / Breedte,
+                                              (hoogte * schaal) / (2 * Hoogte))));
     cel = { b, h: 2 * b };
     scherm.width = Breedte * cel.b;
     scherm.height = Hoogte * cel.h;
@@ -275,6 +278,7 @@
     eindtekst.textContent = status === 0 ? 'Het spel is afgesloten.'
                                          : `Het spel is gestopt (status ${status}).`;
     einde.hidden = false;
+    PasMaatAan();
     ToonHint();
   }
 
@@ -282,6 +286,7 @@
     console.error('struinpaadje:', reden);
     eindtekst.textContent = 'Het spel kon niet verder. Laad de pagina opnieuw om het nog eens te proberen.';
     einde.hidden = false;
+    PasMaatAan();
   }
 
   var Module = {
@@ -343,7 +348,7 @@
   document.getElementById('typen').addEventListener('click', () => typvak.focus());
   document.getElementById('opnieuw').addEventListener('click', () => location.reload());
 
-  new ResizeObserver(PasMaatAan).observe(vak);
+  new ResizeObserver(PasMaatAan).observe(spel);
   PasMaatAan();
   scherm.focus();
   ToonHint();

@@ -180,6 +180,24 @@ function KlinkersVerbergen() {
   return toetsen.slice(0, toetsen.lastIndexOf('Space') + 1);
 }
 
+// A page that reports every error to `fouten` and counts every timer and
+// animation frame it asks for, to show that an idle page asks for none.
+async function NieuwePagina() {
+  const nieuw = await browser.newPage();
+  nieuw.on('console', (m) => { if (m.type() === 'error') fouten.push(`console: ${m.text()}`); });
+  nieuw.on('pageerror', (e) => fouten.push(`pagina: ${e.message}`));
+  nieuw.on('requestfailed', (v) => fouten.push(`verzoek: ${v.url()} ${v.failure()?.errorText}`));
+  nieuw.on('response', (a) => { if (a.status() >= 400) fouten.push(`${a.status()}: ${a.url()}`); });
+  await nieuw.evaluateOnNewDocument(() => {
+    window.__gevraagd = 0;
+    for (const naam of ['setTimeout', 'setInterval', 'requestAnimationFrame', 'requestIdleCallback']) {
+      const echt = window[naam];
+      if (echt) window[naam] = function (...args) { ++window.__gevraagd; return echt.apply(this, args); };
+    }
+  });
+  return nieuw;
+}
+
 // ---- The browser
 
 before(async () => {
@@ -196,20 +214,7 @@ before(async () => {
     executablePath: Chromium, headless: true, userDataDir: profiel, args,
     defaultViewport: { width: 1024, height: 768, deviceScaleFactor: 1 },
   });
-  page = await browser.newPage();
-  page.on('console', (m) => { if (m.type() === 'error') fouten.push(`console: ${m.text()}`); });
-  page.on('pageerror', (e) => fouten.push(`pagina: ${e.message}`));
-  page.on('requestfailed', (v) => fouten.push(`verzoek: ${v.url()} ${v.failure()?.errorText}`));
-  page.on('response', (a) => { if (a.status() >= 400) fouten.push(`${a.status()}: ${a.url()}`); });
-  // Counts every timer and animation frame the page asks for, to show that
-  // an idle page asks for none.
-  await page.evaluateOnNewDocument(() => {
-    window.__gevraagd = 0;
-    for (const naam of ['setTimeout', 'setInterval', 'requestAnimationFrame', 'requestIdleCallback']) {
-      const echt = window[naam];
-      if (echt) window[naam] = function (...args) { ++window.__gevraagd; return echt.apply(this, args); };
-    }
-  });
+  page = await NieuwePagina();
 });
 
 after(async () => {
@@ -304,7 +309,7 @@ test('de pagina heeft de focus, en zegt het als ze die kwijt is', async () => {
   assert.equal(await page.$eval('#hint', (h) => h.hidden), true);
   await page.evaluate(() => document.activeElement.blur());
   assert.equal(await page.$eval('#hint', (h) => h.hidden), false);
-  await page.screenshot({ path: path.join(Afdrukken, 'focus-kwijt.png') });
+  await Kiekje('focus-kwijt');
   await page.click('#scherm');
   assert.equal(await page.evaluate(() => document.activeElement.id), 'scherm');
   assert.equal(await page.$eval('#hint', (h) => h.hidden), true);
@@ -438,6 +443,56 @@ test('Shift alleen verlaat het helpscherm', async () => {
   await Druk('Shift');
   await MenuMetKeuze(1);
   assert.ok(!(await Regels()).join('').includes('Navigeren'));
+});
+
+test('het raster vult het venster in hele pixels per cel, bij elke pixeldichtheid', async () => {
+  const beelden = await Beelden();
+  for (const [breedte, hoogte, dichtheid] of [[1600, 1000, 1], [700, 900, 2], [1280, 720, 1.5]]) {
+    await page.setViewport({ width: breedte, height: hoogte, deviceScaleFactor: dichtheid });
+    const cel = Math.floor(Math.min((breedte * dichtheid) / 80, (hoogte * dichtheid) / 50));
+    const gezet = await page.waitForFunction((b) => document.getElementById('scherm').width === b,
+                                             { timeout: Wacht }, 80 * cel).catch(() => null);
+    const doek = await page.$eval('#scherm', (d) => [d.width, d.height, d.getBoundingClientRect().width]);
+    assert.ok(gezet, `${breedte}x${hoogte}@${dichtheid}: doek ${doek}, cel ${cel}`);
+    assert.equal(doek[1], 50 * cel);
+    assert.ok(Math.abs(doek[2] * dichtheid - doek[0]) < 1, 'niet geschaald door de browser');
+    // Redrawn at the new size: the title bar is blue again.
+    const { png } = await Kiekje(`maat-${breedte}x${hoogte}`);
+    const [hoek] = await Pixels(png, [[2, 2]]);
+    assert.ok(ZelfdeKleur(hoek, Kleuren[Blauw]), `${hoek}`);
+  }
+  await page.setViewport({ width: 1024, height: 768, deviceScaleFactor: 1 });
+  assert.equal(await Beelden(), beelden, 'een andere maat is geen beeld van het spel');
+});
+
+test('op een aanraakscherm: toetsen op het scherm onder het spel', async () => {
+  assert.equal(await page.$eval('#aanraaktoetsen', (r) => getComputedStyle(r).display), 'none');
+  const hoofd = page;
+  page = await NieuwePagina();
+  try {
+    await page.emulate({
+      userAgent: await browser.userAgent(),
+      viewport: { width: 412, height: 860, deviceScaleFactor: 2.625, isMobile: true, hasTouch: true },
+    });
+    await Laad();
+    assert.equal(await page.$eval('#aanraaktoetsen', (r) => getComputedStyle(r).display), 'flex');
+    const tik = async (code) => {
+      const voor = await Beelden();
+      await page.tap(`#aanraaktoetsen [data-code="${code}"]`);
+      await page.waitForFunction((n) => struinpaadje.beelden > n, { timeout: Wacht }, voor);
+    };
+    await tik(40);
+    await MenuMetKeuze(2);
+    await tik(39);
+    await WachtOpTekst(23, 6, ' Help            ');
+    await page.screenshot({ path: path.join(Afdrukken, 'aanraakscherm.png') });
+    await tik(27);
+    assert.ok(!(await Regels()).join('').includes('Help'));
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'scherm');
+  } finally {
+    await page.close();
+    page = hoofd;
+  }
 });
 
 test('" Afsluiten       " zet afgesloten op 0 en laat het laatste beeld staan', async () => {
