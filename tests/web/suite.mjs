@@ -315,6 +315,24 @@ test('de pagina heeft de focus, en zegt het als ze die kwijt is', async () => {
   assert.equal(await page.$eval('#hint', (h) => h.hidden), true);
 });
 
+test('de toetsen van het spel blijven bij het spel, Ctrl-combinaties bij de browser', async () => {
+  await page.evaluate(() => {
+    window.__tegengehouden = {};
+    window.addEventListener('keydown', (e) => { window.__tegengehouden[e.code] = e.defaultPrevented; });
+  });
+  await DrukAlles(['ArrowDown', 'ArrowUp', 'F12', 'F12', 'Space', 'Backspace']);
+  const beelden = await Beelden();
+  await page.keyboard.down('Control');
+  await page.keyboard.press('KeyA');
+  await page.keyboard.up('Control');
+  await MenuMetKeuze(1);
+  assert.deepEqual(await page.evaluate(() => window.__tegengehouden), {
+    ArrowDown: true, ArrowUp: true, F12: true, Space: true, Backspace: true,
+    ControlLeft: true, KeyA: false,
+  });
+  assert.equal(await Beelden(), beelden + 1, 'alleen Ctrl zelf is een toets voor het spel');
+});
+
 test('een toets tot de cellen en tot het geschilderde beeld', async () => {
   await page.evaluate(() => {
     window.__metingen = [];
