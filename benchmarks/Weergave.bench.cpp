@@ -201,12 +201,13 @@ Telling Speel(Modus modus) {
     const WeergaveOpties opties;
     Telling telling;
     std::optional<ConsoleModel> vorig;
+    Terminalstand stand;
     bool kluisOpen = false;
     script::BijTonen([&](const ConsoleModel& m) {
         kluisOpen = kluisOpen || (script::TekstOp(32, 9, 14) == "Gefeliciteerd!" &&
                                   script::TekstOp(34, 13, 7) == "diamant");
         if (modus == Modus::ZonderWeergave) return;
-        const std::string bytes = TekenVerschil(vorig ? &*vorig : nullptr, m, opties);
+        const std::string bytes = TekenVerschil(vorig ? &*vorig : nullptr, m, opties, stand);
         benchmark::DoNotOptimize(bytes.data());
         if (tellen) {
             if (!vorig) {
@@ -215,7 +216,8 @@ Telling Speel(Modus modus) {
                 ++telling.toetsen;
                 telling.verschil += bytes.size();
                 telling.minimaal += MinimaalVerschil(*vorig, m);
-                telling.volledig += TekenVerschil(nullptr, m, opties).size();
+                Terminalstand vers;
+                telling.volledig += TekenVerschil(nullptr, m, opties, vers).size();
             }
         }
         vorig = m;

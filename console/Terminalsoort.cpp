@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -18,6 +20,12 @@ std::string KleineLetters(std::string_view tekst) {
     return uit;
 }
 
+bool BeginMetEen(std::string_view term, std::initializer_list<std::string_view> namen) {
+    for (std::string_view naam : namen)
+        if (term.substr(0, naam.size()) == naam) return true;
+    return false;
+}
+
 // Terminals that show the 16 colours (bright backgrounds included) whatever
 // their terminfo entry is called. Plain "xterm", "linux", "screen", "tmux",
 // "vt100" and unknown names report 8 and get the safe picture.
@@ -26,29 +34,47 @@ bool ZestienKleuren(std::string_view term) {
                                                      "truecolor"};
     for (std::string_view kenmerk : kenmerken)
         if (term.find(kenmerk) != std::string_view::npos) return true;
-    static constexpr std::string_view namen[] = {
-        "kitty",   "xterm-kitty", "alacritty", "foot", "wezterm", "ghostty", "xterm-ghostty",
-        "contour", "konsole",     "gnome",     "vte",  "iterm",   "mlterm",  "rxvt-unicode"};
-    for (std::string_view naam : namen)
-        if (term.substr(0, naam.size()) == naam) return true;
-    return false;
+    return BeginMetEen(term, {"kitty", "xterm-kitty", "alacritty", "foot", "wezterm", "ghostty",
+                              "xterm-ghostty", "contour", "konsole", "gnome", "vte", "iterm",
+                              "mlterm", "rxvt-unicode"});
+}
+
+// Erasing in the current background colour (back-colour erase): the xterm
+// family and the emulators that follow it, tmux, the Linux console. GNU screen
+// only when its name says so, and unknown names not at all.
+bool AchtergrondWissen(std::string_view term, bool inTmux) {
+    return inTmux || term.find("-bce") != std::string_view::npos ||
+           BeginMetEen(term, {"xterm", "tmux", "linux", "kitty", "alacritty", "foot", "wezterm",
+                              "ghostty", "contour", "konsole", "gnome", "vte", "iterm", "mlterm",
+                              "rxvt", "putty", "mintty", "st-", "ms-terminal"}) ||
+           term == "st";
 }
 
 } // namespace
 
-Terminalsoort HerkenTerminal(const char* term, const char* colorterm, const char* lcAll,
-                             const char* lcCtype, const char* lang) {
+Terminalsoort HerkenTerminal(const std::function<const char*(const char*)>& omgeving) {
+    const auto waarde = [&omgeving](const char* naam) { return Waarde(omgeving(naam)); };
     Terminalsoort soort;
-    const std::string_view naam = Waarde(term);
+    const std::string_view naam = waarde("TERM");
     soort.bruikbaar = !naam.empty() && naam != "dumb";
 
-    std::string_view locale = Waarde(lcAll);
-    if (locale.empty()) locale = Waarde(lcCtype);
-    if (locale.empty()) locale = Waarde(lang);
+    std::string_view locale = waarde("LC_ALL");
+    if (locale.empty()) locale = waarde("LC_CTYPE");
+    if (locale.empty()) locale = waarde("LANG");
     const std::string klein = KleineLetters(locale);
     soort.weergave.utf8 =
         klein.find("utf-8") != std::string::npos || klein.find("utf8") != std::string::npos;
 
-    soort.weergave.achtKleuren = Waarde(colorterm).empty() && !ZestienKleuren(naam);
+    soort.weergave.achtKleuren = waarde("COLORTERM").empty() && !ZestienKleuren(naam);
+
+    const bool inTmux = !waarde("TMUX").empty();
+    soort.weergave.achtergrondWissen = AchtergrondWissen(naam, inTmux);
+    // Repeating the last character (REP) is not in every terminal that calls
+    // itself xterm: only where the terminal makes itself known.
+    const int vte = std::atoi(std::string(waarde("VTE_VERSION")).c_str());
+    soort.weergave.herhalen = inTmux || !waarde("XTERM_VERSION").empty() ||
+                              !waarde("KITTY_WINDOW_ID").empty() || vte >= 6000 ||
+                              BeginMetEen(naam, {"tmux", "kitty", "xterm-kitty", "foot", "wezterm",
+                                                 "ghostty", "xterm-ghostty", "contour"});
     return soort;
 }

@@ -3,6 +3,7 @@
 #include "console/Cp437.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -76,24 +77,103 @@ std::string Verander(const std::optional<TerminalKleur>& pen, const TerminalKleu
 }
 
 void VoegGetalToe(std::string& uit, int getal) {
-    uit += std::to_string(getal);
+    char cijfers[12];
+    int n = 0;
+    do cijfers[n++] = static_cast<char>('0' + getal % 10);
+    while ((getal /= 10) > 0);
+    while (n > 0) uit += cijfers[--n];
 }
 
-// Moves the cursor from column x0 of row y0 (x0 < 0: unknown) to (x, y).
-void Verplaats(std::string& uit, int x0, int y0, int x, int y) {
-    if (x0 >= 0 && y0 == y && x > x0) {
-        uit += "\x1b[";
-        if (x - x0 > 1) VoegGetalToe(uit, x - x0);
-        uit += 'C';
-        return;
+int Cijfers(int getal) {
+    int n = 1;
+    while (getal >= 10) {
+        getal /= 10;
+        ++n;
     }
+    return n;
+}
+
+// ESC [ n letter, with the count left out where it is 1 (every terminal's default).
+void Csi(std::string& uit, int n, char letter) {
+    uit += "\x1b[";
+    if (n != 1) VoegGetalToe(uit, n);
+    uit += letter;
+}
+
+int CsiLengte(int n) {
+    return n != 1 ? 3 + Cijfers(n) : 3;
+}
+
+// The cursor's absolute position (CUP), 0-based.
+void Positie(std::string& uit, int x, int y) {
     uit += "\x1b[";
     if (x != 0 || y != 0) {
         VoegGetalToe(uit, y + 1);
-        uit += ';';
-        VoegGetalToe(uit, x + 1);
+        if (x != 0) {
+            uit += ';';
+            VoegGetalToe(uit, x + 1);
+        }
     }
     uit += 'H';
+}
+
+int PositieLengte(int x, int y) {
+    if (x == 0) return y == 0 ? 3 : 3 + Cijfers(y + 1);
+    return 4 + Cijfers(y + 1) + Cijfers(x + 1);
+}
+
+// The cheapest way from column x0 of row y0 (x0 < 0: unknown) to (x, y): the
+// absolute position, or a row move (up, down, or to row y) combined with a
+// column move (forward, back, backspaces, carriage return, or to column x).
+// Returns its length; writes it when `uit` is given.
+int Verplaats(std::string* uit, int x0, int y0, int x, int y) {
+    const int absoluut = PositieLengte(x, y);
+    if (x0 < 0 || y0 < 0) {
+        if (uit) Positie(*uit, x, y);
+        return absoluut;
+    }
+    if (x0 == x && y0 == y) return 0;
+    const int dy = y - y0;
+    const int dx = x - x0;
+    // Rows: 0 stay, 1 up or down, 2 to row y (VPA).
+    int rij = 0;
+    int rijLengte = 0;
+    if (dy != 0) {
+        rij = CsiLengte(std::abs(dy)) <= CsiLengte(y + 1) ? 1 : 2;
+        rijLengte = rij == 1 ? CsiLengte(std::abs(dy)) : CsiLengte(y + 1);
+    }
+    // Columns: 0 stay, 1 carriage return, 2 backspaces, 3 forward or back, 4 to column x (CHA).
+    int kolom = 0;
+    int kolomLengte = 0;
+    if (dx != 0) {
+        kolom = 3;
+        kolomLengte = CsiLengte(std::abs(dx));
+        if (CsiLengte(x + 1) < kolomLengte) {
+            kolom = 4;
+            kolomLengte = CsiLengte(x + 1);
+        }
+        if (dx < 0 && -dx < kolomLengte) {
+            kolom = 2;
+            kolomLengte = -dx;
+        }
+        if (x == 0 && kolomLengte > 1) {
+            kolom = 1;
+            kolomLengte = 1;
+        }
+    }
+    if (rijLengte + kolomLengte >= absoluut) {
+        if (uit) Positie(*uit, x, y);
+        return absoluut;
+    }
+    if (uit) {
+        if (rij == 1) Csi(*uit, std::abs(dy), dy < 0 ? 'A' : 'B');
+        if (rij == 2) Csi(*uit, y + 1, 'd');
+        if (kolom == 1) *uit += '\r';
+        if (kolom == 2) uit->append(static_cast<std::size_t>(-dx), '\b');
+        if (kolom == 3) Csi(*uit, std::abs(dx), dx < 0 ? 'D' : 'C');
+        if (kolom == 4) Csi(*uit, x + 1, 'G');
+    }
+    return rijLengte + kolomLengte;
 }
 
 void VoegGlyphToe(std::string& uit, unsigned char teken, const WeergaveOpties& opties) {
@@ -101,6 +181,169 @@ void VoegGlyphToe(std::string& uit, unsigned char teken, const WeergaveOpties& o
         VoegUtf8Toe(uit, Cp437NaarUnicode(teken));
     else
         uit += Cp437NaarAscii(teken);
+}
+
+int GlyphLengte(unsigned char teken, const WeergaveOpties& opties) {
+    if (!opties.utf8) return 1;
+    const char32_t c = Cp437NaarUnicode(teken);
+    return c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
+}
+
+bool Leeg(unsigned char teken) {
+    return teken == 0 || teken == ' ';
+}
+
+// Two cells that look the same on the terminal.
+bool Zelfde(const Cel& a, const Cel& b) {
+    return a.attribuut == b.attribuut && (a.teken == b.teken || (Leeg(a.teken) && Leeg(b.teken)));
+}
+
+// The drawing of one frame: the bytes so far and what the terminal has been
+// left with by them.
+struct Tekenaar {
+    std::string& uit;
+    const WeergaveOpties& opties;
+    int links;           // the terminal column of the picture's first column
+    int boven;           // the terminal row of its first row
+    int terminalBreedte; // erasing to the end of a line reaches this far
+    int cx;              // the terminal's cursor; -1: unknown
+    int cy;
+    int pen; // the attribute whose colours are set; -1: unknown
+
+    // A blank the terminal can draw by erasing: only where erasing takes the
+    // current background, and not in bold, which an erased cell loses.
+    bool Wisbaar(const Cel& cel) const {
+        return opties.achtergrondWissen && Leeg(cel.teken) && !KleurVan(cel.attribuut, opties).vet;
+    }
+
+    int KleurLengte(int attribuut) const {
+        if (pen == attribuut) return 0;
+        const TerminalKleur doel = KleurVan(static_cast<unsigned char>(attribuut), opties);
+        if (pen < 0) return 3 + static_cast<int>(Verander(std::nullopt, doel, opties).size());
+        const TerminalKleur oud = KleurVan(static_cast<unsigned char>(pen), opties);
+        return oud == doel ? 0 : 3 + static_cast<int>(Verander(oud, doel, opties).size());
+    }
+
+    void Kleur(unsigned char attribuut) {
+        if (pen == attribuut) return;
+        const TerminalKleur doel = KleurVan(attribuut, opties);
+        std::optional<TerminalKleur> oud;
+        if (pen >= 0) oud = KleurVan(static_cast<unsigned char>(pen), opties);
+        if (!oud || *oud != doel) {
+            uit += "\x1b[";
+            uit += Verander(oud, doel, opties);
+            uit += 'm';
+        }
+        pen = attribuut;
+    }
+
+    void Ga(int x, int y) {
+        Verplaats(&uit, cx, cy, x, y);
+        cx = x;
+        cy = y;
+    }
+
+    // The cursor moves on by n cells; past the terminal's last column it
+    // waits at the edge, where terminals differ, so it counts as unknown.
+    void Verder(int n) {
+        cx += n;
+        if (cx >= terminalBreedte) cx = cy = -1;
+    }
+
+    void Schrijf(const Cel& cel) {
+        Kleur(cel.attribuut);
+        VoegGlyphToe(uit, cel.teken, opties);
+        Verder(1);
+    }
+
+    // To cell x of picture row `rij`: by a cursor move, or by writing the
+    // cells in between again where that is shorter.
+    void GaNaarCel(const Cel* rij, int x, int y) {
+        const int doelX = links + x;
+        const int doelY = boven + y;
+        const int van = cx - links;
+        if (cy == doelY && van >= 0 && van < x && x - van <= 8) {
+            const int verplaatsen = Verplaats(nullptr, cx, cy, doelX, doelY);
+            int opnieuw = 0;
+            const int bewaard = pen;
+            for (int i = van; i < x && opnieuw < verplaatsen; ++i) {
+                opnieuw += KleurLengte(rij[i].attribuut) + GlyphLengte(rij[i].teken, opties);
+                pen = rij[i].attribuut;
+            }
+            pen = bewaard;
+            if (opnieuw < verplaatsen) {
+                for (int i = van; i < x; ++i) Schrijf(rij[i]);
+                return;
+            }
+        }
+        Ga(doelX, doelY);
+    }
+};
+
+// Draws row y of the picture where it differs from `oud` (nullptr: nothing on
+// the terminal matches), run by run: a run of blanks by erasing where that is
+// shorter, a run of equal characters by repeating the first.
+void TekenRij(Tekenaar& t, const Cel* oud, const Cel* nieuw, int breedte, int y) {
+    const auto anders = [&](int x) { return oud == nullptr || !Zelfde(oud[x], nieuw[x]); };
+    const bool totRand = t.links + breedte == t.terminalBreedte;
+    int x = 0;
+    while (true) {
+        while (x < breedte && !anders(x)) ++x;
+        if (x == breedte) return;
+        const Cel cel = nieuw[x];
+        // The run of cells that look like this one, and the last of them that changed.
+        int eind = x + 1;
+        int laatste = x;
+        for (; eind < breedte && Zelfde(nieuw[eind], cel); ++eind)
+            if (anders(eind)) laatste = eind;
+        const int n = laatste - x + 1;
+        if (n > 1 && t.Wisbaar(cel)) {
+            // Erasing leaves the cursor where it is, which costs a move when
+            // the next change follows right after the run.
+            const bool totEinde = totRand && eind == breedte;
+            const int wissen =
+                totEinde ? 3
+                         : CsiLengte(n) + (laatste + 1 < breedte && anders(laatste + 1) ? 4 : 0);
+            const int schrijven = t.opties.herhalen ? 1 + CsiLengte(n - 1) : n;
+            if (wissen < schrijven) {
+                t.GaNaarCel(nieuw, x, y);
+                t.Kleur(cel.attribuut);
+                if (totEinde)
+                    t.uit += "\x1b[K";
+                else
+                    Csi(t.uit, n, 'X');
+                x = totEinde ? breedte : laatste + 1;
+                continue;
+            }
+        }
+        t.GaNaarCel(nieuw, x, y);
+        t.Schrijf(cel);
+        const int rest = n - 1;
+        if (rest > 0 && t.opties.herhalen && CsiLengte(rest) < rest &&
+            GlyphLengte(cel.teken, t.opties) == 1) {
+            // Straight after the character it repeats, with nothing in between;
+            // ASCII only, as some terminals (xterm, tmux) repeat nothing else.
+            Csi(t.uit, rest, 'b');
+            t.Verder(rest);
+            x = laatste + 1;
+            continue;
+        }
+        // Without a repeat the run goes out as it is, as far as it changed.
+        for (++x; x <= laatste && anders(x); ++x) t.Schrijf(nieuw[x]);
+    }
+}
+
+// The blank the most cells of the picture can be erased to, -1 when none can.
+int MeestGewisteLeeg(const ConsoleModel& m, const Tekenaar& t) {
+    int aantal[256] = {};
+    for (const Cel& cel : m.cellen)
+        if (Leeg(cel.teken)) ++aantal[cel.attribuut];
+    int beste = -1;
+    for (int a = 0; a < 256; ++a)
+        if (aantal[a] > 0 && (beste < 0 || aantal[a] > aantal[beste]) &&
+            t.Wisbaar(Cel{' ', static_cast<unsigned char>(a)}))
+            beste = a;
+    return beste;
 }
 
 // The lines of `tekst`, broken between words to at most `breedte` columns; a
@@ -142,52 +385,58 @@ std::string KleurParameters(unsigned char attribuut, const WeergaveOpties& optie
 }
 
 std::string TekenVerschil(const ConsoleModel* vorig, const ConsoleModel& nieuw,
-                          const WeergaveOpties& opties) {
+                          const WeergaveOpties& opties, Terminalstand& stand) {
     const bool alles = vorig == nullptr || vorig->breedte != nieuw.breedte ||
                        vorig->hoogte != nieuw.hoogte || vorig->cellen.size() != nieuw.cellen.size();
     std::string uit;
     const bool zichtbaarVeranderd = alles || vorig->cursorZichtbaar != nieuw.cursorZichtbaar;
     // A cursor that goes away goes before the drawing, so it does not flit about.
     if (zichtbaarVeranderd && !nieuw.cursorZichtbaar) uit += "\x1b[?25l";
-    if (alles) uit += "\x1b[0m\x1b[2J";
 
-    int cursorX = -1; // where the terminal's cursor is; -1: unknown
-    int cursorY = -1;
-    std::optional<TerminalKleur> pen;
-    bool getekend = false;
     const int breedte = nieuw.breedte;
     const int hoogte =
         std::min(nieuw.hoogte, breedte > 0 ? static_cast<int>(nieuw.cellen.size()) / breedte : 0);
-    for (int y = 0; y < hoogte; ++y) {
-        for (int x = 0; x < breedte; ++x) {
-            const auto plek = static_cast<std::size_t>(y * breedte + x);
-            const Cel& cel = nieuw.cellen[plek];
-            if (!alles && vorig->cellen[plek] == cel) continue;
-            getekend = true;
-            if (cursorX != x || cursorY != y) Verplaats(uit, cursorX, cursorY, x, y);
-            const TerminalKleur kleur = KleurVan(cel.attribuut, opties);
-            if (!pen || *pen != kleur) {
-                uit += "\x1b[";
-                uit += Verander(pen, kleur, opties);
-                uit += 'm';
-                pen = kleur;
-            }
-            VoegGlyphToe(uit, cel.teken, opties);
-            // After the last column the terminal's cursor waits at the edge.
-            cursorX = x + 1 < breedte ? x + 1 : -1;
-            cursorY = y;
+    Tekenaar t{uit,
+               opties,
+               std::max(0, (stand.breedte - breedte) / 2),
+               std::max(0, (stand.hoogte - hoogte) / 2),
+               stand.breedte,
+               alles ? -1 : stand.cursorX,
+               alles ? -1 : stand.cursorY,
+               alles ? -1 : stand.pen};
+    const Cel* oud = alles ? nullptr : vorig->cellen.data();
+    std::vector<Cel> gewist;
+    if (alles) {
+        // A clear in the commonest blank when the picture covers the whole
+        // terminal; otherwise in the terminal's own colours, which leave the
+        // rest of a larger terminal blank and match no cell of the picture.
+        const bool bedekt = breedte == stand.breedte && hoogte == stand.hoogte;
+        const int achtergrond = bedekt ? MeestGewisteLeeg(nieuw, t) : -1;
+        if (achtergrond >= 0) {
+            t.Kleur(static_cast<unsigned char>(achtergrond));
+            gewist.assign(nieuw.cellen.size(), Cel{' ', static_cast<unsigned char>(achtergrond)});
+            oud = gewist.data();
+        } else {
+            uit += "\x1b[0m";
         }
+        uit += "\x1b[2J";
+    }
+    for (int y = 0; y < hoogte; ++y) {
+        const auto begin = static_cast<std::size_t>(y * breedte);
+        const Cel* rij = nieuw.cellen.data() + begin;
+        if (oud != nullptr && std::equal(rij, rij + breedte, oud + begin)) continue;
+        TekenRij(t, oud ? oud + begin : nullptr, rij, breedte, y);
     }
 
     if (nieuw.cursorZichtbaar) {
         const int x = std::clamp(nieuw.cursorX, 0, std::max(breedte - 1, 0));
         const int y = std::clamp(nieuw.cursorY, 0, std::max(hoogte - 1, 0));
-        const bool verplaatst =
-            alles || vorig->cursorX != nieuw.cursorX || vorig->cursorY != nieuw.cursorY;
-        if ((getekend || verplaatst || zichtbaarVeranderd) && (cursorX != x || cursorY != y))
-            Verplaats(uit, cursorX, cursorY, x, y);
+        t.Ga(t.links + x, t.boven + y);
         if (zichtbaarVeranderd) uit += "\x1b[?25h";
     }
+    stand.cursorX = t.cx;
+    stand.cursorY = t.cy;
+    stand.pen = t.pen;
     return uit;
 }
 
@@ -213,7 +462,7 @@ std::string TekenTeKlein(int breedte, int hoogte, int nodigBreedte, int nodigHoo
     const int boven = (hoogte - static_cast<int>(regels.size())) / 2;
     for (std::size_t r = 0; r < regels.size(); ++r) {
         const int links = (breedte - static_cast<int>(regels[r].size())) / 2;
-        Verplaats(uit, -1, -1, links, boven + static_cast<int>(r));
+        Positie(uit, links, boven + static_cast<int>(r));
         uit += regels[r];
     }
     return uit;

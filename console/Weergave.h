@@ -1,5 +1,6 @@
 // Draws the console model on a terminal with ANSI/VT sequences: only the
-// cells that changed since the last frame, in the terminal's own colours.
+// cells that changed since the last frame, each run of changes with the
+// cheapest of the terminal's own operations, in the terminal's own colours.
 #pragma once
 
 #include "console/Model.h"
@@ -7,16 +8,30 @@
 #include <string>
 
 struct WeergaveOpties {
-    bool utf8 = true;         // glyphs as UTF-8; otherwise ASCII look-alikes
-    bool achtKleuren = false; // no bright backgrounds; bright text by bold
+    bool utf8 = true;               // glyphs as UTF-8; otherwise ASCII look-alikes
+    bool achtKleuren = false;       // no bright backgrounds; bright text by bold
+    bool achtergrondWissen = false; // erasing fills with the current background (bce)
+    bool herhalen = false;          // the terminal repeats the last character (CSI n b)
 };
 
-// The bytes that turn a terminal showing `vorig` (nullptr: unknown, draw
-// everything) into `nieuw`, drawn from the top-left cell: cursor moves and
-// colour changes only where cells changed, then the cursor's position and
-// visibility. An identical frame gives no bytes at all.
+// What the terminal holds besides the picture, carried from one frame to the
+// next: its size (the picture stands in the middle of it), where the cursor
+// was left and the colours that are set.
+struct Terminalstand {
+    int breedte = 80;
+    int hoogte = 25;
+    int cursorX = -1; // -1: unknown
+    int cursorY = -1;
+    int pen = -1; // the attribute whose colours are set; -1: unknown
+};
+
+// The bytes that turn a terminal showing `vorig` (nullptr: unknown, clear it
+// and draw everything) into `nieuw`: erases, repeats, cursor moves and colour
+// changes only where cells changed, then the cursor's position and visibility.
+// An identical frame gives no bytes at all. `stand` says what the last frame
+// left (ignored when `vorig` is nullptr) and gets what this one leaves.
 std::string TekenVerschil(const ConsoleModel* vorig, const ConsoleModel& nieuw,
-                          const WeergaveOpties& opties);
+                          const WeergaveOpties& opties, Terminalstand& stand);
 
 // The bytes that clear a terminal of breedte x hoogte and show, in place of the
 // game, why it does not fit (it needs nodigBreedte x nodigHoogte).

@@ -58,6 +58,7 @@ std::terminate_handler oudeTerminate = nullptr;
 
 WeergaveOpties weergave;
 std::optional<ConsoleModel> getoond; // what the terminal shows; nothing: unknown
+Terminalstand stand;                 // its size, cursor and colours as the last frame left them
 bool meldingGetoond = false;         // the "too small" notice is on the screen
 int terminalBreedte = 80;
 int terminalHoogte = 25;
@@ -327,9 +328,7 @@ bool StartAchterkant() {
                    stderr);
         return false;
     }
-    const Terminalsoort soort =
-        HerkenTerminal(std::getenv("TERM"), std::getenv("COLORTERM"), std::getenv("LC_ALL"),
-                       std::getenv("LC_CTYPE"), std::getenv("LANG"));
+    const Terminalsoort soort = HerkenTerminal([](const char* naam) { return std::getenv(naam); });
     if (!soort.bruikbaar) {
         std::fputs("struinpaadje: deze terminal kan het spel niet tonen (TERM is leeg of "
                    "\"dumb\").\n",
@@ -400,7 +399,9 @@ ToetsDruk WachtOpToets(const ConsoleModel& model) {
                     wachtrij.pop_front();
                     return toets;
                 }
-                SchrijfAlles(TekenVerschil(getoond ? &*getoond : nullptr, model, weergave));
+                stand.breedte = terminalBreedte;
+                stand.hoogte = terminalHoogte;
+                SchrijfAlles(TekenVerschil(getoond ? &*getoond : nullptr, model, weergave, stand));
                 getoond = model;
                 meldingGetoond = false;
             }

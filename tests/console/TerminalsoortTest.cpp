@@ -2,11 +2,26 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+
 namespace {
+
+// The terminal as an environment of these variables (a null value: unset) shows it.
+Terminalsoort In(const std::map<std::string, const char*>& omgeving) {
+    return HerkenTerminal([&omgeving](const char* naam) -> const char* {
+        const auto waarde = omgeving.find(naam);
+        return waarde == omgeving.end() ? nullptr : waarde->second;
+    });
+}
 
 Terminalsoort Met(const char* term, const char* colorterm = nullptr,
                   const char* lang = "nl_NL.UTF-8") {
-    return HerkenTerminal(term, colorterm, nullptr, nullptr, lang);
+    return In({{"TERM", term}, {"COLORTERM", colorterm}, {"LANG", lang}});
+}
+
+Terminalsoort MetLocale(const char* lcAll, const char* lcCtype, const char* lang) {
+    return In({{"TERM", "xterm"}, {"LC_ALL", lcAll}, {"LC_CTYPE", lcCtype}, {"LANG", lang}});
 }
 
 TEST(Terminalsoort, NoTermOrADumbOneCannotShowTheGame) {
@@ -29,15 +44,37 @@ TEST(Terminalsoort, TerminalsThatReportEightColoursGetTheSafePicture) {
 }
 
 TEST(Terminalsoort, Utf8ComesFromTheFirstLocaleVariableThatIsSet) {
-    EXPECT_TRUE(HerkenTerminal("xterm", nullptr, nullptr, nullptr, "nl_NL.UTF-8").weergave.utf8);
-    EXPECT_TRUE(HerkenTerminal("xterm", nullptr, nullptr, nullptr, "C.utf8").weergave.utf8);
-    EXPECT_FALSE(HerkenTerminal("xterm", nullptr, nullptr, nullptr, nullptr).weergave.utf8);
-    EXPECT_FALSE(HerkenTerminal("xterm", nullptr, nullptr, nullptr, "C").weergave.utf8);
+    EXPECT_TRUE(MetLocale(nullptr, nullptr, "nl_NL.UTF-8").weergave.utf8);
+    EXPECT_TRUE(MetLocale(nullptr, nullptr, "C.utf8").weergave.utf8);
+    EXPECT_FALSE(MetLocale(nullptr, nullptr, nullptr).weergave.utf8);
+    EXPECT_FALSE(MetLocale(nullptr, nullptr, "C").weergave.utf8);
     // LC_ALL overrides LC_CTYPE, which overrides LANG; empty ones do not count.
-    EXPECT_FALSE(
-        HerkenTerminal("xterm", nullptr, "POSIX", "en_US.UTF-8", "nl_NL.UTF-8").weergave.utf8);
-    EXPECT_TRUE(HerkenTerminal("xterm", nullptr, "", "en_US.UTF-8", "C").weergave.utf8);
-    EXPECT_FALSE(HerkenTerminal("xterm", nullptr, "", "nl_NL.ISO-8859-1", "C.UTF-8").weergave.utf8);
+    EXPECT_FALSE(MetLocale("POSIX", "en_US.UTF-8", "nl_NL.UTF-8").weergave.utf8);
+    EXPECT_TRUE(MetLocale("", "en_US.UTF-8", "C").weergave.utf8);
+    EXPECT_FALSE(MetLocale("", "nl_NL.ISO-8859-1", "C.UTF-8").weergave.utf8);
+}
+
+TEST(Terminalsoort, ErasingTakesTheBackgroundOnlyWhereTheTerminalIsKnownForIt) {
+    for (const char* term : {"xterm", "xterm-256color", "tmux-256color", "linux", "xterm-kitty",
+                             "alacritty", "foot", "rxvt-unicode-256color", "screen-256color-bce"})
+        EXPECT_TRUE(Met(term).weergave.achtergrondWissen) << term;
+    for (const char* term : {"screen", "screen-256color", "vt100", "ansi", "onbekend"})
+        EXPECT_FALSE(Met(term).weergave.achtergrondWissen) << term;
+    // Inside tmux the name may say screen; tmux itself erases in the background.
+    EXPECT_TRUE(
+        In({{"TERM", "screen"}, {"TMUX", "/tmp/tmux-0/default,1,0"}}).weergave.achtergrondWissen);
+}
+
+TEST(Terminalsoort, RepeatingOnlyWhereTheTerminalMakesItselfKnown) {
+    for (const char* term : {"xterm", "xterm-256color", "linux", "screen", "rxvt-unicode", "vt220"})
+        EXPECT_FALSE(Met(term).weergave.herhalen) << term;
+    for (const char* term : {"tmux-256color", "xterm-kitty", "foot", "wezterm", "xterm-ghostty"})
+        EXPECT_TRUE(Met(term).weergave.herhalen) << term;
+    EXPECT_TRUE(
+        In({{"TERM", "xterm-256color"}, {"XTERM_VERSION", "XTerm(379)"}}).weergave.herhalen);
+    EXPECT_TRUE(In({{"TERM", "screen"}, {"TMUX", "/tmp/tmux-0/default,1,0"}}).weergave.herhalen);
+    EXPECT_TRUE(In({{"TERM", "xterm-256color"}, {"VTE_VERSION", "7402"}}).weergave.herhalen);
+    EXPECT_FALSE(In({{"TERM", "xterm-256color"}, {"VTE_VERSION", "5202"}}).weergave.herhalen);
 }
 
 } // namespace

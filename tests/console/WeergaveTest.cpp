@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <random>
 #include <string>
 #include <string_view>
@@ -12,9 +14,10 @@
 namespace {
 
 // The renderer's output is read twice: its raw bytes must keep to what the
-// renderer may send (printable UTF-8 and CSI sequences for cursor position and
-// forward, SGR, erase display and cursor visibility; anything else fails the
-// test), and the shared test terminal shows the picture they make.
+// renderer may send (printable UTF-8, carriage return, backspace, and CSI
+// sequences for absolute and relative cursor moves, SGR, erasing, repeating and
+// cursor visibility; anything else fails the test), and the shared test
+// terminal shows the picture they make.
 struct Uitvoer {
     int tekens = 0;       // characters written
     std::vector<int> sgr; // every SGR code, in order
@@ -26,6 +29,10 @@ Uitvoer Ontleed(std::string_view bytes) {
     while (i < bytes.size()) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         if (b != 0x1b) {
+            if (b == '\r' || b == '\b') { // carriage return and backspace move the cursor
+                ++i;
+                continue;
+            }
             if (b < 0x20) {
                 ADD_FAILURE() << "control byte " << int{b} << " in the output";
                 return uit;
@@ -62,7 +69,8 @@ Uitvoer Ontleed(std::string_view bytes) {
                 else
                     ADD_FAILURE() << "unexpected SGR " << g;
             }
-        } else if (slot != 'H' && slot != 'C' && !(slot == 'J' && parameters == "2")) {
+        } else if (std::string_view("HABCDGdXb").find(slot) == std::string_view::npos &&
+                   !(slot == 'K' && parameters.empty()) && !(slot == 'J' && parameters == "2")) {
             ADD_FAILURE() << "unexpected sequence CSI " << parameters << slot;
         }
     }
@@ -82,7 +90,23 @@ Uitvoer Toon(vt::Scherm& scherm, const std::string& bytes) {
     const Uitvoer uit = Ontleed(bytes);
     vt::Verwerk(scherm, bytes);
     EXPECT_EQ(scherm.buitenRand, 0) << "the cursor was sent off the screen";
+    EXPECT_TRUE(scherm.onbekend.empty()) << scherm.onbekend.front();
     return uit;
+}
+
+// One frame as the terminal backend draws it: what the last frame left on
+// this terminal carries over in `stand`.
+Uitvoer Toon(vt::Scherm& scherm, const ConsoleModel* vorig, const ConsoleModel& nieuw,
+             const WeergaveOpties& opties, Terminalstand& stand) {
+    stand.breedte = scherm.breedte;
+    stand.hoogte = scherm.hoogte;
+    return Toon(scherm, TekenVerschil(vorig, nieuw, opties, stand));
+}
+
+// The same with a terminal that has just been cleared and is drawn on afresh.
+Uitvoer ToonNieuw(vt::Scherm& scherm, const ConsoleModel& m, const WeergaveOpties& opties) {
+    Terminalstand stand;
+    return Toon(scherm, nullptr, m, opties, stand);
 }
 
 constexpr int Ansi[8] = {0, 4, 2, 6, 1, 5, 3, 7};
@@ -124,7 +148,7 @@ TEST(Weergave, AFirstFrameDrawsEveryCellInItsColours) {
     std::mt19937 gen(7);
     const ConsoleModel m = WillekeurigModel(gen);
     vt::Scherm scherm = Terminal(80, 25);
-    EXPECT_EQ(Toon(scherm, TekenVerschil(nullptr, m, Utf8Zestien)).tekens, 80 * 25);
+    EXPECT_EQ(ToonNieuw(scherm, m, Utf8Zestien).tekens, 80 * 25);
     VerwachtModel(scherm, m);
 }
 
@@ -132,8 +156,11 @@ TEST(Weergave, AnIdenticalFrameSendsNothing) {
     std::mt19937 gen(8);
     const ConsoleModel m = WillekeurigModel(gen);
     const ConsoleModel kopie = m;
-    EXPECT_EQ(TekenVerschil(&kopie, m, Utf8Zestien), "");
-    EXPECT_EQ(TekenVerschil(&kopie, m, WeergaveOpties{false, true}), "");
+    for (const WeergaveOpties& opties : {Utf8Zestien, WeergaveOpties{false, true, true, true}}) {
+        Terminalstand stand;
+        TekenVerschil(nullptr, m, opties, stand);
+        EXPECT_EQ(TekenVerschil(&kopie, m, opties, stand), "");
+    }
 }
 
 TEST(Weergave, OnlyChangedCellsAreDrawn) {
@@ -149,12 +176,25 @@ TEST(Weergave, OnlyChangedCellsAreDrawn) {
             cel.attribuut = static_cast<unsigned char>(cel.attribuut ^ (1 + gen() % 255));
             geraakt[plek] = true;
         }
+        // Besides the changed cells only those a few columns before one on its
+        // row, where writing them again is shorter than moving the cursor.
         int veranderd = 0;
-        for (bool g : geraakt) veranderd += g;
+        int hooguit = 0;
+        int vorige = -100;
+        for (int plek = 0; plek < static_cast<int>(geraakt.size()); ++plek) {
+            if (!geraakt[static_cast<std::size_t>(plek)]) continue;
+            ++veranderd;
+            const int gat = plek - vorige - 1;
+            hooguit += 1 + (plek / 80 == vorige / 80 && gat <= 8 ? gat : 0);
+            vorige = plek;
+        }
 
         vt::Scherm scherm = Terminal(80, 25);
-        Toon(scherm, TekenVerschil(nullptr, vorig, Utf8Zestien));
-        EXPECT_EQ(Toon(scherm, TekenVerschil(&vorig, nieuw, Utf8Zestien)).tekens, veranderd);
+        Terminalstand stand;
+        Toon(scherm, nullptr, vorig, Utf8Zestien, stand);
+        const int tekens = Toon(scherm, &vorig, nieuw, Utf8Zestien, stand).tekens;
+        EXPECT_GE(tekens, veranderd);
+        EXPECT_LE(tekens, hooguit);
         VerwachtModel(scherm, nieuw);
     }
 }
@@ -168,9 +208,10 @@ TEST(Weergave, AChangeCostsBytesInProportionToIt) {
             vorig.cellen[static_cast<std::size_t>(y * 80 + x)] = {' ', 0x8f};
     ConsoleModel nieuw = vorig;
     for (int x = 22; x < 52; ++x) nieuw.cellen[static_cast<std::size_t>(12 * 80 + x)].teken = 'a';
-    const std::string verschil = TekenVerschil(&vorig, nieuw, Utf8Zestien);
-    EXPECT_LT(verschil.size(), 60u);
-    EXPECT_GT(TekenVerschil(nullptr, nieuw, Utf8Zestien).size(), 80u * 25u);
+    Terminalstand stand;
+    TekenVerschil(nullptr, vorig, Utf8Zestien, stand);
+    EXPECT_LT(TekenVerschil(&vorig, nieuw, Utf8Zestien, stand).size(), 60u);
+    EXPECT_GT(TekenVerschil(nullptr, nieuw, Utf8Zestien, stand).size(), 80u * 25u);
 }
 
 TEST(Weergave, TheCursorFollowsTheModel) {
@@ -181,14 +222,15 @@ TEST(Weergave, TheCursorFollowsTheModel) {
     nieuw.cursorX = 12;
     nieuw.cursorY = 3;
     vt::Scherm scherm = Terminal(80, 25);
-    Toon(scherm, TekenVerschil(nullptr, vorig, Utf8Zestien));
+    Terminalstand stand;
+    Toon(scherm, nullptr, vorig, Utf8Zestien, stand);
     EXPECT_FALSE(scherm.cursorZichtbaar);
-    EXPECT_EQ(Toon(scherm, TekenVerschil(&vorig, nieuw, Utf8Zestien)).tekens, 0);
+    EXPECT_EQ(Toon(scherm, &vorig, nieuw, Utf8Zestien, stand).tekens, 0);
     VerwachtModel(scherm, nieuw);
     // A cell drawn elsewhere sends the visible cursor back where it belongs.
     ConsoleModel daarna = nieuw;
     daarna.cellen[500].teken = 'x';
-    Toon(scherm, TekenVerschil(&nieuw, daarna, Utf8Zestien));
+    Toon(scherm, &nieuw, daarna, Utf8Zestien, stand);
     VerwachtModel(scherm, daarna);
 }
 
@@ -209,7 +251,7 @@ TEST(Weergave, GlyphsComeFromCodePage437AndBlanksAreSpaces) {
     const unsigned char tekens[] = {0, 32, 196, 179, 24, 25, 26, 27, 250, 201, 'A'};
     for (std::size_t i = 0; i < std::size(tekens); ++i) m.cellen[i].teken = tekens[i];
     vt::Scherm scherm = Terminal(80, 25);
-    Toon(scherm, TekenVerschil(nullptr, m, Utf8Zestien));
+    ToonNieuw(scherm, m, Utf8Zestien);
     const char32_t verwacht[] = {U' ', U' ', U'─', U'│', U'↑', U'↓', U'→', U'←', U'·', U'╔', U'A'};
     for (std::size_t i = 0; i < std::size(verwacht); ++i)
         EXPECT_EQ(vt::CelOp(scherm, static_cast<int>(i), 0).teken, verwacht[i]) << i;
@@ -218,7 +260,8 @@ TEST(Weergave, GlyphsComeFromCodePage437AndBlanksAreSpaces) {
 TEST(Weergave, WithoutUtf8OnlyAsciiLookAlikesAreSent) {
     std::mt19937 gen(10);
     const ConsoleModel m = WillekeurigModel(gen);
-    const std::string bytes = TekenVerschil(nullptr, m, WeergaveOpties{false, false});
+    Terminalstand stand;
+    const std::string bytes = TekenVerschil(nullptr, m, WeergaveOpties{false, false}, stand);
     for (char c : bytes) ASSERT_LT(static_cast<unsigned char>(c), 0x80);
     vt::Scherm scherm = Terminal(80, 25);
     EXPECT_EQ(Toon(scherm, bytes).tekens, 80 * 25);
@@ -242,7 +285,7 @@ Zichtbaar OpAchtKleuren(unsigned char attribuut) {
     m.hoogte = 1;
     m.cellen = {Cel{'x', attribuut}};
     vt::Scherm scherm = Terminal(1, 1);
-    for (int code : Toon(scherm, TekenVerschil(nullptr, m, WeergaveOpties{true, true})).sgr)
+    for (int code : ToonNieuw(scherm, m, WeergaveOpties{true, true}).sgr)
         EXPECT_TRUE(code < 90) << "bright code " << code << " for attribute " << int{attribuut};
     const vt::Cel& cel = vt::CelOp(scherm, 0, 0);
     EXPECT_TRUE(cel.voor >= 0 && cel.voor <= 7) << cel.voor;
@@ -290,8 +333,9 @@ TEST(Weergave, BothGlyphModesInEightColoursDrawEveryCell) {
     for (bool utf8 : {true, false}) {
         const WeergaveOpties opties{utf8, true};
         vt::Scherm scherm = Terminal(80, 25);
-        EXPECT_EQ(Toon(scherm, TekenVerschil(nullptr, vorig, opties)).tekens, 80 * 25);
-        EXPECT_EQ(Toon(scherm, TekenVerschil(&vorig, nieuw, opties)).tekens, 40);
+        Terminalstand stand;
+        EXPECT_EQ(Toon(scherm, nullptr, vorig, opties, stand).tekens, 80 * 25);
+        EXPECT_EQ(Toon(scherm, &vorig, nieuw, opties, stand).tekens, 40);
         for (int i = 0; i < 40; ++i) {
             const int plek = i * 37;
             const unsigned char t = nieuw.cellen[static_cast<std::size_t>(plek)].teken;
@@ -301,17 +345,208 @@ TEST(Weergave, BothGlyphModesInEightColoursDrawEveryCell) {
     }
 }
 
-TEST(Weergave, ASmallModelOnALargerTerminalSitsTopLeftWithTheRestBlank) {
+TEST(Weergave, ASmallModelOnALargerTerminalStandsInTheMiddleWithTheRestBlank) {
     ConsoleModel m;
     m.breedte = 3;
     m.hoogte = 2;
-    m.cellen.assign(6, Cel{'#', 0x1e});
-    vt::Scherm scherm = Terminal(10, 5);
-    for (vt::Cel& cel : scherm.normaal) cel.teken = U'?';
-    Toon(scherm, TekenVerschil(nullptr, m, Utf8Zestien));
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 10; ++x)
-            EXPECT_EQ(vt::CelOp(scherm, x, y).teken, x < 3 && y < 2 ? U'#' : U' ') << x << "," << y;
+    m.cellen.assign(6, Cel{' ', 0x1e});
+    m.cellen[4].teken = '#';
+    for (const WeergaveOpties& opties : {Utf8Zestien, WeergaveOpties{true, false, true, true}}) {
+        vt::Scherm scherm = Terminal(10, 5);
+        for (vt::Cel& cel : scherm.normaal) cel = vt::Cel{U'?', 3, 5, false};
+        ToonNieuw(scherm, m, opties);
+        // Columns 3 to 5 of rows 1 and 2; around them the terminal's own blank.
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 10; ++x) {
+                const bool binnen = x >= 3 && x < 6 && y >= 1 && y < 3;
+                const vt::Cel verwacht =
+                    binnen ? Verwacht(m.cellen[static_cast<std::size_t>((y - 1) * 3 + x - 3)])
+                           : vt::Cel{};
+                EXPECT_EQ(vt::CelOp(scherm, x, y), verwacht) << x << "," << y;
+            }
+        EXPECT_EQ(scherm.cursorX, 3);
+        EXPECT_EQ(scherm.cursorY, 1);
+    }
+}
+
+// What the terminal must show for `m`: every cell painted on its own, with its
+// full colours, in the middle of a cleared terminal of this size.
+vt::Scherm Referentie(const ConsoleModel& m, const WeergaveOpties& opties, int breedte,
+                      int hoogte) {
+    const int links = std::max(0, (breedte - m.breedte) / 2);
+    const int boven = std::max(0, (hoogte - m.hoogte) / 2);
+    std::string bytes = "\x1b[0m\x1b[2J";
+    for (int y = 0; y < m.hoogte; ++y)
+        for (int x = 0; x < m.breedte; ++x) {
+            const Cel& cel = m.cellen[static_cast<std::size_t>(y * m.breedte + x)];
+            bytes += "\x1b[" + std::to_string(boven + y + 1) + ";" + std::to_string(links + x + 1) +
+                     "H\x1b[0;" + KleurParameters(cel.attribuut, opties) + "m";
+            if (opties.utf8)
+                VoegUtf8Toe(bytes, Cp437NaarUnicode(cel.teken));
+            else
+                bytes += Cp437NaarAscii(cel.teken);
+        }
+    vt::Scherm scherm = Terminal(breedte, hoogte);
+    vt::Verwerk(scherm, bytes);
+    if (m.cursorZichtbaar) {
+        scherm.cursorX = links + m.cursorX;
+        scherm.cursorY = boven + m.cursorY;
+    }
+    scherm.cursorZichtbaar = m.cursorZichtbaar;
+    return scherm;
+}
+
+// The next frame as screens change: panels filled with a blank or a repeated
+// character, text written over them, single cells, a line cleared to its end,
+// in a few colours (bright text on a dark background among them, which is
+// bold on eight colours), and the cursor moved, shown or hidden.
+void VolgendFrame(std::mt19937& gen, ConsoleModel& m) {
+    static constexpr unsigned char kleuren[] = {0x07, 0x00, 0x1f, 0x8f, 0x1e, 0x0f, 0x8e, 0x70};
+    static constexpr unsigned char vullingen[] = {' ', ' ', 0, '-', '=', 196, 205, 250};
+    const auto kies = [&gen](int n) { return static_cast<int>(gen() % static_cast<unsigned>(n)); };
+    const auto kleur = [&] { return kleuren[kies(static_cast<int>(std::size(kleuren)))]; };
+    const auto zet = [&m](int x, int y, Cel cel) {
+        if (x >= 0 && y >= 0 && x < m.breedte && y < m.hoogte)
+            m.cellen[static_cast<std::size_t>(y * m.breedte + x)] = cel;
+    };
+    for (int keer = 1 + kies(5); keer > 0; --keer) {
+        const int x0 = kies(m.breedte);
+        const int y0 = kies(m.hoogte);
+        switch (kies(4)) {
+        case 0: { // a panel
+            const Cel cel{vullingen[kies(static_cast<int>(std::size(vullingen)))], kleur()};
+            const int b = 1 + kies(m.breedte);
+            const int h = 1 + kies(m.hoogte);
+            for (int y = y0; y < y0 + h; ++y)
+                for (int x = x0; x < x0 + b; ++x) zet(x, y, cel);
+            break;
+        }
+        case 1: { // a line of text, spaces between the words
+            const unsigned char k = kleur();
+            for (int i = 0, n = 1 + kies(30); i < n; ++i)
+                zet(x0 + i, y0,
+                    Cel{static_cast<unsigned char>(kies(5) == 0 ? ' ' : 'a' + kies(26)), k});
+            break;
+        }
+        case 2: // single cells
+            for (int i = 0, n = 1 + kies(6); i < n; ++i)
+                zet(kies(m.breedte), kies(m.hoogte),
+                    Cel{static_cast<unsigned char>(kies(256)),
+                        static_cast<unsigned char>(kies(256))});
+            break;
+        default: { // a line cleared from here to its end
+            const Cel cel{' ', kleur()};
+            for (int x = x0; x < m.breedte; ++x) zet(x, y0, cel);
+            break;
+        }
+        }
+    }
+    if (kies(3) == 0) {
+        m.cursorX = kies(m.breedte);
+        m.cursorY = kies(m.hoogte);
+        m.cursorZichtbaar = kies(4) != 0;
+    }
+}
+
+// Random frames one after the other on one terminal, which must show exactly
+// what painting every cell would; now and then the screen is unknown (full of
+// rubbish) and drawn afresh. Returns how often each operation came by.
+std::map<char, long> Rondgang(const WeergaveOpties& opties, int breedte, int hoogte,
+                              unsigned zaad) {
+    SCOPED_TRACE("bce " + std::to_string(opties.achtergrondWissen) + ", herhalen " +
+                 std::to_string(opties.herhalen) + ", acht kleuren " +
+                 std::to_string(opties.achtKleuren) + ", utf8 " + std::to_string(opties.utf8) +
+                 ", terminal " + std::to_string(breedte) + "x" + std::to_string(hoogte));
+    std::mt19937 gen(zaad);
+    vt::Scherm scherm = Terminal(breedte, hoogte);
+    scherm.achtergrondWissen = opties.achtergrondWissen;
+    Terminalstand stand;
+    ConsoleModel vorig;
+    ConsoleModel m;
+    for (int frame = 0; frame < 200; ++frame) {
+        const bool opnieuw = frame % 50 == 0;
+        if (opnieuw) vt::Verwerk(scherm, "\x1b[1;1H\x1b[35;46m" + std::string(80 * 25, '#'));
+        VolgendFrame(gen, m);
+        Toon(scherm, opnieuw ? nullptr : &vorig, m, opties, stand);
+        const vt::Scherm verwacht = Referentie(m, opties, breedte, hoogte);
+        for (int i = 0; i < breedte * hoogte; ++i)
+            if (scherm.normaal[static_cast<std::size_t>(i)] !=
+                verwacht.normaal[static_cast<std::size_t>(i)]) {
+                ADD_FAILURE() << "frame " << frame << ", cel (" << i % breedte << ", "
+                              << i / breedte << ")\n"
+                              << vt::Dump(scherm) << "verwacht:\n"
+                              << vt::Dump(verwacht);
+                return scherm.gebruikt;
+            }
+        EXPECT_EQ(scherm.cursorZichtbaar, verwacht.cursorZichtbaar);
+        if (m.cursorZichtbaar) {
+            EXPECT_EQ(scherm.cursorX, verwacht.cursorX) << "frame " << frame;
+            EXPECT_EQ(scherm.cursorY, verwacht.cursorY) << "frame " << frame;
+        }
+        vorig = m;
+    }
+    return scherm.gebruikt;
+}
+
+TEST(Weergave, RandomFramesUseEveryOperationAndShowExactlyTheModel) {
+    unsigned zaad = 100;
+    for (bool bce : {true, false}) {
+        std::map<char, long> samen;
+        for (bool herhalen : {true, false})
+            for (bool achtKleuren : {false, true})
+                for (const auto& [breedte, hoogte] : {std::pair{80, 25}, {87, 30}}) {
+                    const WeergaveOpties opties{achtKleuren, achtKleuren, bce, herhalen};
+                    for (const auto& [code, aantal] : Rondgang(opties, breedte, hoogte, ++zaad))
+                        samen[code] += aantal;
+                }
+        // Positions absolute and relative, colours, the clear; erasing only
+        // with back-colour erase; repeating where the terminal can.
+        for (char code : std::string("HABCDGdmJb\r\b"))
+            EXPECT_GT(samen[code], 0) << "bce " << bce << ": never " << code;
+        EXPECT_EQ(samen['K'] > 0, bce);
+        EXPECT_EQ(samen['X'] > 0, bce);
+        EXPECT_EQ(samen['@'] + samen['P'] + samen['\n'], 0);
+    }
+}
+
+TEST(Weergave, ColoursAndCursorCarryOverFromOneFrameToTheNext) {
+    // A digit that changes right where the last frame left the cursor, in the
+    // colours it left set, costs the digit alone.
+    ConsoleModel vorig;
+    vorig.cursorZichtbaar = false;
+    for (int x = 30; x < 35; ++x) vorig.cellen[static_cast<std::size_t>(10 * 80 + x)] = {'5', 0x1e};
+    const WeergaveOpties opties{true, false, true, true};
+    vt::Scherm scherm = Terminal(80, 25);
+    Terminalstand stand;
+    Toon(scherm, nullptr, vorig, opties, stand);
+    ConsoleModel nieuw = vorig;
+    nieuw.cellen[10 * 80 + 35] = {'6', 0x1e};
+    EXPECT_EQ(TekenVerschil(&vorig, nieuw, opties, stand), "6");
+    // Unknown after a full repaint: a stale state is not trusted.
+    Terminalstand onzin{80, 25, 3, 3, 0x42};
+    const std::string bytes = TekenVerschil(nullptr, nieuw, opties, onzin);
+    vt::Scherm opnieuw = Terminal(80, 25);
+    Toon(opnieuw, bytes);
+    EXPECT_EQ(opnieuw.normaal, Referentie(nieuw, opties, 80, 25).normaal);
+}
+
+TEST(Weergave, TheFirstFrameClearsToTheCommonestBlankWhereErasingKeepsTheColour) {
+    // A blue screen with one line of text: cleared blue, the text, little else.
+    ConsoleModel m;
+    for (Cel& cel : m.cellen) cel = {' ', 0x1f};
+    for (int x = 0; x < 9; ++x)
+        m.cellen[static_cast<std::size_t>(80 + 2 + x)].teken = "Hoofdmenu"[x];
+    for (bool bce : {true, false}) {
+        vt::Scherm scherm = Terminal(80, 25);
+        scherm.achtergrondWissen = bce;
+        const WeergaveOpties opties{true, false, bce, false};
+        const Uitvoer uit = ToonNieuw(scherm, m, opties);
+        EXPECT_EQ(scherm.normaal, Referentie(m, opties, 80, 25).normaal);
+        if (bce)
+            EXPECT_EQ(uit.tekens, 9);
+        else
+            EXPECT_EQ(uit.tekens, 80 * 25);
+    }
 }
 
 TEST(Weergave, TheTooSmallNoticeFitsAndSaysWhatIsNeeded) {

@@ -89,6 +89,26 @@ TEST(VtTest, WissenVanRegelEnScherm) {
     EXPECT_EQ(vt::TekstOp(s, 0, 2, 5), "h  lo");
 }
 
+TEST(VtTest, HerhalenInvoegenEnWissenZonderAchtergrond) {
+    // ESC[n b repeats the character just printed, in the current colours; with
+    // anything in between there is nothing to repeat.
+    vt::Scherm s = Na("\x1b[44mab\x1b[3bc\x1b[2;1Hx\x1b[0m\x1b[b");
+    EXPECT_EQ(vt::TekstOp(s, 0, 0, 6), "abbbbc");
+    EXPECT_EQ(vt::CelOp(s, 4, 0), (vt::Cel{U'b', vt::Standaard, 1, false}));
+    EXPECT_EQ(vt::TekstOp(s, 0, 1, 2), "x ");
+    EXPECT_EQ(s.onbekend.size(), 1u);
+    // Inserting and deleting characters move the rest of the line.
+    vt::Verwerk(s, "\x1b[3;1Habcdef\x1b[3;2H\x1b[2@\x1b[4;1Habcdef\x1b[4;2H\x1b[2P");
+    EXPECT_EQ(vt::TekstOp(s, 0, 2, 8), "a  bcdef");
+    EXPECT_EQ(vt::TekstOp(s, 0, 3, 6), "adef  ");
+    // Without back-colour erase erased cells get the terminal's own colours.
+    s.achtergrondWissen = false;
+    vt::Verwerk(s, "\x1b[41m\x1b[3;1H\x1b[2X\x1b[4;3H\x1b[K");
+    EXPECT_EQ(vt::CelOp(s, 1, 2), vt::Cel{});
+    EXPECT_EQ(vt::CelOp(s, 79, 3), vt::Cel{});
+    EXPECT_EQ(s.gebruikt['X'], 1);
+}
+
 TEST(VtTest, LaatsteKolomWachtMetTerugloop) {
     vt::Scherm s = Na("\x1b[1;80Hx");
     EXPECT_EQ(s.cursorX, 79);

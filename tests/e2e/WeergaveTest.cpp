@@ -1,6 +1,7 @@
 // The renderer checked against the test terminal: the whole program plays
 // random keys on the scripted backend, every frame goes through TekenVerschil
-// into a vt::Scherm, and that screen must then show exactly the console model.
+// into a vt::Scherm, and that screen must then show exactly the console model,
+// with and without back-colour erase and repeating, on a larger terminal too.
 // The differences of thousands of frames pile up on one terminal, so a diff
 // that forgets a cell, a colour or a cursor move shows at once.
 #include "console/Weergave.h"
@@ -34,7 +35,8 @@ script::Toetsen WillekeurigeToetsen(int aantal, unsigned zaad) {
 
 struct Rondgang {
     WeergaveOpties opties;
-    vt::Scherm scherm = vt::NieuwScherm(80, 25);
+    vt::Scherm scherm;
+    Terminalstand stand;
     std::optional<ConsoleModel> vorig;
     long frames = 0;
     std::string fout;
@@ -47,12 +49,21 @@ char32_t VerwachtTeken(unsigned char teken, const WeergaveOpties& opties) {
     return c == 0 ? U' ' : c;
 }
 
-// Compares the terminal with the model; the first difference, or "".
+// Compares the terminal with the model, which stands in its middle with the
+// terminal's own blank around it; the first difference, or "".
 std::string Verschil(const vt::Scherm& s, const ConsoleModel& m, const WeergaveOpties& opties) {
+    const int links = (s.breedte - m.breedte) / 2;
+    const int boven = (s.hoogte - m.hoogte) / 2;
+    for (int y = 0; y < s.hoogte; ++y)
+        for (int x = 0; x < s.breedte; ++x)
+            if ((x < links || x >= links + m.breedte || y < boven || y >= boven + m.hoogte) &&
+                vt::CelOp(s, x, y) != vt::Cel{})
+                return "cel (" + std::to_string(x) + ", " + std::to_string(y) +
+                       ") buiten het beeld is niet leeg";
     for (int y = 0; y < m.hoogte; ++y)
         for (int x = 0; x < m.breedte; ++x) {
             const Cel& cel = m.cellen[static_cast<std::size_t>(y * m.breedte + x)];
-            const vt::Cel& t = vt::CelOp(s, x, y);
+            const vt::Cel& t = vt::CelOp(s, links + x, boven + y);
             const std::string plek = "cel (" + std::to_string(x) + ", " + std::to_string(y) + ")";
             if (t.teken != VerwachtTeken(cel.teken, opties))
                 return plek + " toont een ander teken dan code " + std::to_string(cel.teken);
@@ -66,25 +77,32 @@ std::string Verschil(const vt::Scherm& s, const ConsoleModel& m, const WeergaveO
             }
         }
     if (s.cursorZichtbaar != m.cursorZichtbaar) return "de cursor is anders (on)zichtbaar";
-    if (m.cursorZichtbaar && (s.cursorX != m.cursorX || s.cursorY != m.cursorY))
+    if (m.cursorZichtbaar && (s.cursorX != links + m.cursorX || s.cursorY != boven + m.cursorY))
         return "de cursor staat elders";
     if (!s.onbekend.empty()) return "onbekende reeks: " + s.onbekend.front();
     return "";
 }
 
-void SpeelRondgang(const WeergaveOpties& opties, unsigned zaad) {
+// Plays random keys on a terminal of this size, with or without back-colour
+// erase as the options say.
+void SpeelRondgang(const WeergaveOpties& opties, unsigned zaad, int breedte = 80, int hoogte = 25) {
     Rondgang r;
     r.opties = opties;
+    r.scherm = vt::NieuwScherm(breedte, hoogte);
+    r.scherm.achtergrondWissen = opties.achtergrondWissen;
+    r.stand.breedte = breedte;
+    r.stand.hoogte = hoogte;
     script::BijTonen([&r](const ConsoleModel& m) {
         if (!r.fout.empty()) return;
         ++r.frames;
         if (r.frames % 97 == 0) {
             // Now and then a full picture over a screen full of rubbish: it
             // must cover every cell.
-            vt::Verwerk(r.scherm, "\x1b[1;1H\x1b[35;46m" + std::string(80 * 25, '#'));
+            vt::Verwerk(r.scherm,
+                        "\x1b[1;1H\x1b[35;46m" + std::string(r.scherm.normaal.size(), '#'));
             r.vorig.reset();
         }
-        vt::Verwerk(r.scherm, TekenVerschil(r.vorig ? &*r.vorig : nullptr, m, r.opties));
+        vt::Verwerk(r.scherm, TekenVerschil(r.vorig ? &*r.vorig : nullptr, m, r.opties, r.stand));
         r.fout = Verschil(r.scherm, m, r.opties);
         if (!r.fout.empty())
             r.fout += " (frame " + std::to_string(r.frames) + ")\n" + vt::Dump(r.scherm);
@@ -105,18 +123,30 @@ void SpeelRondgang(const WeergaveOpties& opties, unsigned zaad) {
     script::BijTonen(nullptr);
     EXPECT_TRUE(r.fout.empty()) << r.fout;
     EXPECT_GT(r.frames, 6000);
+    // The game's own screens call for erasing and repeating as well.
+    for (char code : std::string("HCmJ")) EXPECT_GT(r.scherm.gebruikt[code], 0) << code;
+    EXPECT_EQ(r.scherm.gebruikt['K'] + r.scherm.gebruikt['X'] > 0, opties.achtergrondWissen);
+    EXPECT_EQ(r.scherm.gebruikt['b'] > 0, opties.herhalen);
 }
 
 TEST(WeergaveTest, ZestienKleurenEnUtf8TonenPreciesHetModel) {
     SpeelRondgang(WeergaveOpties{true, false}, 11);
+    SpeelRondgang(WeergaveOpties{true, false, true, true}, 14);
 }
 
 TEST(WeergaveTest, AsciiTekensTonenDeLookalikes) {
     SpeelRondgang(WeergaveOpties{false, false}, 12);
+    SpeelRondgang(WeergaveOpties{false, false, true, false}, 15);
 }
 
 TEST(WeergaveTest, AchtKleurenBlijvenBinnenAcht) {
     SpeelRondgang(WeergaveOpties{true, true}, 13);
+    SpeelRondgang(WeergaveOpties{true, true, true, true}, 16);
+}
+
+TEST(WeergaveTest, OpEenGroterVensterStaatHetBeeldInHetMidden) {
+    SpeelRondgang(WeergaveOpties{true, false, true, true}, 17, 97, 31);
+    SpeelRondgang(WeergaveOpties{true, false, false, false}, 18, 81, 26);
 }
 
 } // namespace

@@ -17,7 +17,7 @@ std::vector<Cel>& Actief(Scherm& s) {
 }
 
 Cel Leeg(const Scherm& s) {
-    // Erasing fills with blanks in the current background, as xterm does.
+    if (!s.achtergrondWissen) return Cel{};
     return Cel{U' ', s.pen.voor, s.pen.achter, false};
 }
 
@@ -58,6 +58,7 @@ void SchrijfTeken(Scherm& s, char32_t c) {
     Cel& cel = Actief(s)[static_cast<std::size_t>(s.cursorY * s.breedte + s.cursorX)];
     cel = s.pen;
     cel.teken = c;
+    s.laatsteTeken = c;
     if (s.cursorX + 1 < s.breedte)
         ++s.cursorX;
     else if (s.autoTerugloop)
@@ -175,6 +176,7 @@ void Csi(Scherm& s, std::string_view parameters, char eind) {
         if (parameters[0] == '?' && (eind == 'h' || eind == 'l')) Modus(s, p, eind == 'h');
         return; // other private queries and settings do not change the picture
     }
+    ++s.gebruikt[eind];
     const int x = s.cursorX;
     const int y = s.cursorY;
     switch (eind) {
@@ -228,10 +230,29 @@ void Csi(Scherm& s, std::string_view parameters, char eind) {
         Wis(s, begin, std::min(begin + Param(p, 0, 1), (y + 1) * s.breedte));
         break;
     }
-    case 'b': { // repeat the last character
+    case 'b': { // repeat the character printed just before, in the current colours
+        const char32_t teken = s.laatsteTeken;
+        if (teken == 0) {
+            s.onbekend.push_back("CSI b zonder teken ervoor");
+            break;
+        }
         const int n = Param(p, 0, 1);
-        const Cel vorige = Actief(s)[static_cast<std::size_t>(y * s.breedte + (x > 0 ? x - 1 : 0))];
-        for (int i = 0; i < n && i < s.breedte * s.hoogte; ++i) SchrijfTeken(s, vorige.teken);
+        for (int i = 0; i < n && i < s.breedte * s.hoogte; ++i) SchrijfTeken(s, teken);
+        break;
+    }
+    case '@':   // insert blanks at the cursor; the rest of the line moves right
+    case 'P': { // delete characters at the cursor; the rest moves left, blanks come in
+        auto& cellen = Actief(s);
+        const auto begin = cellen.begin() + y * s.breedte;
+        const int n = std::min(Param(p, 0, 1), s.breedte - x);
+        if (eind == '@') {
+            std::copy_backward(begin + x, begin + s.breedte - n, begin + s.breedte);
+            std::fill(begin + x, begin + x + n, Leeg(s));
+        } else {
+            std::copy(begin + x + n, begin + s.breedte, begin + x);
+            std::fill(begin + s.breedte - n, begin + s.breedte, Leeg(s));
+        }
+        s.wachtOpTerugloop = false;
         break;
     }
     case 'm':
@@ -321,9 +342,10 @@ void Escape(Scherm& s, std::string_view reeks) {
     case 'c': {
         const int b = s.breedte;
         const int h = s.hoogte;
-        const auto schakelingen = s.schakelingen1049;
-        s = NieuwScherm(b, h);
-        s.schakelingen1049 = schakelingen;
+        Scherm nieuw = NieuwScherm(b, h);
+        nieuw.schakelingen1049 = s.schakelingen1049;
+        nieuw.achtergrondWissen = s.achtergrondWissen; // a property of the terminal
+        s = std::move(nieuw);
         break;
     }
     default:
@@ -403,7 +425,12 @@ void Verwerk(Scherm& s, std::string_view bytes) {
             lengte = Utf8(t, c);
             if (lengte == 0) break;
             SchrijfTeken(s, c);
+            t.remove_prefix(lengte);
+            continue;
         }
+        if (b < 0x20 && b != 0x1b) ++s.gebruikt[static_cast<char>(b)];
+        // Anything but a printed character stands between a character and its repeat.
+        s.laatsteTeken = 0;
         t.remove_prefix(lengte);
     }
     s.rest = std::string(t);

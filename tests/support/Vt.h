@@ -1,10 +1,12 @@
 // A small terminal emulator for the renderer's tests and the end-to-end suite:
 // it interprets the part of the VT/xterm output language that a full-screen
-// program uses (cursor positioning, colours, erasing, the alternate screen,
-// cursor visibility) and keeps the picture as a grid of cells that a test can
+// program uses (absolute and relative cursor moves, colours, erasing with or
+// without the background, repeating, inserting and deleting characters, the
+// alternate screen, cursor visibility) and keeps the picture as a grid of cells that a test can
 // read back.
 #pragma once
 
+#include <map>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -37,13 +39,22 @@ struct Scherm {
     bool toetsenbordApplicatie = false;   // ESC = / ESC >
     bool cursortoetsenApplicatie = false; // ESC[?1h / ESC[?1l
     bool autoTerugloop = true;            // ESC[?7h / ESC[?7l
+    // Back-colour erase: erased cells take the current colours, as in xterm;
+    // without it they get the terminal's own colours, as in GNU screen.
+    bool achtergrondWissen = true;
     // The pen for the next character.
     Cel pen;
     // A character written in the last column waits here before wrapping.
     bool wachtOpTerugloop = false;
+    // The character just printed, which ESC[n b repeats; 0 when anything
+    // else came after it.
+    char32_t laatsteTeken = 0;
     int bewaardX = 0, bewaardY = 0; // ESC 7 / ESC 8 and ESC[?1049h
     // The bytes of an unfinished escape sequence or UTF-8 character.
     std::string rest;
+    // How often each operation came by: CSI sequences by their final byte,
+    // controls (carriage return, backspace) by themselves.
+    std::map<char, long> gebruikt;
     // What the parser met and did not understand (for the test's messages).
     std::vector<std::string> onbekend;
     // Cursor moves that aimed past the edge and were held at it, as a terminal
