@@ -32,15 +32,21 @@ if(STRUIN_FUZZ)
   target_link_options(struin_fuzz_toetsen PRIVATE -fsanitize=fuzzer,address,undefined)
 endif()
 
-# The renderer's benchmark: a scripted session replayed through the terminal
-# renderer. Built on request, or whenever Google Benchmark is installed and the
-# build is not a sanitizer or fuzz build.
+# The renderer's benchmark: scripted sessions replayed through the terminal
+# renderer and, to compare, through ncursesw (the benchmark's own dependency:
+# the game links nothing of it). Built on request, or whenever Google Benchmark
+# and ncursesw are installed and the build is not a sanitizer or fuzz build.
 find_package(benchmark QUIET)
+set(CURSES_NEED_WIDE TRUE)
+find_package(Curses QUIET)
 if(EXISTS ${CMAKE_SOURCE_DIR}/console/Weergave.cpp AND
-   (STRUIN_BENCHMARKS OR (benchmark_FOUND AND NOT STRUIN_SANITIZE AND NOT STRUIN_FUZZ)))
-  if(NOT benchmark_FOUND)
-    message(FATAL_ERROR "STRUIN_BENCHMARKS needs Google Benchmark (apt-get install libbenchmark-dev)")
+   (STRUIN_BENCHMARKS OR
+    (benchmark_FOUND AND CURSES_FOUND AND NOT STRUIN_SANITIZE AND NOT STRUIN_FUZZ)))
+  if(NOT benchmark_FOUND OR NOT CURSES_FOUND)
+    message(FATAL_ERROR "STRUIN_BENCHMARKS needs Google Benchmark and ncursesw "
+                        "(apt-get install libbenchmark-dev libncurses-dev)")
   endif()
-  add_executable(struin_bench benchmarks/Weergave.bench.cpp)
-  target_link_libraries(struin_bench PRIVATE struin_script benchmark::benchmark)
+  add_executable(struin_bench benchmarks/Weergave.bench.cpp ${CMAKE_SOURCE_DIR}/tests/support/Vt.cpp)
+  target_include_directories(struin_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CURSES_INCLUDE_DIRS})
+  target_link_libraries(struin_bench PRIVATE struin_script benchmark::benchmark ${CURSES_LIBRARIES})
 endif()

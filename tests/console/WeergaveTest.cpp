@@ -510,10 +510,12 @@ TEST(Weergave, RandomFramesUseEveryOperationAndShowExactlyTheModel) {
 }
 
 TEST(Weergave, ColoursAndCursorCarryOverFromOneFrameToTheNext) {
-    // A digit that changes right where the last frame left the cursor, in the
-    // colours it left set, costs the digit alone.
+    // A digit written right where the last frame left the (hidden) cursor, in
+    // the colours it left set, costs the digit alone.
     ConsoleModel vorig;
     vorig.cursorZichtbaar = false;
+    vorig.cursorX = 35;
+    vorig.cursorY = 10;
     for (int x = 30; x < 35; ++x) vorig.cellen[static_cast<std::size_t>(10 * 80 + x)] = {'5', 0x1e};
     const WeergaveOpties opties{true, false, true, true};
     vt::Scherm scherm = Terminal(80, 25);
@@ -521,6 +523,7 @@ TEST(Weergave, ColoursAndCursorCarryOverFromOneFrameToTheNext) {
     Toon(scherm, nullptr, vorig, opties, stand);
     ConsoleModel nieuw = vorig;
     nieuw.cellen[10 * 80 + 35] = {'6', 0x1e};
+    nieuw.cursorX = 36;
     EXPECT_EQ(TekenVerschil(&vorig, nieuw, opties, stand), "6");
     // Unknown after a full repaint: a stale state is not trusted.
     Terminalstand onzin{80, 25, 3, 3, 0x42};
