@@ -246,6 +246,7 @@ struct Tekenaar {
     // The cursor moves on by n cells; past the terminal's last column it
     // waits at the edge, where terminals differ, so it counts as unknown.
     void Verder(int n) {
+        if (cx < 0) return;
         cx += n;
         if (cx >= terminalBreedte) cx = cy = -1;
     }
