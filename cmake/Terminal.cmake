@@ -34,16 +34,13 @@ endif()
 
 # The renderer's benchmark: scripted sessions replayed through the terminal
 # renderer and, to compare, through ncursesw (the benchmark's own dependency:
-# the game links nothing of it). Built on request, or whenever Google Benchmark
-# and ncursesw are installed and the build is not a sanitizer or fuzz build.
-find_package(benchmark QUIET)
-set(CURSES_NEED_WIDE TRUE)
-find_package(Curses QUIET)
-if(EXISTS ${CMAKE_SOURCE_DIR}/console/Weergave.cpp AND
-   (STRUIN_BENCHMARKS OR
-    (benchmark_FOUND AND CURSES_FOUND AND NOT STRUIN_SANITIZE AND NOT STRUIN_FUZZ)))
+# the game links nothing of it). Built only on request (-DSTRUIN_BENCHMARKS=ON).
+if(STRUIN_BENCHMARKS)
+  find_package(benchmark QUIET)
+  set(CURSES_NEED_WIDE TRUE)
+  find_package(Curses QUIET)
   if(NOT benchmark_FOUND OR NOT CURSES_FOUND)
-    message(FATAL_ERROR "STRUIN_BENCHMARKS needs Google Benchmark and ncursesw "
+    message(FATAL_ERROR "STRUIN_BENCHMARKS heeft Google Benchmark en ncursesw nodig "
                         "(apt-get install libbenchmark-dev libncurses-dev)")
   endif()
   add_executable(struin_bench benchmarks/Weergave.bench.cpp ${CMAKE_SOURCE_DIR}/tests/support/Vt.cpp)
