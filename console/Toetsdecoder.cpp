@@ -35,15 +35,6 @@ ToetsDruk Gelijk(char teken) {
     return ToetsDruk{teken, static_cast<std::uint16_t>(static_cast<unsigned char>(teken))};
 }
 
-constexpr std::uint16_t ToetsHome = 36;
-constexpr std::uint16_t ToetsEnd = 35;
-constexpr std::uint16_t ToetsPageUp = 33;
-constexpr std::uint16_t ToetsPageDown = 34;
-constexpr std::uint16_t ToetsInsert = 45;
-constexpr std::uint16_t ToetsDelete = 46;
-constexpr std::uint16_t ToetsClear = 12; // keypad 5 without Num Lock
-constexpr std::uint16_t ToetsF1 = 112;
-
 // A single byte that is not ESC and not part of UTF-8.
 ToetsDruk EnkeleByte(unsigned char b) {
     switch (b) {
@@ -55,17 +46,13 @@ ToetsDruk EnkeleByte(unsigned char b) {
         return Gelijk('\b');
     case '\t':
         return Gelijk('\t');
-    case 0x1c:
-        return ToetsDruk{0x1c, 220};
-    case 0x1d:
-        return ToetsDruk{0x1d, 221};
-    case 0x1e:
-        return ToetsDruk{0x1e, '6'};
-    case 0x1f:
-        return ToetsDruk{0x1f, ToetsMin};
     default:
         break;
     }
+    // Ctrl+\, Ctrl+], Ctrl+^ and Ctrl+_: the control character with the key of
+    // the character it stands for.
+    if (b >= 0x1c && b <= 0x1f)
+        return ToetsDruk{static_cast<char>(b), ToetsVoorTeken(static_cast<char>(b + 0x40)).code};
     if (b >= 0x20) return ToetsVoorTeken(static_cast<char>(b));
     if (b == 0) return ToetsDruk{};
     // Ctrl+letter: the control character with the letter's key, as a console gives it.
@@ -143,7 +130,8 @@ bool LetterToets(unsigned char slot, ToetsDruk& toets) {
 bool KeypadToets(unsigned char slot, ToetsDruk& toets) {
     if (slot >= 'p' && slot <= 'y') {
         const int cijfer = slot - 'p';
-        toets = ToetsDruk{static_cast<char>('0' + cijfer), static_cast<std::uint16_t>(96 + cijfer)};
+        toets = ToetsDruk{static_cast<char>('0' + cijfer),
+                          static_cast<std::uint16_t>(ToetsNum0 + cijfer)};
         return true;
     }
     switch (slot) {
@@ -157,22 +145,22 @@ bool KeypadToets(unsigned char slot, ToetsDruk& toets) {
         toets = Gelijk(' ');
         return true;
     case 'j':
-        toets = ToetsDruk{'*', 106};
+        toets = ToetsDruk{'*', ToetsMaalNum};
         return true;
     case 'k':
         toets = ToetsDruk{'+', ToetsPlusNum};
         return true;
     case 'l':
-        toets = ToetsDruk{',', 108};
+        toets = ToetsDruk{',', ToetsKommaNum};
         return true;
     case 'm':
         toets = ToetsDruk{'-', ToetsMinNum};
         return true;
     case 'n':
-        toets = ToetsDruk{'.', 110};
+        toets = ToetsDruk{'.', ToetsPuntNum};
         return true;
     case 'o':
-        toets = ToetsDruk{'/', 111};
+        toets = ToetsDruk{'/', ToetsDeelNum};
         return true;
     case 'X':
         toets = ToetsDruk{'=', ToetsPlus};
@@ -243,13 +231,13 @@ bool CodepuntToets(long codepunt, long modificaties, ToetsDruk& toets) {
         toets = Gelijk(' ');
         return true;
     case 57409:
-        toets = ToetsDruk{'.', 110};
+        toets = ToetsDruk{'.', ToetsPuntNum};
         return true;
     case 57410:
-        toets = ToetsDruk{'/', 111};
+        toets = ToetsDruk{'/', ToetsDeelNum};
         return true;
     case 57411:
-        toets = ToetsDruk{'*', 106};
+        toets = ToetsDruk{'*', ToetsMaalNum};
         return true;
     case 57412:
         toets = ToetsDruk{'-', ToetsMinNum};
@@ -264,7 +252,7 @@ bool CodepuntToets(long codepunt, long modificaties, ToetsDruk& toets) {
         toets = ToetsDruk{'=', ToetsPlus};
         return true;
     case 57416:
-        toets = ToetsDruk{',', 108};
+        toets = ToetsDruk{',', ToetsKommaNum};
         return true;
     case 57417:
         toets = Code(ToetsLinks);
@@ -304,7 +292,8 @@ bool CodepuntToets(long codepunt, long modificaties, ToetsDruk& toets) {
     }
     if (codepunt >= 57399 && codepunt <= 57408) { // keypad digits
         const long cijfer = codepunt - 57399;
-        toets = ToetsDruk{static_cast<char>('0' + cijfer), static_cast<std::uint16_t>(96 + cijfer)};
+        toets = ToetsDruk{static_cast<char>('0' + cijfer),
+                          static_cast<std::uint16_t>(ToetsNum0 + cijfer)};
         return true;
     }
     if (codepunt >= 57376 && codepunt <= 57387) { // F13-F24
