@@ -4,6 +4,7 @@
 #include "app/Informatie.h"
 #include "console/Tekenen.h"
 #include "forest/Speurtocht.h"
+#include "games/Spellen.h"
 
 #include <array>
 
@@ -12,16 +13,30 @@ WoordLijst HoofdmenuItems() {
             " Kaart tonen     ", " Test een unit > ", " Test een spel > "};
 }
 
+namespace {
+
+// The debug submenus show the names of the units and the games, blank-padded
+// to 19 characters.
+template <class Lijst> WoordLijst Namen(const Lijst& lijst) {
+    WoordLijst namen;
+    for (const auto& element : lijst) {
+        std::string naam = element.naam;
+        naam.resize(19, ' ');
+        namen.push_back(naam);
+    }
+    return namen;
+}
+
+} // namespace
+
 std::vector<WoordLijst> Submenus() {
     return {
         {},
         {" Help            ", " Over het spel   "},
         {},
         {},
-        {"Terugreis          ", "VergelijkGetallen  ", "Voedingswaarde     ", "Alfabetisch        ",
-         "Ontcijfer          ", "VerwijderdeKlinkers"},
-        {"Eekhoorn           ", "Kluis              ", "Postduif           ", "Alfabet            ",
-         "Geheimschrift      ", "Klinkers           "},
+        Namen(UnitTesten),
+        Namen(MiniSpellen),
     };
 }
 

@@ -64,7 +64,10 @@ namespace {
 // The box-drawing character whose arms point along the open exits, indexed by
 // noord + 2 * oost + 4 * zuid + 8 * west. A dead end is a vertical line.
 constexpr std::array<unsigned char, 16> Kruispunten = {
-    179, 179, 196, 192, 179, 179, 218, 195, 196, 217, 196, 193, 191, 180, 194, 197,
+    LijnVerticaal,   LijnVerticaal,       LijnHorizontaal,      HoekNoordOost,
+    LijnVerticaal,   LijnVerticaal,       HoekOostZuid,         SplitsingZonderWest,
+    LijnHorizontaal, HoekNoordWest,       LijnHorizontaal,      SplitsingZonderZuid,
+    HoekZuidWest,    SplitsingZonderOost, SplitsingZonderNoord, Kruis,
 };
 
 void TekenKaartPlek(int x, int y) {
@@ -81,7 +84,7 @@ void TekenKaartPlek(int x, int y) {
     const auto rij = static_cast<std::int16_t>(6 + y);
     SchrijfTeken(Kruispunten[static_cast<std::size_t>(armen)], kolom, rij, kleur, Donkergrijs);
     if (x < 4 && UitgangOpen(x, y, "oost"))
-        SchrijfTeken(196, static_cast<std::int16_t>(kolom + 1), rij, Wit, Donkergrijs);
+        SchrijfTeken(LijnHorizontaal, static_cast<std::int16_t>(kolom + 1), rij, Wit, Donkergrijs);
 }
 
 } // namespace

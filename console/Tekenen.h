@@ -4,14 +4,47 @@
 
 #include "console/Console.h"
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
+// The code page 437 glyphs the screens draw.
+constexpr unsigned char PijlOmhoog = 24;
+constexpr unsigned char PijlOmlaag = 25;
+constexpr unsigned char PijlRechts = 26;
+constexpr unsigned char PijlLinks = 27;
+constexpr unsigned char Stip = 250; // a centred dot
+constexpr unsigned char LijnVerticaal = 179;
+constexpr unsigned char LijnHorizontaal = 196;
+// Single-line corners and junctions, named after the arms they have.
+constexpr unsigned char HoekOostZuid = 218;
+constexpr unsigned char HoekZuidWest = 191;
+constexpr unsigned char HoekNoordOost = 192;
+constexpr unsigned char HoekNoordWest = 217;
+constexpr unsigned char SplitsingZonderWest = 195;
+constexpr unsigned char SplitsingZonderOost = 180;
+constexpr unsigned char SplitsingZonderNoord = 194;
+constexpr unsigned char SplitsingZonderZuid = 193;
+constexpr unsigned char Kruis = 197;
+// Double-line corners.
+constexpr unsigned char DubbelLinksBoven = 201;
+constexpr unsigned char DubbelRechtsBoven = 187;
+constexpr unsigned char DubbelLinksOnder = 200;
+constexpr unsigned char DubbelRechtsOnder = 188;
+
+// Glyphs as a footer writes them: separated by commas ("<,^,>,v" for the four arrows).
+std::string MetKomma(std::initializer_list<unsigned char> glyphs);
+
 void GaNaar(int x, int y);
 void VulVlak(int x1, int y1, int x2, int y2, Kleur kleur);
+// Draws the vertical line glyph from row y1 to y2 in the column right of x
+// (0-based x + 1), in kleur on black.
 void VerticaleLijn(int x, int y1, int y2, Kleur kleur);
 void Schrijf(const std::string& tekst);
 void SchrijfRegel(const std::string& tekst);
+// Writes the text word-wrapped at blanks, once a row holds `breedte`
+// characters. The first character lands at 1-based (x + 2, y + 1); the blank
+// at a break stands at 1-based column x + 1 of the next row.
 void SchrijfOmgebroken(const std::string& tekst, int x, int y, int breedte);
 
 // Writes the character n times to the output stream.
@@ -39,7 +72,7 @@ struct MeldingRegel {
     int kolom;
     int rij;
     std::string tekst;
-    Kleur voor = 15;
+    Kleur voor = Wit;
 };
 
 // The message panel: blue header with the title in yellow at 0-based column
@@ -47,3 +80,8 @@ struct MeldingRegel {
 // first blanks a black margin from (21, 9) to (59, margeOnder); 0 leaves none.
 void MeldingVenster(const std::string& titel, int titelKolom,
                     const std::vector<MeldingRegel>& regels, int margeOnder = 0);
+
+// The end of a won game: the "Gefeliciteerd!" panel with the game's lines
+// (and margin, as MeldingVenster), then one key of any kind. Returns true, the
+// game's result.
+bool Feliciteer(const std::vector<MeldingRegel>& regels, int margeOnder = 0);

@@ -46,7 +46,7 @@ void WisTeken(std::string& antwoord, int& regel, int& kolom) {
 void TypTeken(char teken, std::string& antwoord, int& regel, int& kolom) {
     if (regel == 3 && kolom > Breedte(3)) return;
     SchrijfTeken(static_cast<unsigned char>(teken), static_cast<std::int16_t>(kolom),
-                 static_cast<std::int16_t>(regel + 12), 14, 0);
+                 static_cast<std::int16_t>(regel + 12), Geel, Zwart);
     ++kolom;
     antwoord += teken;
     if (regel < 3 && kolom > Breedte(regel)) {
@@ -56,7 +56,7 @@ void TypTeken(char teken, std::string& antwoord, int& regel, int& kolom) {
 }
 
 void MeldFout() {
-    SchrijfTekst("Nee, dat klopt niet...", 27, 21, 14, 0);
+    SchrijfTekst("Nee, dat klopt niet...", 27, 21, Geel, Zwart);
     LeesToets();
     GaNaar(28, 22);
     Schrijf(std::string(22, ' '));
@@ -70,10 +70,10 @@ bool SpeelGeheimschrift() {
     GaNaar(2, 5);
     SchrijfRegel("De letters van het bericht zijn vervangen. Kun jij het bericht ontcijferen");
     SchrijfRegel(" zodat je het oorspronkelijke bericht krijgt?");
-    SchrijfTekst("Het versleutelde bericht:", 1, 7, 15, 0);
+    SchrijfTekst("Het versleutelde bericht:", 1, 7, Wit, Zwart);
     GaNaar(2, 9);
     for (const std::string& regel : BerichtRegels) SchrijfRegel(regel);
-    SchrijfTekst("Het ontcijferde bericht:", 1, 12, 15, 0);
+    SchrijfTekst("Het ontcijferde bericht:", 1, 12, Wit, Zwart);
 
     std::string antwoord;
     int regel = 1;
@@ -91,14 +91,11 @@ bool SpeelGeheimschrift() {
         if (teken == ToetsEsc) return false;
     }
 
-    MeldingVenster("Gefeliciteerd!", 32,
-                   {{22, 11, "Je hebt de brief van de leeuw"},
-                    {22, 12, "ontcijfert. De leeuw plukt een"},
-                    {22, 13, "moerbei", 14},
-                    {30, 13, "uit de boom en geeft hem"},
-                    {22, 14, "aan jou als dank voor je moeite!"},
-                    {22, 16, "Kom op! We gaan weer verder!"}},
-                   18);
-    LeesToets();
-    return true;
+    return Feliciteer({{22, 11, "Je hebt de brief van de leeuw"},
+                       {22, 12, "ontcijfert. De leeuw plukt een"},
+                       {22, 13, "moerbei", Geel},
+                       {30, 13, "uit de boom en geeft hem"},
+                       {22, 14, "aan jou als dank voor je moeite!"},
+                       {22, 16, "Kom op! We gaan weer verder!"}},
+                      18);
 }

@@ -10,8 +10,8 @@ namespace {
 
 constexpr int Grens = 30; // both counts stay within -30 to 30
 
-const std::string PostduifBediening = std::string("Noord/Zuid: ") + '\x18' + ',' + '\x19' +
-                                      "   Oost/West: " + '\x1a' + ',' + '\x1b' +
+const std::string PostduifBediening = "Noord/Zuid: " + MetKomma({PijlOmhoog, PijlOmlaag}) +
+                                      "   Oost/West: " + MetKomma({PijlRechts, PijlLinks}) +
                                       "   <enter> Probeer route   <esc> Spel verlaten";
 
 const std::string FouteRoute = "Dat is niet de juiste route...";
@@ -75,13 +75,10 @@ bool SpeelPostduif() {
         if (goed) break;
     }
 
-    MeldingVenster("Gefeliciteerd!", 32,
-                   {{22, 11, "Je hebt de juiste route gevonden "},
-                    {22, 12, "voor de postduif! De postduif "},
-                    {22, 13, "bedankt je en geeft je een "},
-                    {22, 14, "antwoordenvelop", 14},
-                    {37, 14, "."},
-                    {22, 16, "Laten we maar weer verger gaan..."}});
-    LeesToets();
-    return true;
+    return Feliciteer({{22, 11, "Je hebt de juiste route gevonden "},
+                       {22, 12, "voor de postduif! De postduif "},
+                       {22, 13, "bedankt je en geeft je een "},
+                       {22, 14, "antwoordenvelop", Geel},
+                       {37, 14, "."},
+                       {22, 16, "Laten we maar weer verger gaan..."}});
 }
