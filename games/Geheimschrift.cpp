@@ -21,11 +21,24 @@ const std::string Bericht = BerichtRegels[0] + BerichtRegels[1] + BerichtRegels[
 // The answer runs over three lines of 71, 75 and 77 characters (0-based rows 13
 // to 15, from column 1), so that every typed character stands under the one it
 // deciphers; the blank that starts the next shown line ends the answer line.
-constexpr std::array<int, 3> AntwoordBreedte = {71, 75, 77};
-constexpr std::array<int, 3> AntwoordBegin = {0, 71, 146};
+constexpr int AantalRegels = 3;
+constexpr std::array<int, AantalRegels> AntwoordBreedte = {71, 75, 77};
 
+// The width of answer line `regel` (1 to 3).
 int Breedte(int regel) {
     return AntwoordBreedte.at(static_cast<std::size_t>(regel - 1));
+}
+
+// The 0-based row of answer line `regel`.
+int AntwoordRij(int regel) {
+    return 12 + regel;
+}
+
+// How many characters of the answer come before column `kolom` of line `regel`.
+std::size_t TekensVoor(int regel, int kolom) {
+    int aantal = kolom - 1;
+    for (int eerder = 1; eerder < regel; ++eerder) aantal += Breedte(eerder);
+    return static_cast<std::size_t>(aantal);
 }
 
 // Takes the last typed character away, if there is one, and blanks its cell.
@@ -36,20 +49,19 @@ void WisTeken(std::string& antwoord, int& regel, int& kolom) {
         --regel;
         kolom = Breedte(regel);
     }
-    GaNaar(kolom + 1, regel + 13);
+    GaNaar(kolom + 1, AntwoordRij(regel) + 1);
     Schrijf(" ");
-    antwoord.resize(static_cast<std::size_t>(AntwoordBegin.at(static_cast<std::size_t>(regel - 1)) +
-                                             kolom - 1));
+    antwoord.resize(TekensVoor(regel, kolom));
 }
 
 // Types one character at the typing position, unless the answer is full.
 void TypTeken(char teken, std::string& antwoord, int& regel, int& kolom) {
-    if (regel == 3 && kolom > Breedte(3)) return;
+    if (regel == AantalRegels && kolom > Breedte(regel)) return;
     SchrijfTeken(static_cast<unsigned char>(teken), static_cast<std::int16_t>(kolom),
-                 static_cast<std::int16_t>(regel + 12), Geel, Zwart);
+                 static_cast<std::int16_t>(AntwoordRij(regel)), Geel, Zwart);
     ++kolom;
     antwoord += teken;
-    if (regel < 3 && kolom > Breedte(regel)) {
+    if (regel < AantalRegels && kolom > Breedte(regel)) {
         ++regel;
         kolom = 1;
     }
