@@ -5,9 +5,7 @@
 
 void TestUnit(std::string naam, std::span<const UnitTest> testen) {
     SchermKaderCopyright();
-    VulVlak(20, 10, 60, 10, Blauw);
-    SchrijfTekst("Bezig met het testen van de unit...", 20, 9, Geel, Blauw);
-    VulVlak(20, 11, 60, 13, Donkergrijs);
+    TekenPaneel("Bezig met het testen van de unit...", 20, 20, 10, 60, 13);
     bool geslaagd = false;
     for (const UnitTest& unit : testen) {
         if (naam == unit.naam) {

@@ -127,9 +127,8 @@ void TekenItems(const MenuStand& m) {
 void TekenSubmenuPaneel(const MenuStand& m) {
     const SubmenuPaneel& paneel = Paneel(m);
     const int aantal = static_cast<int>(Submenu(m).size());
-    VulVlak(23, paneel.titelRij + 1, paneel.rechts, paneel.titelRij + 1, Blauw);
-    SchrijfTekst(paneel.titel, 23, static_cast<std::int16_t>(paneel.titelRij), Geel, Blauw);
-    VulVlak(23, paneel.titelRij + 2, paneel.rechts, paneel.titelRij + 3 + aantal, Donkergrijs);
+    TekenPaneel(paneel.titel, 23, 23, paneel.titelRij + 1, paneel.rechts,
+                paneel.titelRij + 3 + aantal);
 }
 
 // What the loop does after a key: redraw the items, redraw the menu box and

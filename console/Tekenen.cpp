@@ -95,12 +95,17 @@ void SpelScherm(const std::string& naam, const std::vector<VoetDeel>& bediening)
     SchrijfTekst(naam, 1, 2, Wit, Zwart);
 }
 
+void TekenPaneel(const std::string& titel, int titelKolom, int x1, int y1, int x2, int y2) {
+    VulVlak(x1, y1, x2, y1, Blauw);
+    SchrijfTekst(titel, static_cast<std::int16_t>(titelKolom), static_cast<std::int16_t>(y1 - 1),
+                 Geel, Blauw);
+    VulVlak(x1, y1 + 1, x2, y2, Donkergrijs);
+}
+
 void MeldingVenster(const std::string& titel, int titelKolom,
                     const std::vector<MeldingRegel>& regels, int margeOnder) {
     if (margeOnder > 0) VulVlak(21, 9, 59, margeOnder, Zwart);
-    VulVlak(22, 10, 58, 10, Blauw);
-    SchrijfTekst(titel, static_cast<std::int16_t>(titelKolom), 9, Geel, Blauw);
-    VulVlak(22, 11, 58, 18, Donkergrijs);
+    TekenPaneel(titel, titelKolom, 22, 10, 58, 18);
     for (const MeldingRegel& regel : regels)
         SchrijfTekst(regel.tekst, static_cast<std::int16_t>(regel.kolom),
                      static_cast<std::int16_t>(regel.rij), regel.voor, Donkergrijs);

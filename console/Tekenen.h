@@ -67,6 +67,11 @@ void SchermKaderCopyright();
 // the game's name at (1, 2).
 void SpelScherm(const std::string& naam, const std::vector<VoetDeel>& bediening);
 
+// A panel: a blue header on 1-based row y1 from column x1 to x2, its title in
+// yellow at 0-based column `titelKolom` of that row, and a dark grey body on
+// rows y1 + 1 to y2 (1-based, as VulVlak).
+void TekenPaneel(const std::string& titel, int titelKolom, int x1, int y1, int x2, int y2);
+
 // A line of text in a message panel (0-based position).
 struct MeldingRegel {
     int kolom;
