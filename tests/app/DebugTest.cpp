@@ -1,6 +1,6 @@
 #include "app/Debug.h"
-#include "app/Menu.h"
-#include "app/Oplossingen.h"
+#include "support/Menu.h"
+#include "support/Oplossingen.h"
 #include "support/Zelftesten.h"
 
 using namespace script;

@@ -1,8 +1,8 @@
 // The whole program played through once, from the menu, through the forest and
 // all six games, to the end point, back to the menu and out.
-#include "app/Menu.h"
-#include "app/Oplossingen.h"
 #include "app/Start.h"
+#include "support/Menu.h"
+#include "support/Oplossingen.h"
 
 #include <map>
 

@@ -1,10 +1,10 @@
 #include "forest/Bos.h"
 #include "support/Bostabellen.h"
+#include "support/Wandelen.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <queue>
 #include <set>
 
 namespace {
@@ -61,17 +61,9 @@ TEST_F(Bos, EveryPassageGoesBothWaysAndStaysOnTheGrid) {
 }
 
 TEST_F(Bos, EveryPlaceCanBeReachedFromTheStart) {
-    std::set<std::pair<int, int>> bezocht = {{1, 1}};
-    std::queue<std::pair<int, int>> rij;
-    rij.push({1, 1});
-    while (!rij.empty()) {
-        const auto [x, y] = rij.front();
-        rij.pop();
-        for (const Richting& r : Richtingen)
-            if (UitgangOpen(x, y, r.woord) && bezocht.insert({x + r.dx, y + r.dy}).second)
-                rij.push({x + r.dx, y + r.dy});
-    }
-    EXPECT_EQ(bezocht.size(), 16u);
+    const auto bereikt = Routes(
+        {1, 1}, [](Plek p, const Stap& stap) { return UitgangOpen(p.x, p.y, stap.uitgang); });
+    EXPECT_EQ(bereikt.size(), 16u);
 }
 
 TEST_F(Bos, EachGameStandsAtExactlyOnePlace) {

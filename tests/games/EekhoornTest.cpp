@@ -1,12 +1,11 @@
-#include "games/SpelControle.h"
 #include "games/Spellen.h"
-#include "games/WinstVenster.h"
+#include "support/Oplossingen.h"
+#include "support/SpelControle.h"
 #include "support/Spelen.h"
 #include "units/Units.h"
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <iomanip>
 #include <sstream>
 #include <string>
@@ -30,32 +29,19 @@ struct Voorraad {
 
 // The stock made from the generator's next four draws.
 Voorraad VolgendeVoorraad() {
-    const int w = Willekeurig(2) + 1;
-    const int h = Willekeurig(3);
-    const int b = Willekeurig(3);
-    const int k = Willekeurig(3);
-    return {{5 * w + 4 * h + 2 * b + 3 * k, 2 * w + 3 * b + 3 * k, w, 2 * w + k},
-            5 * w + h + 2 * b + 3 * k};
+    const Noten noten = TrekVoorraad();
+    return {noten, Waarde(noten) / 4};
 }
 
 // The stock the game will make from this generator state; the generator is
 // left set to that state.
 Voorraad VoorraadUit(std::uint32_t toestand) {
-    ZetWillekeurigToestand(toestand);
-    const Voorraad voorraad = VolgendeVoorraad();
-    ZetWillekeurigToestand(toestand);
-    return voorraad;
+    return TrekUit(toestand, VolgendeVoorraad);
 }
 
 std::uint32_t Begin(std::uint32_t toestand) {
     ZetWillekeurigToestand(toestand);
     return toestand;
-}
-
-std::uint32_t ToestandMet(std::uint32_t begin,
-                          const std::function<bool(const Voorraad&)>& eigenschap) {
-    for (std::uint32_t toestand = begin;; ++toestand)
-        if (eigenschap(VoorraadUit(toestand))) return toestand;
 }
 
 // A fair share worked out family by family: the heaviest nuts first, as many
@@ -222,7 +208,7 @@ TEST_F(Eekhoorn, AFairShareWinsTheHazelnut) {
 
         const Toetsen spel = Verdeel(verdeling);
         SpeelTotWachten(spel, SpeelEekhoorn);
-        ASSERT_TRUE(WinstVensterStaat());
+        ASSERT_TRUE(PaneelZichtbaar());
         // The winning move went to Munk and was not drawn any more.
         int laatste = 3;
         while (verdeling[3][laatste] == 0) --laatste;
@@ -256,7 +242,7 @@ TEST_F(Eekhoorn, TheWinningBoxHasAMargin) {
 TEST_F(Eekhoorn, EscLeavesAtOnceEvenWhenAlmostFair) {
     Begin(5);
     EXPECT_FALSE(Speel({Esc}, SpeelEekhoorn));
-    EXPECT_FALSE(WinstVensterStaat());
+    EXPECT_FALSE(PaneelZichtbaar());
     EXPECT_NE(CelOp(20, 8), (Cel{' ', 0x01}));
 
     const std::uint32_t toestand = Begin(5);
@@ -265,7 +251,7 @@ TEST_F(Eekhoorn, EscLeavesAtOnceEvenWhenAlmostFair) {
     ASSERT_EQ(bijna.back(), PlusNum);
     bijna.back() = Esc;
     EXPECT_FALSE(Speel(bijna, SpeelEekhoorn));
-    EXPECT_FALSE(WinstVensterStaat());
+    EXPECT_FALSE(PaneelZichtbaar());
     int laatste = 3;
     while (verdeling[3][laatste] == 0) --laatste;
     EXPECT_EQ(VoorraadWaarde(), Breedte2(Gewicht[laatste]));
@@ -367,7 +353,7 @@ TEST_F(Eekhoorn, EqualValuesWithNutsLeftDoNotWin) {
     const Toetsen eenElk =
         Toetsen{PlusNum, Pijl(Rechts), PlusNum, Pijl(Rechts), PlusNum, Pijl(Rechts), PlusNum};
     SpeelTotWachten(eenElk, SpeelEekhoorn);
-    EXPECT_FALSE(WinstVensterStaat());
+    EXPECT_FALSE(PaneelZichtbaar());
     for (int familie = 0; familie < 4; ++familie) EXPECT_EQ(FamilieWaarde(familie), " 1");
     EXPECT_EQ(VoorraadWaarde(), Breedte2(4 * voorraad.deel - 4));
 
@@ -382,7 +368,7 @@ TEST_F(Eekhoorn, AnEmptyStockWithUnequalValuesDoesNotWin) {
     Verdeling alles{};
     alles[0] = voorraad.noten;
     SpeelTotWachten(Verdeel(alles), SpeelEekhoorn);
-    EXPECT_FALSE(WinstVensterStaat());
+    EXPECT_FALSE(PaneelZichtbaar());
     EXPECT_EQ(VoorraadWaarde(), " 0");
     EXPECT_EQ(FamilieWaarde(0), Breedte2(4 * voorraad.deel));
     EXPECT_EQ(FamilieWaarde(1), " 0");
@@ -390,7 +376,7 @@ TEST_F(Eekhoorn, AnEmptyStockWithUnequalValuesDoesNotWin) {
 
 TEST_F(Eekhoorn, CountsHaveWidthTwoAndTheBlanksWipeTheMarks) {
     const std::uint32_t toestand =
-        ToestandMet(71, [](const Voorraad& v) { return v.noten[0] >= 10; });
+        ToestandMet(71, VolgendeVoorraad, [](const Voorraad& v) { return v.noten[0] >= 10; });
     SpeelTotWachten(Herhaal(PlusNum, 9), SpeelEekhoorn);
     EXPECT_EQ(TekstOp(48, 10, 4), "[ 9]");
     ZetWillekeurigToestand(toestand);

@@ -1,5 +1,5 @@
 #include "games/Spellen.h"
-#include "games/WinstVenster.h"
+#include "support/SpelControle.h"
 #include "support/Spelen.h"
 #include "units/Units.h"
 

@@ -1,5 +1,5 @@
 #include "games/Spellen.h"
-#include "games/WinstVenster.h"
+#include "support/SpelControle.h"
 #include "support/Spelen.h"
 #include "units/Units.h"
 
@@ -135,7 +135,7 @@ TEST_F(Klinkers, HidingEveryVowelWinsOnTheLastOne) {
     Toetsen bijna = alles;
     bijna.pop_back();
     SpeelTotWachten(bijna, SpeelKlinkers);
-    EXPECT_FALSE(WinstVensterStaat());
+    EXPECT_FALSE(PaneelZichtbaar());
     for (std::size_t i = 0; i + 1 < klinkers.size(); ++i)
         EXPECT_EQ(CelOp(CelX(klinkers[i].kolom), CelY(klinkers[i].rij)), (Cel{Stip, 7})) << i;
     EXPECT_TRUE(KaderStaatOp(klinkers.back().kolom, klinkers.back().rij));
@@ -177,13 +177,13 @@ TEST_F(Klinkers, AHiddenConsonantStopsTheWinUntilItIsShownAgain) {
     const Toetsen eerst = Verberg({medeklinker}, cursor);
     const Toetsen alles = eerst + Verberg(klinkers, cursor);
     SpeelTotWachten(alles, SpeelKlinkers);
-    EXPECT_FALSE(WinstVensterStaat());
+    EXPECT_FALSE(PaneelZichtbaar());
     EXPECT_EQ(CelOp(CelX(3), CelY(3)), (Cel{Stip, 7}));
 
     // Showing it again wins at once.
     const Toetsen terug = alles + Verberg({medeklinker}, cursor);
     SpeelTotWachten(terug, SpeelKlinkers);
-    EXPECT_TRUE(WinstVensterStaat());
+    EXPECT_TRUE(PaneelZichtbaar());
     EXPECT_TRUE(Speel(terug + Toetsen{Esc}, SpeelKlinkers));
 }
 
@@ -198,15 +198,15 @@ TEST_F(Klinkers, InIjscomanTheIIsAVowelAndTheJIsNot) {
     std::vector<Vak> metJ = klinkers;
     metJ.front() = {2, 1};
     SpeelTotWachten(Verberg(metJ), SpeelKlinkers);
-    EXPECT_FALSE(WinstVensterStaat());
+    EXPECT_FALSE(PaneelZichtbaar());
     // The j as well as the i: no win either.
     metJ.front() = {1, 1};
     metJ.insert(metJ.begin(), Vak{2, 1});
     SpeelTotWachten(Verberg(metJ), SpeelKlinkers);
-    EXPECT_FALSE(WinstVensterStaat());
+    EXPECT_FALSE(PaneelZichtbaar());
     // The i alone, with the other vowels: a win.
     SpeelTotWachten(Verberg(klinkers), SpeelKlinkers);
-    EXPECT_TRUE(WinstVensterStaat());
+    EXPECT_TRUE(PaneelZichtbaar());
 }
 
 TEST_F(Klinkers, SpaceTwiceShowsTheLetterAgain) {
@@ -260,11 +260,11 @@ TEST_F(Klinkers, EscLeavesAtOnceAndNoKeyChecks) {
     klinkers.pop_back();
     EXPECT_FALSE(Speel(Verberg(klinkers) + Toetsen{Esc, Spatie}, SpeelKlinkers));
     EXPECT_EQ(ToetsenOver(), 1u);
-    EXPECT_FALSE(WinstVensterStaat());
+    EXPECT_FALSE(PaneelZichtbaar());
 
     // Enter is no check, nor is any other key.
     SpeelTotWachten(Verberg(klinkers) + Toetsen{Enter, Teken('k'), F12}, SpeelKlinkers);
-    EXPECT_FALSE(WinstVensterStaat());
+    EXPECT_FALSE(PaneelZichtbaar());
 }
 
 } // namespace

@@ -13,6 +13,23 @@
 
 inline const ToetsDruk WegKlikken = script::Spatie;
 
+// What `trek` draws (TrekKluisCode, say) from generator state `toestand`. The
+// generator is left set to that state, so that the game draws the same.
+template <class Trek> auto TrekUit(std::uint32_t toestand, Trek trek) {
+    ZetWillekeurigToestand(toestand);
+    const auto getrokken = trek();
+    ZetWillekeurigToestand(toestand);
+    return getrokken;
+}
+
+// The first generator state from `begin` whose draw by `trek` has the
+// property; the generator is left set to it.
+template <class Trek, class Eigenschap>
+std::uint32_t ToestandMet(std::uint32_t begin, Trek trek, Eigenschap eigenschap) {
+    for (std::uint32_t toestand = begin;; ++toestand)
+        if (eigenschap(TrekUit(toestand, trek))) return toestand;
+}
+
 // Alfabet: carry the word that belongs at each position up to it, top first.
 inline script::Toetsen WinAlfabet() {
     using namespace script;

@@ -1,10 +1,12 @@
-// Checks that the number games' tests share: the frame of a game, and whether
-// a message panel is showing.
+// Checks that the games' tests share: the frame of a game, the box of a win
+// and whether a message panel is showing.
 #pragma once
 
+#include "console/Tekenen.h"
 #include "support/Spelen.h"
 
 #include <string>
+#include <vector>
 
 // The cursor hidden, the game's name in white at (1, 2) and the controls
 // footer, 78 characters from column 1 of row 24.
@@ -20,7 +22,42 @@ inline void VerwachtSpelKader(const std::string& naam, const std::string& voet) 
     EXPECT_EQ(TekenOp(79, 24), 0);
 }
 
-// Whether a message panel is on screen.
+// Whether a message panel (a win, a loss) is on screen: its blue header or its
+// dark grey body at its left edge.
 inline bool PaneelZichtbaar() {
     return script::AttribuutOp(21, 9) == 0x11 || script::AttribuutOp(21, 10) == 0x81;
+}
+
+// Every cell of the win box, 0-based columns 21 to 57 and rows 9 to 17: a blue
+// header with "Gefeliciteerd!" in yellow at column 32, a dark grey body with
+// these lines on it, and blanks everywhere else.
+inline void VerwachtWinstVenster(const std::vector<MeldingRegel>& regels) {
+    std::vector<Cel> verwacht;
+    for (int y = 9; y <= 17; ++y)
+        for (int x = 21; x <= 57; ++x)
+            verwacht.push_back(Cel{' ', static_cast<unsigned char>(y == 9 ? 0x11 : 0x81)});
+    auto schilder = [&](int x, int y, const std::string& tekst, unsigned char attribuut) {
+        for (std::size_t i = 0; i < tekst.size(); ++i)
+            verwacht.at(static_cast<std::size_t>((y - 9) * 37 + x - 21) + i) =
+                Cel{static_cast<unsigned char>(tekst[i]), attribuut};
+    };
+    schilder(32, 9, "Gefeliciteerd!", 0x1e);
+    for (const MeldingRegel& regel : regels)
+        schilder(regel.kolom, regel.rij, regel.tekst,
+                 static_cast<unsigned char>(0x80 + regel.voor));
+    for (int y = 9; y <= 17; ++y)
+        for (int x = 21; x <= 57; ++x)
+            EXPECT_EQ(script::CelOp(x, y),
+                      verwacht.at(static_cast<std::size_t>((y - 9) * 37 + x - 21)))
+                << "(" << x << ", " << y << ")";
+}
+
+// The black margin around a panel: the ring of cells from (20, 8) to (58, 17)
+// outside it holds blanks on black.
+inline void VerwachtZwarteRand() {
+    for (int x = 20; x <= 58; ++x) EXPECT_EQ(script::CelOp(x, 8), (Cel{' ', 0x01})) << x;
+    for (int y = 9; y <= 17; ++y) {
+        EXPECT_EQ(script::CelOp(20, y), (Cel{' ', 0x01})) << y;
+        EXPECT_EQ(script::CelOp(58, y), (Cel{' ', 0x01})) << y;
+    }
 }

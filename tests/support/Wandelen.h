@@ -60,8 +60,11 @@ inline Plek Buur(Plek p, const Stap& stap) {
     return {p.x + stap.dx, p.y + stap.dy};
 }
 
-// The arrow keys of a shortest route from `van` to `naar`.
-inline script::Toetsen Route(Plek van, Plek naar) {
+// A breadth-first search from `van` along the steps that `open(plek, stap)`
+// allows: every place reached, with the place and the arrow it was first
+// reached by (`van` itself by the up arrow from itself).
+template <class Open>
+std::map<Plek, std::pair<Plek, script::Richting>> Routes(Plek van, Open open) {
     std::map<Plek, std::pair<Plek, script::Richting>> via;
     std::queue<Plek> rij;
     rij.push(van);
@@ -71,9 +74,16 @@ inline script::Toetsen Route(Plek van, Plek naar) {
         rij.pop();
         for (const Stap& stap : Stappen) {
             const Plek b = Buur(p, stap);
-            if (Doorgang(p, b) && via.emplace(b, std::pair{p, stap.pijl}).second) rij.push(b);
+            if (open(p, stap) && via.emplace(b, std::pair{p, stap.pijl}).second) rij.push(b);
         }
     }
+    return via;
+}
+
+// The arrow keys of a shortest route from `van` to `naar`.
+inline script::Toetsen Route(Plek van, Plek naar) {
+    const auto via =
+        Routes(van, [](Plek p, const Stap& stap) { return Doorgang(p, Buur(p, stap)); });
     script::Toetsen toetsen;
     for (Plek p = naar; p != van; p = via.at(p).first)
         toetsen.insert(toetsen.begin(), script::Pijl(via.at(p).second));
