@@ -16,23 +16,24 @@ const std::string PostduifBediening = "Noord/Zuid: " + MetKomma({PijlOmhoog, Pij
 
 const std::string FouteRoute = "Dat is niet de juiste route...";
 
+// One count of the route: "3 West", "0 Oost/West" or "3 Oost", say.
+void SchrijfTelling(int aantal, const char* negatief, const char* nul, const char* positief) {
+    if (aantal < 0)
+        Uitvoer() << std::abs(aantal) << ' ' << negatief;
+    else if (aantal == 0)
+        Uitvoer() << "0 " << nul;
+    else
+        Uitvoer() << aantal << ' ' << positief;
+}
+
 // The route line; the twelve blanks at its end wipe what a longer earlier line
 // left behind.
 void SchrijfRoute(int noordZuid, int oostWest) {
     GaNaar(23, 14);
     Schrijf("Terugreis: ");
-    if (oostWest < 0)
-        Uitvoer() << std::abs(oostWest) << " West, ";
-    else if (oostWest == 0)
-        Schrijf("0 Oost/West, ");
-    else
-        Uitvoer() << oostWest << " Oost, ";
-    if (noordZuid < 0)
-        Uitvoer() << std::abs(noordZuid) << " Noord";
-    else if (noordZuid == 0)
-        Schrijf("0 Noord/Zuid");
-    else
-        Uitvoer() << noordZuid << " Zuid";
+    SchrijfTelling(oostWest, "West", "Oost/West", "Oost");
+    Schrijf(", ");
+    SchrijfTelling(noordZuid, "Noord", "Noord/Zuid", "Zuid");
     Schrijf(std::string(12, ' '));
 }
 
