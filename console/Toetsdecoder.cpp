@@ -207,88 +207,35 @@ bool TildeToets(long n, ToetsDruk& toets) {
     return false;
 }
 
+// Code points of keys that are not typed characters: the control keys, and
+// the keypad and cursor block in the private use area.
+struct Codepunt {
+    long nummer;
+    ToetsDruk toets;
+};
+constexpr Codepunt Codepunten[] = {
+    {27, {'\x1b', ToetsEsc}},     {13, {'\r', ToetsEnter}},      {9, {'\t', ToetsTab}},
+    {8, {'\b', ToetsBackspace}},  {127, {'\b', ToetsBackspace}}, {32, {' ', ToetsSpatie}},
+    {57409, {'.', ToetsPuntNum}}, {57410, {'/', ToetsDeelNum}},  {57411, {'*', ToetsMaalNum}},
+    {57412, {'-', ToetsMinNum}},  {57413, {'+', ToetsPlusNum}},  {57414, {'\r', ToetsEnter}},
+    {57415, {'=', ToetsPlus}},    {57416, {',', ToetsKommaNum}}, {57417, {0, ToetsLinks}},
+    {57418, {0, ToetsRechts}},    {57419, {0, ToetsOmhoog}},     {57420, {0, ToetsOmlaag}},
+    {57421, {0, ToetsPageUp}},    {57422, {0, ToetsPageDown}},   {57423, {0, ToetsHome}},
+    {57424, {0, ToetsEnd}},       {57425, {0, ToetsInsert}},     {57426, {0, ToetsDelete}},
+    {57427, {0, ToetsClear}},
+};
+
 // A key reported by its Unicode code point (CSI cp;mods u, and xterm's
 // CSI 27;mods;cp ~), with the functional keys in the private use area.
 bool CodepuntToets(long codepunt, long modificaties, ToetsDruk& toets) {
     const long bits = modificaties > 0 ? modificaties - 1 : 0;
     const bool shift = (bits & 1) != 0;
     const bool ctrl = (bits & 4) != 0;
-    switch (codepunt) {
-    case 27:
-        toets = Gelijk('\x1b');
-        return true;
-    case 13:
-        toets = Gelijk('\r');
-        return true;
-    case 9:
-        toets = Gelijk('\t');
-        return true;
-    case 8:
-    case 127:
-        toets = Gelijk('\b');
-        return true;
-    case 32:
-        toets = Gelijk(' ');
-        return true;
-    case 57409:
-        toets = ToetsDruk{'.', ToetsPuntNum};
-        return true;
-    case 57410:
-        toets = ToetsDruk{'/', ToetsDeelNum};
-        return true;
-    case 57411:
-        toets = ToetsDruk{'*', ToetsMaalNum};
-        return true;
-    case 57412:
-        toets = ToetsDruk{'-', ToetsMinNum};
-        return true;
-    case 57413:
-        toets = ToetsDruk{'+', ToetsPlusNum};
-        return true;
-    case 57414:
-        toets = Gelijk('\r');
-        return true;
-    case 57415:
-        toets = ToetsDruk{'=', ToetsPlus};
-        return true;
-    case 57416:
-        toets = ToetsDruk{',', ToetsKommaNum};
-        return true;
-    case 57417:
-        toets = Code(ToetsLinks);
-        return true;
-    case 57418:
-        toets = Code(ToetsRechts);
-        return true;
-    case 57419:
-        toets = Code(ToetsOmhoog);
-        return true;
-    case 57420:
-        toets = Code(ToetsOmlaag);
-        return true;
-    case 57421:
-        toets = Code(ToetsPageUp);
-        return true;
-    case 57422:
-        toets = Code(ToetsPageDown);
-        return true;
-    case 57423:
-        toets = Code(ToetsHome);
-        return true;
-    case 57424:
-        toets = Code(ToetsEnd);
-        return true;
-    case 57425:
-        toets = Code(ToetsInsert);
-        return true;
-    case 57426:
-        toets = Code(ToetsDelete);
-        return true;
-    case 57427:
-        toets = Code(ToetsClear);
-        return true;
-    default:
-        break;
+    for (const auto& [nummer, bekend] : Codepunten) {
+        if (nummer == codepunt) {
+            toets = bekend;
+            return true;
+        }
     }
     if (codepunt >= 57399 && codepunt <= 57408) { // keypad digits
         const long cijfer = codepunt - 57399;
