@@ -137,9 +137,8 @@ TEST_F(Eekhoorn, FirstScreen) {
     SpeelTotWachten({}, SpeelEekhoorn);
     VerwachtSpelKader("De Eekhoorn", std::string("Noten selecteren: \x1b,\x18,\x1a,\x19") +
                                          "  Voorraad verhogen/verlagen: +,- <esc> Spel verlaten");
-    EXPECT_EQ(TekstOp(1, 4, 72),
-              "Het is de bedoeling dat je een willekeurig aantal noten eerlijk verdeelt");
-    EXPECT_EQ(TekstOp(0, 5, 32), " over de vier eekhoorn-families.");
+    VerwachtInleiding({"Het is de bedoeling dat je een willekeurig aantal noten eerlijk verdeelt",
+                       " over de vier eekhoorn-families."});
 
     // The fixed blocks.
     EXPECT_EQ(TekstOp(1, 8, 17), "Algemene Voorraad");

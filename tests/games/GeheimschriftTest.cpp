@@ -43,21 +43,11 @@ bool MeldingStaat() {
 
 TEST_F(Geheimschrift, FirstScreen) {
     SpeelTotWachten({}, SpeelGeheimschrift);
-    EXPECT_FALSE(Model().cursorZichtbaar);
-    EXPECT_EQ(TekstOp(30, 0, 15), "De Struinpaadje");
-    EXPECT_EQ(AttribuutOp(44, 0), 0x1e);
-    EXPECT_EQ(CelOp(29, 0), (Cel{' ', 0x11}));
-    EXPECT_EQ(TekstOp(1, 2, 17), "Het geheimschrift");
-    EXPECT_EQ(AttribuutOp(17, 2), 15);
-    EXPECT_EQ(CelOp(1, 23), (Cel{196, 7}));
-    EXPECT_EQ(CelOp(78, 23), (Cel{196, 7}));
-    EXPECT_EQ(TekstOp(1, 24, 25), "<enter> Probeer oplossing");
-    EXPECT_EQ(TekstOp(60, 24, 19), "<esc> Spel verlaten");
+    VerwachtSpelKader("Het geheimschrift",
+                      "<enter> Probeer oplossing" + std::string(34, ' ') + "<esc> Spel verlaten");
     EXPECT_EQ(CelOp(59, 24), Leeg);
-
-    EXPECT_EQ(ZonderEindBlanks(RijTekst(4)),
-              " De letters van het bericht zijn vervangen. Kun jij het bericht ontcijferen");
-    EXPECT_EQ(ZonderEindBlanks(RijTekst(5)), " zodat je het oorspronkelijke bericht krijgt?");
+    VerwachtInleiding({"De letters van het bericht zijn vervangen. Kun jij het bericht ontcijferen",
+                       " zodat je het oorspronkelijke bericht krijgt?"});
     EXPECT_EQ(TekstOp(1, 7, 25), "Het versleutelde bericht:");
     EXPECT_EQ(AttribuutOp(1, 7), 15);
     EXPECT_EQ(TekstOp(1, 12, 24), "Het ontcijferde bericht:");

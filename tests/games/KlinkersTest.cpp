@@ -93,20 +93,12 @@ int AantalTekens() {
 
 TEST_F(Klinkers, FirstScreen) {
     SpeelTotWachten({}, SpeelKlinkers);
-    EXPECT_FALSE(Model().cursorZichtbaar);
-    EXPECT_EQ(TekstOp(30, 0, 15), "De Struinpaadje");
-    EXPECT_EQ(AttribuutOp(30, 0), 0x1e);
+    VerwachtSpelKader("De klinkers", "Navigeren: \x1b,\x18,\x1a,\x19      "
+                                     "<spatie> Verbergen/weergeven       <esc> Spel verlaten");
     EXPECT_EQ(CelOp(50, 0), (Cel{' ', 0x11}));
-    EXPECT_EQ(TekstOp(1, 2, 11), "De klinkers");
-    EXPECT_EQ(AttribuutOp(1, 2), 15);
-    EXPECT_EQ(CelOp(40, 23), (Cel{196, 7}));
-    EXPECT_EQ(TekstOp(1, 24, 18), "Navigeren: \x1b,\x18,\x1a,\x19");
     EXPECT_EQ(CelOp(19, 24), Leeg);
-    EXPECT_EQ(TekstOp(25, 24, 28), "<spatie> Verbergen/weergeven");
-    EXPECT_EQ(TekstOp(60, 24, 19), "<esc> Spel verlaten");
-    EXPECT_EQ(RijTekst(4).substr(0, 74),
-              " Het is de bedoeling dat je de klinkers uit de onderstaande zeven woorden ");
-    EXPECT_EQ(RijTekst(5).substr(0, 13), " verwijdert! ");
+    VerwachtInleiding({"Het is de bedoeling dat je de klinkers uit de onderstaande zeven woorden",
+                       " verwijdert!"});
 
     // The letters three columns and two rows apart, in the stream's grey.
     EXPECT_EQ(TekstOp(26, 7, 24), "[i] j  s  c  o  m  a  n ");

@@ -59,9 +59,8 @@ TEST_F(Postduif, FirstScreen) {
     SpeelTotWachten({}, SpeelPostduif);
     VerwachtSpelKader("De Postduif", std::string("Noord/Zuid: \x18,\x19   Oost/West: \x1a,\x1b") +
                                          "   <enter> Probeer route   <esc> Spel verlaten");
-    EXPECT_EQ(TekstOp(1, 4, 73),
-              "De postduif weet niet meer hoe hij thuis moet komen, help hem daarbij. De");
-    EXPECT_EQ(TekstOp(0, 5, 41), " heenreis van de postduif zag er zo uit: ");
+    VerwachtInleiding({"De postduif weet niet meer hoe hij thuis moet komen, help hem daarbij. De",
+                       " heenreis van de postduif zag er zo uit: "});
     EXPECT_EQ(RijTekst(6), std::string(80, ' '));
     // The flight at the left edge of its row, below an empty one.
     EXPECT_EQ(RijTekst(7), vlucht);

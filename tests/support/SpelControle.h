@@ -8,11 +8,17 @@
 #include <string>
 #include <vector>
 
-// The cursor hidden, the game's name in white at (1, 2) and the controls
-// footer, 78 characters from column 1 of row 24.
+// The frame of a game: the cursor hidden, the blue title bar with "De
+// Struinpaadje" in yellow at (30, 0), the game's name in white at (1, 2), the
+// rule on row 23 from column 1 to 78 and the controls footer, 78 characters
+// from column 1 of row 24 (cells never written read as blanks).
 inline void VerwachtSpelKader(const std::string& naam, const std::string& voet) {
     using namespace script;
     EXPECT_FALSE(Model().cursorZichtbaar);
+    EXPECT_EQ(TekstOp(30, 0, 15), "De Struinpaadje");
+    for (int x = 0; x < 80; ++x) EXPECT_EQ(AttribuutOp(x, 0), x >= 30 && x < 45 ? 0x1e : 0x11) << x;
+    for (int x = 0; x < 80; ++x)
+        EXPECT_EQ(CelOp(x, 23), (x == 0 || x == 79 ? Cel{} : Cel{196, 7})) << x;
     EXPECT_EQ(TekstOp(1, 2, static_cast<int>(naam.size())), naam);
     for (int x = 1; x <= static_cast<int>(naam.size()); ++x) EXPECT_EQ(AttribuutOp(x, 2), 15) << x;
     ASSERT_EQ(voet.size(), 78u);
@@ -20,6 +26,17 @@ inline void VerwachtSpelKader(const std::string& naam, const std::string& voet) 
     EXPECT_EQ(AttribuutOp(1, 24), 7);
     EXPECT_EQ(TekenOp(0, 24), 0);
     EXPECT_EQ(TekenOp(79, 24), 0);
+}
+
+// The game's introduction, written through the stream from (1, 4): its first
+// line there and every further line (which begins with a blank) from column 0
+// of the next row, with nothing else on those rows.
+inline void VerwachtInleiding(const std::vector<std::string>& regels) {
+    for (std::size_t i = 0; i < regels.size(); ++i) {
+        std::string rij = (i == 0 ? " " : "") + regels[i];
+        rij.resize(80, ' ');
+        EXPECT_EQ(script::RijTekst(4 + static_cast<int>(i)), rij) << i;
+    }
 }
 
 // Whether a message panel (a win, a loss) is on screen: its blue header or its
