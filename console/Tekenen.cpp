@@ -111,6 +111,14 @@ void MeldingVenster(const std::string& titel, int titelKolom,
                      static_cast<std::int16_t>(regel.rij), regel.voor, Donkergrijs);
 }
 
+void MeldTotToets(const std::string& tekst, int kolom, int rij) {
+    SchrijfTekst(tekst, static_cast<std::int16_t>(kolom), static_cast<std::int16_t>(rij), Geel,
+                 Zwart);
+    LeesToets();
+    GaNaar(kolom + 1, rij + 1);
+    Schrijf(std::string(tekst.size(), ' '));
+}
+
 bool Feliciteer(const std::vector<MeldingRegel>& regels, int margeOnder) {
     MeldingVenster("Gefeliciteerd!", 32, regels, margeOnder);
     LeesToets();

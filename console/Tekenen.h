@@ -86,6 +86,10 @@ struct MeldingRegel {
 void MeldingVenster(const std::string& titel, int titelKolom,
                     const std::vector<MeldingRegel>& regels, int margeOnder = 0);
 
+// A game's short message: the text in yellow at 0-based (kolom, rij) until the
+// next key of any kind, then blanked through the output stream.
+void MeldTotToets(const std::string& tekst, int kolom, int rij);
+
 // The end of a won game: the "Gefeliciteerd!" panel with the game's lines
 // (and margin, as MeldingVenster), then one key of any kind. Returns true, the
 // game's result.

@@ -37,13 +37,6 @@ void Verplaats(WoordLijst& woorden, int& positie, int stap, int vasthouden) {
     positie = nieuw;
 }
 
-void MeldOnjuist() {
-    SchrijfTekst("Onjuiste volgorde...", 29, 21, Geel, Zwart);
-    LeesToets();
-    GaNaar(30, 22);
-    Schrijf(std::string(20, ' '));
-}
-
 } // namespace
 
 void TekenWoordCursor(int positie, int vasthouden) {
@@ -78,7 +71,7 @@ bool SpeelAlfabet() {
         if (toets == ToetsEnter) vasthouden = vasthouden == 1 ? 0 : 1;
         if (toets == ToetsSpatie) {
             gewonnen = Alfabetisch(woorden);
-            if (!gewonnen) MeldOnjuist();
+            if (!gewonnen) MeldTotToets("Onjuiste volgorde...", 29, 21);
         }
         if (toets == ToetsEsc) return false;
     }

@@ -67,13 +67,6 @@ void TypTeken(char teken, std::string& antwoord, int& regel, int& kolom) {
     }
 }
 
-void MeldFout() {
-    SchrijfTekst("Nee, dat klopt niet...", 27, 21, Geel, Zwart);
-    LeesToets();
-    GaNaar(28, 22);
-    Schrijf(std::string(22, ' '));
-}
-
 } // namespace
 
 bool SpeelGeheimschrift() {
@@ -98,7 +91,7 @@ bool SpeelGeheimschrift() {
         if (teken >= 32 && teken <= 126) TypTeken(teken, antwoord, regel, kolom);
         if (teken == ToetsEnter) {
             gewonnen = Ontcijfer(Bericht) == antwoord;
-            if (!gewonnen) MeldFout();
+            if (!gewonnen) MeldTotToets("Nee, dat klopt niet...", 27, 21);
         }
         if (teken == ToetsEsc) return false;
     }
