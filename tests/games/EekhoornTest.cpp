@@ -141,17 +141,12 @@ TEST_F(Eekhoorn, FirstScreen) {
                        " over de vier eekhoorn-families."});
 
     // The fixed blocks.
-    EXPECT_EQ(TekstOp(1, 8, 17), "Algemene Voorraad");
-    EXPECT_EQ(AttribuutOp(1, 8), 15);
-    EXPECT_EQ(TekstOp(1, 15, 14), "Voedingswaarde");
-    EXPECT_EQ(AttribuutOp(1, 15), 15);
-    for (const auto& [x, y, naam] : {std::tuple{34, 8, "Fam. Knabbel"},
-                                     {57, 8, "Fam. Babbel"},
-                                     {34, 15, "Fam. Chip"},
-                                     {57, 15, "Fam. Munk"}}) {
-        EXPECT_EQ(TekstOp(x, y, static_cast<int>(std::string(naam).size())), naam);
-        EXPECT_EQ(AttribuutOp(x, y), 15) << naam;
-    }
+    VerwachtWitteTekst(1, 8, "Algemene Voorraad");
+    VerwachtWitteTekst(1, 15, "Voedingswaarde");
+    VerwachtWitteTekst(34, 8, "Fam. Knabbel");
+    VerwachtWitteTekst(57, 8, "Fam. Babbel");
+    VerwachtWitteTekst(34, 15, "Fam. Chip");
+    VerwachtWitteTekst(57, 15, "Fam. Munk");
     for (const auto& [x, y, lengte] : {std::tuple{1, 9, 22},
                                        {1, 16, 22},
                                        {34, 9, 18},

@@ -8,6 +8,13 @@
 #include <string>
 #include <vector>
 
+// The text at 0-based (x, y), every cell of it in white on black.
+inline void VerwachtWitteTekst(int x, int y, const std::string& tekst) {
+    EXPECT_EQ(script::TekstOp(x, y, static_cast<int>(tekst.size())), tekst);
+    for (int i = 0; i < static_cast<int>(tekst.size()); ++i)
+        EXPECT_EQ(script::AttribuutOp(x + i, y), 15) << tekst << " " << i;
+}
+
 // The frame of a game: the cursor hidden, the blue title bar with "De
 // Struinpaadje" in yellow at (30, 0), the game's name in white at (1, 2), the
 // rule on row 23 from column 1 to 78 and the controls footer, 78 characters
@@ -19,8 +26,7 @@ inline void VerwachtSpelKader(const std::string& naam, const std::string& voet) 
     for (int x = 0; x < 80; ++x) EXPECT_EQ(AttribuutOp(x, 0), x >= 30 && x < 45 ? 0x1e : 0x11) << x;
     for (int x = 0; x < 80; ++x)
         EXPECT_EQ(CelOp(x, 23), (x == 0 || x == 79 ? Cel{} : Cel{196, 7})) << x;
-    EXPECT_EQ(TekstOp(1, 2, static_cast<int>(naam.size())), naam);
-    for (int x = 1; x <= static_cast<int>(naam.size()); ++x) EXPECT_EQ(AttribuutOp(x, 2), 15) << x;
+    VerwachtWitteTekst(1, 2, naam);
     ASSERT_EQ(voet.size(), 78u);
     EXPECT_EQ(TekstOp(1, 24, 78), voet);
     EXPECT_EQ(AttribuutOp(1, 24), 7);
