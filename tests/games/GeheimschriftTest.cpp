@@ -227,7 +227,7 @@ TEST_F(Geheimschrift, HighCharactersTabAndArrowsAreNeverTyped) {
                              Pijl(Omlaag),
                              F12,
                              Shift,
-                             ToetsDruk{127, 46}};
+                             ToetsDruk{127, ToetsDelete}};
     SpeelTotWachten(Tekst("a") + storing + Tekst("b"), SpeelGeheimschrift);
     EXPECT_EQ(TekstOp(1, 13, 2), "ab");
     EXPECT_EQ(CelOp(3, 13), Leeg);

@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+// Any key dismisses a win box; the solutions use Space.
 inline const ToetsDruk WegKlikken = script::Spatie;
 
 // What `trek` draws (TrekKluisCode, say) from generator state `toestand`. The
@@ -108,6 +109,7 @@ inline script::Toetsen WinKluis(const std::array<int, 5>& code) {
 struct Vlucht {
     int noord, oost, zuid, west;
 };
+// The flight the game draws next.
 inline Vlucht TrekVlucht() {
     Vlucht v{};
     v.noord = Willekeurig(30);
