@@ -1,5 +1,6 @@
 // Drawing helpers on top of the console layer, and the frames every screen
-// shares. GaNaar and VulVlak take 1-based positions, the rest 0-based ones.
+// shares. GaNaar and VulVlak take 1-based positions; the rest take 0-based ones
+// unless their comment says otherwise.
 #pragma once
 
 #include "console/Console.h"
@@ -32,7 +33,8 @@ constexpr unsigned char DubbelRechtsBoven = 187;
 constexpr unsigned char DubbelLinksOnder = 200;
 constexpr unsigned char DubbelRechtsOnder = 188;
 
-// Glyphs as a footer writes them: separated by commas ("<,^,>,v" for the four arrows).
+// Glyphs as a footer writes them, separated by commas: MetKomma({PijlOmhoog,
+// PijlOmlaag}) is the up arrow, a comma and the down arrow.
 std::string MetKomma(std::initializer_list<unsigned char> glyphs);
 
 void GaNaar(int x, int y);
@@ -59,8 +61,8 @@ struct VoetDeel {
 // The copyright line of the menus and information screens.
 extern const std::string CopyrightRegel;
 
-// The screen frame: cleared screen, blue title bar, rule on row 24 and a footer:
-// the controls of the screen, or the copyright line.
+// The screen frame: cleared screen, blue title bar, rule on 1-based row 24 and
+// a footer: the controls of the screen, or the copyright line.
 void SchermKader(const std::vector<VoetDeel>& bediening);
 void SchermKaderCopyright();
 // The frame of a mini-game: the frame with its controls, the cursor hidden and
@@ -82,7 +84,8 @@ struct MeldingRegel {
 
 // The message panel: blue header with the title in yellow at 0-based column
 // `titelKolom` of row 9, dark grey body with the lines. `margeOnder` 18 or 19
-// first blanks a black margin from (21, 9) to (59, margeOnder); 0 leaves none.
+// first blanks a black margin from 1-based (21, 9) to (59, margeOnder); 0
+// leaves none.
 void MeldingVenster(const std::string& titel, int titelKolom,
                     const std::vector<MeldingRegel>& regels, int margeOnder = 0);
 
