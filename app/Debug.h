@@ -4,7 +4,6 @@
 
 #include "units/Units.h"
 
-#include <array>
 #include <span>
 #include <string>
 
@@ -13,10 +12,8 @@
 // one key and returns.
 void TestUnit(std::string naam, std::span<const UnitTest> testen = UnitTesten);
 
-// " Test een unit > ": the unit name that TestUnit gets, by position.
-extern const std::array<const char*, 6> TestUnitNamen;
-
 // The actions of the submenus " Test een unit > " and " Test een spel > ",
-// chosen by position (1 to 6), never by label.
+// chosen by position (1 to 6), never by label: the unit of that position in
+// `UnitTesten`, the game of that position in `MiniSpellen`.
 void TestUnitOpPositie(int positie);
 void TestSpelOpPositie(int positie);

@@ -4,6 +4,7 @@
 #include "app/Informatie.h"
 #include "console/Tekenen.h"
 #include "forest/Speurtocht.h"
+#include "games/Spellen.h"
 
 #include <array>
 
@@ -12,16 +13,30 @@ WoordLijst HoofdmenuItems() {
             " Kaart tonen     ", " Test een unit > ", " Test een spel > "};
 }
 
+namespace {
+
+// The debug submenus show the names of the units and the games, blank-padded
+// to 19 characters.
+template <class Lijst> WoordLijst Namen(const Lijst& lijst) {
+    WoordLijst namen;
+    for (const auto& element : lijst) {
+        std::string naam = element.naam;
+        naam.resize(19, ' ');
+        namen.push_back(naam);
+    }
+    return namen;
+}
+
+} // namespace
+
 std::vector<WoordLijst> Submenus() {
     return {
         {},
         {" Help            ", " Over het spel   "},
         {},
         {},
-        {"Terugreis          ", "VergelijkGetallen  ", "Voedingswaarde     ", "Alfabetisch        ",
-         "Ontcijfer          ", "VerwijderdeKlinkers"},
-        {"Eekhoorn           ", "Kluis              ", "Postduif           ", "Alfabet            ",
-         "Geheimschrift      ", "Klinkers           "},
+        Namen(UnitTesten),
+        Namen(MiniSpellen),
     };
 }
 
@@ -112,9 +127,8 @@ void TekenItems(const MenuStand& m) {
 void TekenSubmenuPaneel(const MenuStand& m) {
     const SubmenuPaneel& paneel = Paneel(m);
     const int aantal = static_cast<int>(Submenu(m).size());
-    VulVlak(23, paneel.titelRij + 1, paneel.rechts, paneel.titelRij + 1, Blauw);
-    SchrijfTekst(paneel.titel, 23, static_cast<std::int16_t>(paneel.titelRij), Geel, Blauw);
-    VulVlak(23, paneel.titelRij + 2, paneel.rechts, paneel.titelRij + 3 + aantal, Donkergrijs);
+    TekenPaneel(paneel.titel, 23, 23, paneel.titelRij + 1, paneel.rechts,
+                paneel.titelRij + 3 + aantal);
 }
 
 // What the loop does after a key: redraw the items, redraw the menu box and

@@ -17,9 +17,7 @@ struct Regel {
 
 void ToonHelp() {
     SchermKaderCopyright();
-    VulVlak(3, 3, 78, 3, Blauw);
-    SchrijfTekst("Help", 3, 2, Geel, Blauw);
-    VulVlak(3, 4, 78, 22, Donkergrijs);
+    TekenPaneel("Help", 3, 3, 3, 78, 22);
     const std::string lijn(74, '-');
     const std::array<Regel, 15> regels = {{
         {4, "Navigeren"},
@@ -45,9 +43,7 @@ void ToonHelp() {
 void ToonOverHetSpel() {
     SchermKaderCopyright();
     VulVlak(21, 9, 59, 18, Zwart);
-    VulVlak(22, 10, 58, 10, Blauw);
-    SchrijfTekst("Over het spel", 32, 9, Geel, Blauw);
-    VulVlak(22, 11, 58, 19, Donkergrijs);
+    TekenPaneel("Over het spel", 32, 22, 10, 58, 19);
     SchrijfTekst("De struinpaadje v1.0.0", 22, 11, Wit, Donkergrijs);
     SchrijfTekst("De Struinpaadje", 22, 13, Geel, Donkergrijs);
     SchrijfTekst("is een spel", 39, 13, Wit, Donkergrijs);
@@ -64,7 +60,10 @@ namespace {
 // The box-drawing character whose arms point along the open exits, indexed by
 // noord + 2 * oost + 4 * zuid + 8 * west. A dead end is a vertical line.
 constexpr std::array<unsigned char, 16> Kruispunten = {
-    179, 179, 196, 192, 179, 179, 218, 195, 196, 217, 196, 193, 191, 180, 194, 197,
+    LijnVerticaal,   LijnVerticaal,       LijnHorizontaal,      HoekNoordOost,
+    LijnVerticaal,   LijnVerticaal,       HoekOostZuid,         SplitsingZonderWest,
+    LijnHorizontaal, HoekNoordWest,       LijnHorizontaal,      SplitsingZonderZuid,
+    HoekZuidWest,    SplitsingZonderOost, SplitsingZonderNoord, Kruis,
 };
 
 void TekenKaartPlek(int x, int y) {
@@ -81,16 +80,14 @@ void TekenKaartPlek(int x, int y) {
     const auto rij = static_cast<std::int16_t>(6 + y);
     SchrijfTeken(Kruispunten[static_cast<std::size_t>(armen)], kolom, rij, kleur, Donkergrijs);
     if (x < 4 && UitgangOpen(x, y, "oost"))
-        SchrijfTeken(196, static_cast<std::int16_t>(kolom + 1), rij, Wit, Donkergrijs);
+        SchrijfTeken(LijnHorizontaal, static_cast<std::int16_t>(kolom + 1), rij, Wit, Donkergrijs);
 }
 
 } // namespace
 
 void ToonKaart() {
     SchermKaderCopyright();
-    VulVlak(3, 5, 12, 5, Blauw);
-    SchrijfTekst("De kaart", 3, 4, Geel, Blauw);
-    VulVlak(3, 6, 12, 12, Donkergrijs);
+    TekenPaneel("De kaart", 3, 3, 5, 12, 12);
     SchrijfTekst(" 1 2 3 4", 3, 6, Geel, Donkergrijs);
     for (std::int16_t y = 1; y <= 4; ++y)
         SchrijfTekst(std::to_string(y), 3, static_cast<std::int16_t>(6 + y), Geel, Donkergrijs);

@@ -18,7 +18,8 @@ constexpr Kleur Lichtgroen = 10;
 constexpr Kleur Geel = 14;
 constexpr Kleur Wit = 15;
 
-// Key codes the screens compare against (Windows virtual-key codes).
+// Key codes (Windows virtual-key codes): the screens compare against the
+// first group; the backends and the tests also hand out the rest.
 constexpr std::uint16_t ToetsBackspace = 8;
 constexpr std::uint16_t ToetsEnter = 13;
 constexpr std::uint16_t ToetsEsc = 27;
@@ -32,6 +33,24 @@ constexpr std::uint16_t ToetsMinNum = 109;
 constexpr std::uint16_t ToetsF12 = 123;
 constexpr std::uint16_t ToetsPlus = 187; // main keyboard '+' / '='
 constexpr std::uint16_t ToetsMin = 189;  // main keyboard '-'
+
+constexpr std::uint16_t ToetsTab = 9;
+constexpr std::uint16_t ToetsClear = 12; // keypad 5 without Num Lock
+constexpr std::uint16_t ToetsShift = 16;
+constexpr std::uint16_t ToetsCtrl = 17;
+constexpr std::uint16_t ToetsAlt = 18;
+constexpr std::uint16_t ToetsPageUp = 33;
+constexpr std::uint16_t ToetsPageDown = 34;
+constexpr std::uint16_t ToetsEnd = 35;
+constexpr std::uint16_t ToetsHome = 36;
+constexpr std::uint16_t ToetsInsert = 45;
+constexpr std::uint16_t ToetsDelete = 46;
+constexpr std::uint16_t ToetsNum0 = 96; // keypad digits 96 to 105
+constexpr std::uint16_t ToetsMaalNum = 106;
+constexpr std::uint16_t ToetsKommaNum = 108;
+constexpr std::uint16_t ToetsPuntNum = 110;
+constexpr std::uint16_t ToetsDeelNum = 111;
+constexpr std::uint16_t ToetsF1 = 112; // F1 to F24 are 112 to 135
 
 // Clears every cell of the buffer (character 0, attribute 7); cursor to (0, 0).
 void WisScherm();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "console/Achterkant.h"
+#include "console/Console.h"
 
 #include <functional>
 #include <initializer_list>
@@ -23,16 +24,16 @@ enum Richting { Links, Omhoog, Rechts, Omlaag };
 
 ToetsDruk Pijl(Richting richting);
 ToetsDruk Teken(char teken); // a typed character with its plausible key code
-inline const ToetsDruk Enter{13, 13};
-inline const ToetsDruk Esc{27, 27};
-inline const ToetsDruk Spatie{32, 32};
-inline const ToetsDruk Backspace{8, 8};
-inline const ToetsDruk F12{0, 123};
-inline const ToetsDruk PlusNum{'+', 107};
-inline const ToetsDruk MinNum{'-', 109};
-inline const ToetsDruk Plus{'+', 187};
-inline const ToetsDruk Min{'-', 189};
-inline const ToetsDruk Shift{0, 16};
+inline const ToetsDruk Enter{ToetsEnter, ToetsEnter};
+inline const ToetsDruk Esc{ToetsEsc, ToetsEsc};
+inline const ToetsDruk Spatie{ToetsSpatie, ToetsSpatie};
+inline const ToetsDruk Backspace{ToetsBackspace, ToetsBackspace};
+inline const ToetsDruk F12{0, ToetsF12};
+inline const ToetsDruk PlusNum{'+', ToetsPlusNum};
+inline const ToetsDruk MinNum{'-', ToetsMinNum};
+inline const ToetsDruk Plus{'+', ToetsPlus};
+inline const ToetsDruk Min{'-', ToetsMin};
+inline const ToetsDruk Shift{0, ToetsShift};
 
 // A list of key presses, built readably: Toetsen{Pijl(Rechts), Enter} + Tekst("abc").
 using Toetsen = std::vector<ToetsDruk>;

@@ -1,5 +1,14 @@
 #include "console/Tekenen.h"
 
+std::string MetKomma(std::initializer_list<unsigned char> glyphs) {
+    std::string tekst;
+    for (unsigned char glyph : glyphs) {
+        if (!tekst.empty()) tekst += ',';
+        tekst += static_cast<char>(glyph);
+    }
+    return tekst;
+}
+
 const std::string CopyrightRegel = "(c) 2026 De Struinpaadje - een puzzelspel in het bos";
 
 void GaNaar(int x, int y) {
@@ -9,13 +18,14 @@ void GaNaar(int x, int y) {
 void VulVlak(int x1, int y1, int x2, int y2, Kleur kleur) {
     for (int c = x1; c <= x2; ++c)
         for (int r = y1; r <= y2; ++r)
-            SchrijfTekst(" ", static_cast<std::int16_t>(c - 1), static_cast<std::int16_t>(r - 1), 1,
-                         kleur);
+            SchrijfTekst(" ", static_cast<std::int16_t>(c - 1), static_cast<std::int16_t>(r - 1),
+                         Blauw, kleur);
 }
 
 void VerticaleLijn(int x, int y1, int y2, Kleur kleur) {
     for (int r = y1; r <= y2; ++r)
-        SchrijfTeken(179, static_cast<std::int16_t>(x + 1), static_cast<std::int16_t>(r), kleur, 0);
+        SchrijfTeken(LijnVerticaal, static_cast<std::int16_t>(x + 1), static_cast<std::int16_t>(r),
+                     kleur, Zwart);
 }
 
 void Schrijf(const std::string& tekst) {
@@ -49,10 +59,10 @@ namespace {
 
 // The title bar and the rule above the footer, on a screen already cleared.
 void TitelEnLijn() {
-    VulVlak(1, 1, 80, 1, 1);
-    SchrijfTekst("De Struinpaadje", 30, 0, 14, 1);
+    VulVlak(1, 1, 80, 1, Blauw);
+    SchrijfTekst("De Struinpaadje", 30, 0, Geel, Blauw);
     GaNaar(2, 24);
-    SchrijfHerhaald(196, 78);
+    SchrijfHerhaald(LijnHorizontaal, 78);
 }
 
 void SchrijfVoet(const std::vector<VoetDeel>& bediening) {
@@ -82,16 +92,35 @@ void SpelScherm(const std::string& naam, const std::vector<VoetDeel>& bediening)
     VerbergCursor();
     TitelEnLijn();
     SchrijfVoet(bediening);
-    SchrijfTekst(naam, 1, 2, 15, 0);
+    SchrijfTekst(naam, 1, 2, Wit, Zwart);
+}
+
+void TekenPaneel(const std::string& titel, int titelKolom, int x1, int y1, int x2, int y2) {
+    VulVlak(x1, y1, x2, y1, Blauw);
+    SchrijfTekst(titel, static_cast<std::int16_t>(titelKolom), static_cast<std::int16_t>(y1 - 1),
+                 Geel, Blauw);
+    VulVlak(x1, y1 + 1, x2, y2, Donkergrijs);
 }
 
 void MeldingVenster(const std::string& titel, int titelKolom,
                     const std::vector<MeldingRegel>& regels, int margeOnder) {
-    if (margeOnder > 0) VulVlak(21, 9, 59, margeOnder, 0);
-    VulVlak(22, 10, 58, 10, 1);
-    SchrijfTekst(titel, static_cast<std::int16_t>(titelKolom), 9, 14, 1);
-    VulVlak(22, 11, 58, 18, 8);
+    if (margeOnder > 0) VulVlak(21, 9, 59, margeOnder, Zwart);
+    TekenPaneel(titel, titelKolom, 22, 10, 58, 18);
     for (const MeldingRegel& regel : regels)
         SchrijfTekst(regel.tekst, static_cast<std::int16_t>(regel.kolom),
-                     static_cast<std::int16_t>(regel.rij), regel.voor, 8);
+                     static_cast<std::int16_t>(regel.rij), regel.voor, Donkergrijs);
+}
+
+void MeldTotToets(const std::string& tekst, int kolom, int rij) {
+    SchrijfTekst(tekst, static_cast<std::int16_t>(kolom), static_cast<std::int16_t>(rij), Geel,
+                 Zwart);
+    LeesToets();
+    GaNaar(kolom + 1, rij + 1);
+    Schrijf(std::string(tekst.size(), ' '));
+}
+
+bool Feliciteer(const std::vector<MeldingRegel>& regels, int margeOnder) {
+    MeldingVenster("Gefeliciteerd!", 32, regels, margeOnder);
+    LeesToets();
+    return true;
 }

@@ -35,15 +35,6 @@ ToetsDruk Gelijk(char teken) {
     return ToetsDruk{teken, static_cast<std::uint16_t>(static_cast<unsigned char>(teken))};
 }
 
-constexpr std::uint16_t ToetsHome = 36;
-constexpr std::uint16_t ToetsEnd = 35;
-constexpr std::uint16_t ToetsPageUp = 33;
-constexpr std::uint16_t ToetsPageDown = 34;
-constexpr std::uint16_t ToetsInsert = 45;
-constexpr std::uint16_t ToetsDelete = 46;
-constexpr std::uint16_t ToetsClear = 12; // keypad 5 without Num Lock
-constexpr std::uint16_t ToetsF1 = 112;
-
 // A single byte that is not ESC and not part of UTF-8.
 ToetsDruk EnkeleByte(unsigned char b) {
     switch (b) {
@@ -55,17 +46,13 @@ ToetsDruk EnkeleByte(unsigned char b) {
         return Gelijk('\b');
     case '\t':
         return Gelijk('\t');
-    case 0x1c:
-        return ToetsDruk{0x1c, 220};
-    case 0x1d:
-        return ToetsDruk{0x1d, 221};
-    case 0x1e:
-        return ToetsDruk{0x1e, '6'};
-    case 0x1f:
-        return ToetsDruk{0x1f, ToetsMin};
     default:
         break;
     }
+    // Ctrl+\, Ctrl+], Ctrl+^ and Ctrl+_: the control character with the key of
+    // the character it stands for.
+    if (b >= 0x1c && b <= 0x1f)
+        return ToetsDruk{static_cast<char>(b), ToetsVoorTeken(static_cast<char>(b + 0x40)).code};
     if (b >= 0x20) return ToetsVoorTeken(static_cast<char>(b));
     if (b == 0) return ToetsDruk{};
     // Ctrl+letter: the control character with the letter's key, as a console gives it.
@@ -103,121 +90,79 @@ long Of(long waarde, long standaard) {
     return waarde < 0 ? standaard : waarde;
 }
 
-// A key of the keypad, the cursor block or the function row, given as the
-// final byte of ESC O or of CSI 1;mods.
-bool LetterToets(unsigned char slot, ToetsDruk& toets) {
-    switch (slot) {
-    case 'A':
-        toets = Code(ToetsOmhoog);
-        return true;
-    case 'B':
-        toets = Code(ToetsOmlaag);
-        return true;
-    case 'C':
-        toets = Code(ToetsRechts);
-        return true;
-    case 'D':
-        toets = Code(ToetsLinks);
-        return true;
-    case 'H':
-        toets = Code(ToetsHome);
-        return true;
-    case 'F':
-        toets = Code(ToetsEnd);
-        return true;
-    case 'E':
-        toets = Code(ToetsClear);
-        return true;
-    case 'P':
-    case 'Q':
-    case 'R':
-    case 'S':
-        toets = Code(static_cast<std::uint16_t>(ToetsF1 + (slot - 'P')));
-        return true;
-    default:
-        return false;
-    }
-}
+// A final byte, a number or a code point of a sequence, and the key it stands for.
+struct Betekenis {
+    long sleutel;
+    ToetsDruk toets;
+};
 
-// The keypad in application mode (ESC O x), beyond what LetterToets knows.
-bool KeypadToets(unsigned char slot, ToetsDruk& toets) {
-    if (slot >= 'p' && slot <= 'y') {
-        const int cijfer = slot - 'p';
-        toets = ToetsDruk{static_cast<char>('0' + cijfer), static_cast<std::uint16_t>(96 + cijfer)};
-        return true;
-    }
-    switch (slot) {
-    case 'M':
-        toets = Gelijk('\r');
-        return true;
-    case 'I':
-        toets = Gelijk('\t');
-        return true;
-    case ' ':
-        toets = Gelijk(' ');
-        return true;
-    case 'j':
-        toets = ToetsDruk{'*', 106};
-        return true;
-    case 'k':
-        toets = ToetsDruk{'+', ToetsPlusNum};
-        return true;
-    case 'l':
-        toets = ToetsDruk{',', 108};
-        return true;
-    case 'm':
-        toets = ToetsDruk{'-', ToetsMinNum};
-        return true;
-    case 'n':
-        toets = ToetsDruk{'.', 110};
-        return true;
-    case 'o':
-        toets = ToetsDruk{'/', 111};
-        return true;
-    case 'X':
-        toets = ToetsDruk{'=', ToetsPlus};
-        return true;
-    default:
-        return LetterToets(slot, toets);
-    }
-}
-
-// CSI n ~: the editing block and the function keys.
-bool TildeToets(long n, ToetsDruk& toets) {
-    switch (n) {
-    case 1:
-    case 7:
-        toets = Code(ToetsHome);
-        return true;
-    case 4:
-    case 8:
-        toets = Code(ToetsEnd);
-        return true;
-    case 2:
-        toets = Code(ToetsInsert);
-        return true;
-    case 3:
-        toets = Code(ToetsDelete);
-        return true;
-    case 5:
-        toets = Code(ToetsPageUp);
-        return true;
-    case 6:
-        toets = Code(ToetsPageDown);
-        return true;
-    default:
-        break;
-    }
-    // F1-F5 are 11-15, F6-F10 17-21, F11 and F12 23 and 24, F13 and F14 25 and 26.
-    static constexpr long nummers[] = {11, 12, 13, 14, 15, 17, 18, 19, 20, 21, 23, 24, 25, 26};
-    for (std::size_t f = 0; f < std::size(nummers); ++f) {
-        if (nummers[f] == n) {
-            toets = Code(static_cast<std::uint16_t>(ToetsF1 + f));
+template <std::size_t N> bool Zoek(const Betekenis (&tabel)[N], long sleutel, ToetsDruk& toets) {
+    for (const Betekenis& b : tabel) {
+        if (b.sleutel == sleutel) {
+            toets = b.toets;
             return true;
         }
     }
     return false;
 }
+
+// A key of the keypad, the cursor block or the function row, given as the
+// final byte of ESC O or of CSI 1;mods.
+constexpr Betekenis LetterSloten[] = {
+    {'A', {0, ToetsOmhoog}}, {'B', {0, ToetsOmlaag}}, {'C', {0, ToetsRechts}},
+    {'D', {0, ToetsLinks}},  {'H', {0, ToetsHome}},   {'F', {0, ToetsEnd}},
+    {'E', {0, ToetsClear}},  {'P', {0, ToetsF1}},     {'Q', {0, ToetsF1 + 1}},
+    {'R', {0, ToetsF1 + 2}}, {'S', {0, ToetsF1 + 3}},
+};
+
+bool LetterToets(unsigned char slot, ToetsDruk& toets) {
+    return Zoek(LetterSloten, slot, toets);
+}
+
+// The keypad in application mode (ESC O x), beyond what LetterToets knows.
+constexpr Betekenis KeypadSloten[] = {
+    {'M', {'\r', ToetsEnter}},  {'I', {'\t', ToetsTab}},    {' ', {' ', ToetsSpatie}},
+    {'j', {'*', ToetsMaalNum}}, {'k', {'+', ToetsPlusNum}}, {'l', {',', ToetsKommaNum}},
+    {'m', {'-', ToetsMinNum}},  {'n', {'.', ToetsPuntNum}}, {'o', {'/', ToetsDeelNum}},
+    {'X', {'=', ToetsPlus}},
+};
+
+bool KeypadToets(unsigned char slot, ToetsDruk& toets) {
+    if (slot >= 'p' && slot <= 'y') {
+        const int cijfer = slot - 'p';
+        toets = ToetsDruk{static_cast<char>('0' + cijfer),
+                          static_cast<std::uint16_t>(ToetsNum0 + cijfer)};
+        return true;
+    }
+    return Zoek(KeypadSloten, slot, toets) || LetterToets(slot, toets);
+}
+
+// CSI n ~: the editing block and the function keys (F1-F5 are 11-15, F6-F10
+// 17-21, F11 and F12 23 and 24, F13 and F14 25 and 26).
+constexpr Betekenis TildeNummers[] = {
+    {1, {0, ToetsHome}},     {7, {0, ToetsHome}},     {4, {0, ToetsEnd}},
+    {8, {0, ToetsEnd}},      {2, {0, ToetsInsert}},   {3, {0, ToetsDelete}},
+    {5, {0, ToetsPageUp}},   {6, {0, ToetsPageDown}}, {11, {0, ToetsF1}},
+    {12, {0, ToetsF1 + 1}},  {13, {0, ToetsF1 + 2}},  {14, {0, ToetsF1 + 3}},
+    {15, {0, ToetsF1 + 4}},  {17, {0, ToetsF1 + 5}},  {18, {0, ToetsF1 + 6}},
+    {19, {0, ToetsF1 + 7}},  {20, {0, ToetsF1 + 8}},  {21, {0, ToetsF1 + 9}},
+    {23, {0, ToetsF1 + 10}}, {24, {0, ToetsF1 + 11}}, {25, {0, ToetsF1 + 12}},
+    {26, {0, ToetsF1 + 13}},
+};
+
+// Code points of keys that are not typed characters: the control keys, and
+// the keypad and cursor block in the private use area.
+constexpr Betekenis Codepunten[] = {
+    {27, {'\x1b', ToetsEsc}},     {13, {'\r', ToetsEnter}},      {9, {'\t', ToetsTab}},
+    {8, {'\b', ToetsBackspace}},  {127, {'\b', ToetsBackspace}}, {32, {' ', ToetsSpatie}},
+    {57409, {'.', ToetsPuntNum}}, {57410, {'/', ToetsDeelNum}},  {57411, {'*', ToetsMaalNum}},
+    {57412, {'-', ToetsMinNum}},  {57413, {'+', ToetsPlusNum}},  {57414, {'\r', ToetsEnter}},
+    {57415, {'=', ToetsPlus}},    {57416, {',', ToetsKommaNum}}, {57417, {0, ToetsLinks}},
+    {57418, {0, ToetsRechts}},    {57419, {0, ToetsOmhoog}},     {57420, {0, ToetsOmlaag}},
+    {57421, {0, ToetsPageUp}},    {57422, {0, ToetsPageDown}},   {57423, {0, ToetsHome}},
+    {57424, {0, ToetsEnd}},       {57425, {0, ToetsInsert}},     {57426, {0, ToetsDelete}},
+    {57427, {0, ToetsClear}},
+};
 
 // A key reported by its Unicode code point (CSI cp;mods u, and xterm's
 // CSI 27;mods;cp ~), with the functional keys in the private use area.
@@ -225,86 +170,11 @@ bool CodepuntToets(long codepunt, long modificaties, ToetsDruk& toets) {
     const long bits = modificaties > 0 ? modificaties - 1 : 0;
     const bool shift = (bits & 1) != 0;
     const bool ctrl = (bits & 4) != 0;
-    switch (codepunt) {
-    case 27:
-        toets = Gelijk('\x1b');
-        return true;
-    case 13:
-        toets = Gelijk('\r');
-        return true;
-    case 9:
-        toets = Gelijk('\t');
-        return true;
-    case 8:
-    case 127:
-        toets = Gelijk('\b');
-        return true;
-    case 32:
-        toets = Gelijk(' ');
-        return true;
-    case 57409:
-        toets = ToetsDruk{'.', 110};
-        return true;
-    case 57410:
-        toets = ToetsDruk{'/', 111};
-        return true;
-    case 57411:
-        toets = ToetsDruk{'*', 106};
-        return true;
-    case 57412:
-        toets = ToetsDruk{'-', ToetsMinNum};
-        return true;
-    case 57413:
-        toets = ToetsDruk{'+', ToetsPlusNum};
-        return true;
-    case 57414:
-        toets = Gelijk('\r');
-        return true;
-    case 57415:
-        toets = ToetsDruk{'=', ToetsPlus};
-        return true;
-    case 57416:
-        toets = ToetsDruk{',', 108};
-        return true;
-    case 57417:
-        toets = Code(ToetsLinks);
-        return true;
-    case 57418:
-        toets = Code(ToetsRechts);
-        return true;
-    case 57419:
-        toets = Code(ToetsOmhoog);
-        return true;
-    case 57420:
-        toets = Code(ToetsOmlaag);
-        return true;
-    case 57421:
-        toets = Code(ToetsPageUp);
-        return true;
-    case 57422:
-        toets = Code(ToetsPageDown);
-        return true;
-    case 57423:
-        toets = Code(ToetsHome);
-        return true;
-    case 57424:
-        toets = Code(ToetsEnd);
-        return true;
-    case 57425:
-        toets = Code(ToetsInsert);
-        return true;
-    case 57426:
-        toets = Code(ToetsDelete);
-        return true;
-    case 57427:
-        toets = Code(ToetsClear);
-        return true;
-    default:
-        break;
-    }
+    if (Zoek(Codepunten, codepunt, toets)) return true;
     if (codepunt >= 57399 && codepunt <= 57408) { // keypad digits
         const long cijfer = codepunt - 57399;
-        toets = ToetsDruk{static_cast<char>('0' + cijfer), static_cast<std::uint16_t>(96 + cijfer)};
+        toets = ToetsDruk{static_cast<char>('0' + cijfer),
+                          static_cast<std::uint16_t>(ToetsNum0 + cijfer)};
         return true;
     }
     if (codepunt >= 57376 && codepunt <= 57387) { // F13-F24
@@ -343,7 +213,7 @@ bool CsiToets(std::string_view parameters, unsigned char slot, ToetsDruk& toets)
     if (slot == '~') {
         if (eerste == 27 && p.velden == 3) // xterm's modifyOtherKeys
             return CodepuntToets(p.veld[2][0], Of(p.veld[1][0], 1), toets);
-        return TildeToets(eerste, toets);
+        return Zoek(TildeNummers, eerste, toets);
     }
     if (slot == 'Z') {
         toets = Gelijk('\t'); // Shift+Tab

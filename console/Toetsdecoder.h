@@ -26,5 +26,5 @@ constexpr int EscWachttijdMs = 25;
 std::vector<ToetsDruk> DecodeerToetsen(std::string& invoer, bool stilte);
 
 // A typed ASCII character with the key code of the key that types it on a US
-// keyboard (letters their capital, '+' and '=' 187, '-' 189, ...).
+// keyboard (letters their capital, '+' and '=' ToetsPlus, '-' ToetsMin, ...).
 ToetsDruk ToetsVoorTeken(char teken);

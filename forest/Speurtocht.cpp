@@ -11,28 +11,21 @@ std::array<bool, 6> Verzameld{};
 
 namespace {
 
-// The game of each key, in the order of the flags of `Verzameld`.
-struct BosSpel {
-    const char* sleutel;
-    bool (*speel)();
-};
-constexpr std::array<BosSpel, 6> BosSpellen = {{
-    {"kluis", SpeelKluis},
-    {"eekhoorn", SpeelEekhoorn},
-    {"postduif", SpeelPostduif},
-    {"alfabet", SpeelAlfabet},
-    {"geheimschrift", SpeelGeheimschrift},
-    {"klinkers", SpeelKlinkers},
-}};
+// One object per game; the walk is done at the end point with all of them.
+constexpr int AantalObjecten = static_cast<int>(MiniSpellen.size());
+constexpr int EindpuntX = 1;
+constexpr int EindpuntY = 4;
 
-constexpr std::size_t GeenSpel = BosSpellen.size();
-
-// The index of the place's game in `BosSpellen` and `Verzameld`, or `GeenSpel`.
-std::size_t SpelOp(int x, int y) {
+// The game of the place, or nullptr.
+const MiniSpel* SpelOp(int x, int y) {
     const std::string& sleutel = KamerSpellen.at(y - 1).at(x - 1);
-    for (std::size_t i = 0; i < BosSpellen.size(); ++i)
-        if (sleutel == BosSpellen[i].sleutel) return i;
-    return GeenSpel;
+    for (const MiniSpel& spel : MiniSpellen)
+        if (sleutel == spel.sleutel) return &spel;
+    return nullptr;
+}
+
+bool& VlagVan(const MiniSpel& spel) {
+    return Verzameld.at(static_cast<std::size_t>(spel.vlag));
 }
 
 // The four exits: the arrow of each on the compass, its cell, the step it
@@ -45,32 +38,35 @@ struct Uitgang {
     std::uint16_t toets;
 };
 constexpr std::array<Uitgang, 4> Uitgangen = {{
-    {"noord", 24, 5, 13, 0, -1, ToetsOmhoog},
-    {"oost", 26, 6, 14, 1, 0, ToetsRechts},
-    {"zuid", 25, 5, 15, 0, 1, ToetsOmlaag},
-    {"west", 27, 4, 14, -1, 0, ToetsLinks},
+    {"noord", PijlOmhoog, 5, 13, 0, -1, ToetsOmhoog},
+    {"oost", PijlRechts, 6, 14, 1, 0, ToetsRechts},
+    {"zuid", PijlOmlaag, 5, 15, 0, 1, ToetsOmlaag},
+    {"west", PijlLinks, 4, 14, -1, 0, ToetsLinks},
 }};
 using OpenUitgangen = std::array<bool, 4>;
 
 // Draws the place and returns which of its exits are open.
 OpenUitgangen TekenPlek(int x, int y) {
     SchermKader({{2, "Navigeren: Pijltjestoetsen"}, {61, "<esc> Spel verlaten"}});
-    SchrijfTeken(250, 5, 14, Geel, 0);
+    SchrijfTeken(Stip, 5, 14, Geel, Zwart);
 
-    const std::size_t spel = SpelOp(x, y);
-    if (spel != GeenSpel && Verzameld.at(spel)) {
+    const MiniSpel* spel = SpelOp(x, y);
+    if (spel && VlagVan(*spel)) {
         SchrijfOmgebroken("Deze plek in het bos is volledig verlaten...", 3, 3, 60);
     } else {
         SchrijfOmgebroken(KamerBeschrijvingen.at(y - 1).at(x - 1), 3, 3, 60);
-        if (spel != GeenSpel) SchrijfTekst("<enter> Spel spelen!", 34, 24, Geel, 0);
+        if (spel) SchrijfTekst("<enter> Spel spelen!", 34, 24, Geel, Zwart);
     }
 
+    // Through the output stream until all are collected, then in yellow.
     const int aantal = AantalVerzameld();
-    if (aantal < 6) {
+    const std::string telling =
+        std::to_string(aantal) + "/" + std::to_string(AantalObjecten) + " Objecten verzameld";
+    if (aantal < AantalObjecten) {
         GaNaar(5, 22);
-        Uitvoer() << aantal << "/6 Objecten verzameld";
+        Schrijf(telling);
     } else {
-        SchrijfTekst("6/6 Objecten verzameld", 4, 21, Geel, 0);
+        SchrijfTekst(telling, 4, 21, Geel, Zwart);
     }
 
     OpenUitgangen open{};
@@ -78,7 +74,7 @@ OpenUitgangen TekenPlek(int x, int y) {
         open[i] = UitgangOpen(x, y, Uitgangen[i].richting);
     for (std::size_t i = 0; i < Uitgangen.size(); ++i)
         SchrijfTeken(Uitgangen[i].pijl, Uitgangen[i].x, Uitgangen[i].y,
-                     open[i] ? Geel : Donkergrijs, 0);
+                     open[i] ? Geel : Donkergrijs, Zwart);
     return open;
 }
 
@@ -86,17 +82,6 @@ OpenUitgangen TekenPlek(int x, int y) {
 
 int AantalVerzameld() {
     return static_cast<int>(std::count(Verzameld.begin(), Verzameld.end(), true));
-}
-
-void ToonFelicitatie() {
-    SchermKaderCopyright();
-    MeldingVenster("Gefeliciteerd!", 32,
-                   {{22, 11, "Je hebt het spel 'De Struinpaadje'"},
-                    {22, 12, "uitgespeeld door de zes objecten"},
-                    {22, 13, "te vezamelen en het eindpunt te "},
-                    {22, 14, "bereiken! Nu mag je het bos"},
-                    {22, 15, "verlaten!"},
-                    {22, 16, "Speel het spel gerust nog eens!"}});
 }
 
 void Speurtocht() {
@@ -114,16 +99,20 @@ void Speurtocht() {
             }
         }
         if (toets == ToetsEnter) {
-            const std::size_t spel = SpelOp(x, y);
-            if (spel != GeenSpel && !Verzameld.at(spel))
-                Verzameld.at(spel) = BosSpellen[spel].speel();
+            const MiniSpel* spel = SpelOp(x, y);
+            if (spel && !VlagVan(*spel)) VlagVan(*spel) = spel->speel();
         }
-        klaar = AantalVerzameld() == 6 && x == 1 && y == 4;
+        klaar = AantalVerzameld() == AantalObjecten && x == EindpuntX && y == EindpuntY;
     } while (toets != ToetsEsc && !klaar);
 
     if (klaar) {
-        ToonFelicitatie();
-        LeesToets();
+        SchermKaderCopyright();
+        Feliciteer({{22, 11, "Je hebt het spel 'De Struinpaadje'"},
+                    {22, 12, "uitgespeeld door de zes objecten"},
+                    {22, 13, "te vezamelen en het eindpunt te "},
+                    {22, 14, "bereiken! Nu mag je het bos"},
+                    {22, 15, "verlaten!"},
+                    {22, 16, "Speel het spel gerust nog eens!"}});
     }
     Verzameld.fill(false);
 }

@@ -15,6 +15,3 @@ int AantalVerzameld();
 // Walks from (1, 1) until Esc, or until (1, 4) is reached with all six
 // objects and the congratulation screen has been dismissed.
 void Speurtocht();
-
-// The screen that ends a completed walk (it does not wait for a key).
-void ToonFelicitatie();

@@ -37,30 +37,22 @@ void Verplaats(WoordLijst& woorden, int& positie, int stap, int vasthouden) {
     positie = nieuw;
 }
 
-void MeldOnjuist() {
-    SchrijfTekst("Onjuiste volgorde...", 29, 21, 14, 0);
-    LeesToets();
-    GaNaar(30, 22);
-    Schrijf(std::string(20, ' '));
-}
-
 } // namespace
 
 void TekenWoordCursor(int positie, int vasthouden) {
     const auto rij = static_cast<std::int16_t>(positie + 8);
     if (vasthouden == 1) {
-        SchrijfTeken(24, 31, rij, 14, 0);
-        SchrijfTeken(25, 45, rij, 14, 0);
+        SchrijfTeken(PijlOmhoog, 31, rij, Geel, Zwart);
+        SchrijfTeken(PijlOmlaag, 45, rij, Geel, Zwart);
     } else {
-        SchrijfTekst("[", 31, rij, 14, 0);
-        SchrijfTekst("]", 45, rij, 14, 0);
+        SchrijfTekst("[", 31, rij, Geel, Zwart);
+        SchrijfTekst("]", 45, rij, Geel, Zwart);
     }
 }
 
 bool SpeelAlfabet() {
-    const std::string pijlen = {'\x18', ',', '\x19'};
     SpelScherm("Het alfabet",
-               {{2, "Verplaatsen:  " + pijlen +
+               {{2, "Verplaatsen:  " + MetKomma({PijlOmhoog, PijlOmlaag}) +
                         "  <enter> Vastpakken   <spatie> Probeer   <esc> Spel verlaten"}});
     GaNaar(2, 5);
     SchrijfRegel("Het is de bedoeling dat je de onderstaande elf woorden in alfabetische");
@@ -79,18 +71,15 @@ bool SpeelAlfabet() {
         if (toets == ToetsEnter) vasthouden = vasthouden == 1 ? 0 : 1;
         if (toets == ToetsSpatie) {
             gewonnen = Alfabetisch(woorden);
-            if (!gewonnen) MeldOnjuist();
+            if (!gewonnen) MeldTotToets("Onjuiste volgorde...", 29, 21);
         }
         if (toets == ToetsEsc) return false;
     }
 
-    MeldingVenster("Gefeliciteerd!", 32,
-                   {{22, 11, "Je hebt de woorden in de juiste"},
-                    {22, 12, "volgorde geplaatst! Er valt een"},
-                    {22, 13, "sleutel", 14},
-                    {30, 13, "op de grond! Je raapt hem"},
-                    {22, 14, "op en neemt hem mee!"},
-                    {22, 16, "Kom op! We gaan weer verder!"}});
-    LeesToets();
-    return true;
+    return Feliciteer({{22, 11, "Je hebt de woorden in de juiste"},
+                       {22, 12, "volgorde geplaatst! Er valt een"},
+                       {22, 13, "sleutel", Geel},
+                       {30, 13, "op de grond! Je raapt hem"},
+                       {22, 14, "op en neemt hem mee!"},
+                       {22, 16, "Kom op! We gaan weer verder!"}});
 }

@@ -33,9 +33,9 @@ constexpr std::array<FamilieVak, AantalFamilies> FamilieVakken = {{
     {73, 16, 72, 18}, // Munk
 }};
 
-const std::string EekhoornBediening = std::string("Noten selecteren: ") + '\x1b' + ',' + '\x18' +
-                                      ',' + '\x1a' + ',' + '\x19' +
-                                      "  Voorraad verhogen/verlagen: +,- <esc> Spel verlaten";
+const std::string EekhoornBediening =
+    "Noten selecteren: " + MetKomma({PijlLinks, PijlOmhoog, PijlRechts, PijlOmlaag}) +
+    "  Voorraad verhogen/verlagen: +,- <esc> Spel verlaten";
 
 void SchrijfGetal(int kolom, int rij, int getal) {
     GaNaar(kolom, rij);
@@ -55,23 +55,23 @@ void TekenVasteDelen() {
     SchrijfRegel("Het is de bedoeling dat je een willekeurig aantal noten eerlijk verdeelt");
     SchrijfRegel(" over de vier eekhoorn-families.");
 
-    SchrijfTekst("Algemene Voorraad", 1, 8, 15, 0);
+    SchrijfTekst("Algemene Voorraad", 1, 8, Wit, Zwart);
     GaNaar(2, 10);
-    SchrijfHerhaald(196, 22);
+    SchrijfHerhaald(LijnHorizontaal, 22);
     SchrijfNotenNamen(2, 11);
-    SchrijfTekst("Voedingswaarde", 1, 15, 15, 0);
+    SchrijfTekst("Voedingswaarde", 1, 15, Wit, Zwart);
     GaNaar(2, 17);
-    SchrijfHerhaald(196, 22);
+    SchrijfHerhaald(LijnHorizontaal, 22);
     SchrijfNotenNamen(2, 18);
-    VerticaleLijn(27, 8, 20, 7);
+    VerticaleLijn(27, 8, 20, Lichtgrijs);
 
-    SchrijfTekst("Fam. Knabbel", 34, 8, 15, 0);
-    SchrijfTekst("Fam. Babbel", 57, 8, 15, 0);
-    SchrijfTekst("Fam. Chip", 34, 15, 15, 0);
-    SchrijfTekst("Fam. Munk", 57, 15, 15, 0);
+    SchrijfTekst("Fam. Knabbel", 34, 8, Wit, Zwart);
+    SchrijfTekst("Fam. Babbel", 57, 8, Wit, Zwart);
+    SchrijfTekst("Fam. Chip", 34, 15, Wit, Zwart);
+    SchrijfTekst("Fam. Munk", 57, 15, Wit, Zwart);
     for (const auto& [kolom, rij] : {std::pair{35, 10}, {58, 10}, {35, 17}, {58, 17}}) {
         GaNaar(kolom, rij);
-        SchrijfHerhaald(196, 18);
+        SchrijfHerhaald(LijnHorizontaal, 18);
     }
     SchrijfNotenNamen(35, 11);
     SchrijfNotenNamen(35, 18);
@@ -100,8 +100,13 @@ void TekenSelectie(int selectie) {
     const FamilieVak& vak = FamilieVakken[(selectie - 1) / AantalSoorten];
     const int soort = (selectie - 1) % AantalSoorten;
     const auto rij = static_cast<std::int16_t>(vak.aantalRij - 1 + soort);
-    SchrijfTekst("[", static_cast<std::int16_t>(vak.aantalKolom - 1), rij, 14, 0);
-    SchrijfTekst("]", static_cast<std::int16_t>(vak.aantalKolom + 2), rij, 14, 0);
+    SchrijfTekst("[", static_cast<std::int16_t>(vak.aantalKolom - 1), rij, Geel, Zwart);
+    SchrijfTekst("]", static_cast<std::int16_t>(vak.aantalKolom + 2), rij, Geel, Zwart);
+}
+
+// Moves the selection (1 to AantalKeuzes) by `stap`, wrapping at both ends.
+int Stap(int selectie, int stap) {
+    return (selectie - 1 + stap + AantalKeuzes) % AantalKeuzes + 1;
 }
 
 } // namespace
@@ -139,14 +144,13 @@ bool SpeelEekhoorn() {
         const std::uint16_t toets = LeesToetsCode();
         const int familie = (selectie - 1) / AantalSoorten;
         const int soort = (selectie - 1) % AantalSoorten;
-        // The arrows go through the families in the order Knabbel, Babbel, Chip,
-        // Munk, and wrap at both ends.
-        if (toets == ToetsRechts)
-            selectie = selectie + 4 <= AantalKeuzes ? selectie + 4 : selectie - 12;
-        if (toets == ToetsLinks) selectie = selectie - 4 >= 1 ? selectie - 4 : selectie + 12;
-        if (toets == ToetsOmlaag)
-            selectie = selectie + 1 <= AantalKeuzes ? selectie + 1 : selectie - 15;
-        if (toets == ToetsOmhoog) selectie = selectie - 1 >= 1 ? selectie - 1 : selectie + 15;
+        // Right and left go to the same nut of the next or previous family (in the
+        // order Knabbel, Babbel, Chip, Munk), up and down to the next or previous
+        // nut; both wrap at the ends of the selections.
+        if (toets == ToetsRechts) selectie = Stap(selectie, AantalSoorten);
+        if (toets == ToetsLinks) selectie = Stap(selectie, -AantalSoorten);
+        if (toets == ToetsOmlaag) selectie = Stap(selectie, 1);
+        if (toets == ToetsOmhoog) selectie = Stap(selectie, -1);
         if (toets == ToetsPlusNum && voorraad[soort] > 0) {
             --voorraad[soort];
             voorraadWaarde -= Gewichten[soort];
@@ -168,14 +172,11 @@ bool SpeelEekhoorn() {
     if (!gewonnen) return false;
 
     // The winning move is not drawn: the box comes straight over the last counts.
-    MeldingVenster("Gefeliciteerd!", 32,
-                   {{22, 11, "Je hebt de voorraden eerlijk"},
-                    {22, 12, "verdeeld onder de families! Als"},
-                    {22, 13, "dank krijg je van de eekhoorn een"},
-                    {22, 14, "hazelnoot", 14},
-                    {31, 14, " uit zijn voorraad!"},
-                    {22, 16, "Nu kunnen we weer verder reizen!"}},
-                   19);
-    LeesToets();
-    return true;
+    return Feliciteer({{22, 11, "Je hebt de voorraden eerlijk"},
+                       {22, 12, "verdeeld onder de families! Als"},
+                       {22, 13, "dank krijg je van de eekhoorn een"},
+                       {22, 14, "hazelnoot", Geel},
+                       {31, 14, " uit zijn voorraad!"},
+                       {22, 16, "Nu kunnen we weer verder reizen!"}},
+                      19);
 }

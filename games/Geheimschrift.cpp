@@ -21,11 +21,24 @@ const std::string Bericht = BerichtRegels[0] + BerichtRegels[1] + BerichtRegels[
 // The answer runs over three lines of 71, 75 and 77 characters (0-based rows 13
 // to 15, from column 1), so that every typed character stands under the one it
 // deciphers; the blank that starts the next shown line ends the answer line.
-constexpr std::array<int, 3> AntwoordBreedte = {71, 75, 77};
-constexpr std::array<int, 3> AntwoordBegin = {0, 71, 146};
+constexpr int AantalRegels = 3;
+constexpr std::array<int, AantalRegels> AntwoordBreedte = {71, 75, 77};
 
+// The width of answer line `regel` (1 to 3).
 int Breedte(int regel) {
     return AntwoordBreedte.at(static_cast<std::size_t>(regel - 1));
+}
+
+// The 0-based row of answer line `regel`.
+int AntwoordRij(int regel) {
+    return 12 + regel;
+}
+
+// How many characters of the answer come before column `kolom` of line `regel`.
+std::size_t TekensVoor(int regel, int kolom) {
+    int aantal = kolom - 1;
+    for (int eerder = 1; eerder < regel; ++eerder) aantal += Breedte(eerder);
+    return static_cast<std::size_t>(aantal);
 }
 
 // Takes the last typed character away, if there is one, and blanks its cell.
@@ -36,30 +49,22 @@ void WisTeken(std::string& antwoord, int& regel, int& kolom) {
         --regel;
         kolom = Breedte(regel);
     }
-    GaNaar(kolom + 1, regel + 13);
+    GaNaar(kolom + 1, AntwoordRij(regel) + 1);
     Schrijf(" ");
-    antwoord.resize(static_cast<std::size_t>(AntwoordBegin.at(static_cast<std::size_t>(regel - 1)) +
-                                             kolom - 1));
+    antwoord.resize(TekensVoor(regel, kolom));
 }
 
 // Types one character at the typing position, unless the answer is full.
 void TypTeken(char teken, std::string& antwoord, int& regel, int& kolom) {
-    if (regel == 3 && kolom > Breedte(3)) return;
+    if (regel == AantalRegels && kolom > Breedte(regel)) return;
     SchrijfTeken(static_cast<unsigned char>(teken), static_cast<std::int16_t>(kolom),
-                 static_cast<std::int16_t>(regel + 12), 14, 0);
+                 static_cast<std::int16_t>(AntwoordRij(regel)), Geel, Zwart);
     ++kolom;
     antwoord += teken;
-    if (regel < 3 && kolom > Breedte(regel)) {
+    if (regel < AantalRegels && kolom > Breedte(regel)) {
         ++regel;
         kolom = 1;
     }
-}
-
-void MeldFout() {
-    SchrijfTekst("Nee, dat klopt niet...", 27, 21, 14, 0);
-    LeesToets();
-    GaNaar(28, 22);
-    Schrijf(std::string(22, ' '));
 }
 
 } // namespace
@@ -70,10 +75,10 @@ bool SpeelGeheimschrift() {
     GaNaar(2, 5);
     SchrijfRegel("De letters van het bericht zijn vervangen. Kun jij het bericht ontcijferen");
     SchrijfRegel(" zodat je het oorspronkelijke bericht krijgt?");
-    SchrijfTekst("Het versleutelde bericht:", 1, 7, 15, 0);
+    SchrijfTekst("Het versleutelde bericht:", 1, 7, Wit, Zwart);
     GaNaar(2, 9);
     for (const std::string& regel : BerichtRegels) SchrijfRegel(regel);
-    SchrijfTekst("Het ontcijferde bericht:", 1, 12, 15, 0);
+    SchrijfTekst("Het ontcijferde bericht:", 1, 12, Wit, Zwart);
 
     std::string antwoord;
     int regel = 1;
@@ -86,19 +91,16 @@ bool SpeelGeheimschrift() {
         if (teken >= 32 && teken <= 126) TypTeken(teken, antwoord, regel, kolom);
         if (teken == ToetsEnter) {
             gewonnen = Ontcijfer(Bericht) == antwoord;
-            if (!gewonnen) MeldFout();
+            if (!gewonnen) MeldTotToets("Nee, dat klopt niet...", 27, 21);
         }
         if (teken == ToetsEsc) return false;
     }
 
-    MeldingVenster("Gefeliciteerd!", 32,
-                   {{22, 11, "Je hebt de brief van de leeuw"},
-                    {22, 12, "ontcijfert. De leeuw plukt een"},
-                    {22, 13, "moerbei", 14},
-                    {30, 13, "uit de boom en geeft hem"},
-                    {22, 14, "aan jou als dank voor je moeite!"},
-                    {22, 16, "Kom op! We gaan weer verder!"}},
-                   18);
-    LeesToets();
-    return true;
+    return Feliciteer({{22, 11, "Je hebt de brief van de leeuw"},
+                       {22, 12, "ontcijfert. De leeuw plukt een"},
+                       {22, 13, "moerbei", Geel},
+                       {30, 13, "uit de boom en geeft hem"},
+                       {22, 14, "aan jou als dank voor je moeite!"},
+                       {22, 16, "Kom op! We gaan weer verder!"}},
+                      18);
 }

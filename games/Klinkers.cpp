@@ -7,23 +7,33 @@
 
 namespace {
 
+// The grid: column 1 to 8, row 1 to 7, one word a row.
 constexpr int Kolommen = 8;
 constexpr int Rijen = 7;
 // Stands in the shown list for a hidden letter; it never reaches the screen.
 constexpr char Verborgen = '#';
-constexpr char Stip = static_cast<char>(250);
+
+// The 0-based cell of the letter at grid column `kolom`, row `rij`; its cursor
+// marks stand in the cells left and right of it.
+int LetterX(int kolom) {
+    return 3 * kolom + 24;
+}
+int LetterY(int rij) {
+    return 2 * rij + 5;
+}
 
 WoordLijst KlinkerWoorden() {
     return {"ijscoman", "evenaren", "langzaam", "breeduit", "overloop", "platinum", "politiek"};
 }
 
+// The letter at grid column `kolom`, row `rij` of a word list.
 char& LetterOp(WoordLijst& lijst, int kolom, int rij) {
     return lijst.at(static_cast<std::size_t>(rij - 1)).at(static_cast<std::size_t>(kolom - 1));
 }
 
-// The letter at grid column c, row r stands at 0-based (3c + 24, 2r + 5).
+// Writes through the output stream, so GaNaar takes the cell 1-based.
 void SchrijfLetter(int kolom, int rij, char teken) {
-    GaNaar(3 * kolom + 25, 2 * rij + 6);
+    GaNaar(LetterX(kolom) + 1, LetterY(rij) + 1);
     Schrijf(std::string(1, teken));
 }
 
@@ -42,25 +52,29 @@ bool AlleenKlinkersVerborgen(const WoordLijst& woorden, const WoordLijst& getoon
 
 } // namespace
 
+// Shows the marks in yellow (tonen 1), or blanks them through the output
+// stream (1-based GaNaar).
 void TekenLetterCursor(int kolom, int rij, int tonen) {
+    const int x = LetterX(kolom);
+    const int y = LetterY(rij);
     if (tonen == 1) {
-        SchrijfTekst("[", static_cast<std::int16_t>(3 * kolom + 23),
-                     static_cast<std::int16_t>(2 * rij + 5), 14, 0);
-        SchrijfTekst("]", static_cast<std::int16_t>(3 * kolom + 25),
-                     static_cast<std::int16_t>(2 * rij + 5), 14, 0);
+        SchrijfTekst("[", static_cast<std::int16_t>(x - 1), static_cast<std::int16_t>(y), Geel,
+                     Zwart);
+        SchrijfTekst("]", static_cast<std::int16_t>(x + 1), static_cast<std::int16_t>(y), Geel,
+                     Zwart);
     } else {
-        GaNaar(3 * kolom + 24, 2 * rij + 6);
+        GaNaar(x, y + 1);
         Schrijf(" ");
-        GaNaar(3 * kolom + 26, 2 * rij + 6);
+        GaNaar(x + 2, y + 1);
         Schrijf(" ");
     }
 }
 
 bool SpeelKlinkers() {
-    const std::string pijlen = {'\x1b', ',', '\x18', ',', '\x1a', ',', '\x19'};
-    SpelScherm("De klinkers", {{2, "Navigeren: " + pijlen},
-                               {26, "<spatie> Verbergen/weergeven"},
-                               {61, "<esc> Spel verlaten"}});
+    SpelScherm("De klinkers",
+               {{2, "Navigeren: " + MetKomma({PijlLinks, PijlOmhoog, PijlRechts, PijlOmlaag})},
+                {26, "<spatie> Verbergen/weergeven"},
+                {61, "<esc> Spel verlaten"}});
     GaNaar(2, 5);
     SchrijfRegel("Het is de bedoeling dat je de klinkers uit de onderstaande zeven woorden");
     SchrijfRegel(" verwijdert!");
@@ -92,7 +106,7 @@ bool SpeelKlinkers() {
             char& letter = LetterOp(getoond, kolom, rij);
             if (letter != Verborgen) {
                 letter = Verborgen;
-                SchrijfLetter(kolom, rij, Stip);
+                SchrijfLetter(kolom, rij, static_cast<char>(Stip));
             } else {
                 letter = woorden.at(static_cast<std::size_t>(rij - 1))
                              .at(static_cast<std::size_t>(kolom - 1));
@@ -103,14 +117,11 @@ bool SpeelKlinkers() {
         if (toets == ToetsEsc) return false;
     }
 
-    MeldingVenster("Gefeliciteerd!", 32,
-                   {{22, 11, "Je hebt alle klinkers uit de"},
-                    {22, 12, "woorden verwijderd! De smurf"},
-                    {22, 13, "zegt dat is het en geeft je"},
-                    {22, 14, "een blad salsaparilla", 14},
-                    {43, 14, "."},
-                    {22, 16, "Kom op! We gaan weer verder!"}},
-                   18);
-    LeesToets();
-    return true;
+    return Feliciteer({{22, 11, "Je hebt alle klinkers uit de"},
+                       {22, 12, "woorden verwijderd! De smurf"},
+                       {22, 13, "zegt dat is het en geeft je"},
+                       {22, 14, "een blad salsaparilla", Geel},
+                       {43, 14, "."},
+                       {22, 16, "Kom op! We gaan weer verder!"}},
+                      18);
 }

@@ -18,9 +18,9 @@ constexpr int OordeelRij = 17;
 
 using Cijfers = std::array<int, AantalCijfers>;
 
-const std::string KluisBediening = std::string("Bediening: ") + '\x1b' + ',' + '\x18' + ',' +
-                                   '\x1a' + ',' + '\x19' +
-                                   "           <enter> Probeer code          <esc> Spel verlaten";
+const std::string KluisBediening =
+    "Bediening: " + MetKomma({PijlLinks, PijlOmhoog, PijlRechts, PijlOmlaag}) +
+    "           <enter> Probeer code          <esc> Spel verlaten";
 
 void TekenKluisScherm() {
     SpelScherm("De Kluis", {{2, KluisBediening}});
@@ -29,7 +29,7 @@ void TekenKluisScherm() {
     SchrijfRegel(" vijf-cijferige combinatie te raden. Je krijgt daarvoor vijf pogingen");
     SchrijfRegel(" en na elke poging krijg je van elk cijfer te zien of het goed is, of dat");
     SchrijfRegel(" het hoger of lager moet zijn.");
-    SchrijfTekst("Pogingen:", 1, 9, 15, 0);
+    SchrijfTekst("Pogingen:", 1, 9, Wit, Zwart);
 }
 
 // A new combination: the verdicts wiped, five tries, all guesses 5, cursor on
@@ -74,17 +74,6 @@ void VerwerkToets(std::uint16_t toets, Cijfers& gok, int& cursor) {
     }
 }
 
-void ToonFelicitatie() {
-    MeldingVenster("Gefeliciteerd!", 32,
-                   {{22, 11, "Je hebt de combinatie van de kluis"},
-                    {22, 12, "geraden! De kluis gaat open en je"},
-                    {22, 13, "ziet er een "},
-                    {34, 13, "diamant", 14},
-                    {42, 13, "in liggen!"},
-                    {22, 15, "Je stopt de diamant in je rugtas,"},
-                    {22, 16, "sluit je tas en vervolgt je reis!"}});
-}
-
 void ToonLawaai() {
     MeldingVenster("Oeps!", 36,
                    {{22, 11, "Je hebt vijf keer een onjuiste code"},
@@ -102,15 +91,17 @@ void TekenCijferVak(int x, int y, int modus) {
         int dy;
         unsigned char teken;
     };
-    static constexpr std::array<Hoek, 4> hoeken = {
-        {{0, 0, 201}, {2, 0, 187}, {0, 2, 200}, {2, 2, 188}}};
+    static constexpr std::array<Hoek, 4> hoeken = {{{0, 0, DubbelLinksBoven},
+                                                    {2, 0, DubbelRechtsBoven},
+                                                    {0, 2, DubbelLinksOnder},
+                                                    {2, 2, DubbelRechtsOnder}}};
     for (const Hoek& hoek : hoeken) {
         if (modus == 0) {
             GaNaar(x + hoek.dx, y + hoek.dy);
             SchrijfHerhaald(hoek.teken, 1);
         } else if (modus == 1) {
             SchrijfTeken(hoek.teken, static_cast<std::int16_t>(x + hoek.dx - 1),
-                         static_cast<std::int16_t>(y + hoek.dy - 1), 14, 0);
+                         static_cast<std::int16_t>(y + hoek.dy - 1), Geel, Zwart);
         }
     }
 }
@@ -130,7 +121,6 @@ bool SpeelKluis() {
     Cijfers gok{};
     int pogingen = 0;
     int cursor = 1;
-    bool gewonnen = false;
     std::uint16_t laatsteToets = 0; // no key read yet
     NieuweCombinatie(code, gok, pogingen, cursor);
     for (;;) {
@@ -152,19 +142,21 @@ bool SpeelKluis() {
         laatsteToets = LeesToetsCode();
         if (laatsteToets == ToetsEnter) {
             --pogingen;
-            if (gok == code) {
-                ToonFelicitatie();
-                LeesToets();
-                gewonnen = true;
-            }
-            if (pogingen == 0 && !gewonnen) {
+            if (gok == code)
+                return Feliciteer({{22, 11, "Je hebt de combinatie van de kluis"},
+                                   {22, 12, "geraden! De kluis gaat open en je"},
+                                   {22, 13, "ziet er een "},
+                                   {34, 13, "diamant", Geel},
+                                   {42, 13, "in liggen!"},
+                                   {22, 15, "Je stopt de diamant in je rugtas,"},
+                                   {22, 16, "sluit je tas en vervolgt je reis!"}});
+            if (pogingen == 0) {
                 ToonLawaai();
                 LeesToets();
-                VulVlak(22, 10, 58, 18, 0);
+                VulVlak(22, 10, 58, 18, Zwart);
             }
         }
         if (laatsteToets == ToetsEsc) return false;
-        if (gewonnen) return true;
         if (pogingen == 0) NieuweCombinatie(code, gok, pogingen, cursor);
     }
 }

@@ -10,29 +10,30 @@ namespace {
 
 constexpr int Grens = 30; // both counts stay within -30 to 30
 
-const std::string PostduifBediening = std::string("Noord/Zuid: ") + '\x18' + ',' + '\x19' +
-                                      "   Oost/West: " + '\x1a' + ',' + '\x1b' +
+const std::string PostduifBediening = "Noord/Zuid: " + MetKomma({PijlOmhoog, PijlOmlaag}) +
+                                      "   Oost/West: " + MetKomma({PijlRechts, PijlLinks}) +
                                       "   <enter> Probeer route   <esc> Spel verlaten";
 
 const std::string FouteRoute = "Dat is niet de juiste route...";
+
+// One count of the route: "3 West", "0 Oost/West" or "3 Oost", say.
+void SchrijfTelling(int aantal, const char* negatief, const char* nul, const char* positief) {
+    if (aantal < 0)
+        Uitvoer() << std::abs(aantal) << ' ' << negatief;
+    else if (aantal == 0)
+        Uitvoer() << "0 " << nul;
+    else
+        Uitvoer() << aantal << ' ' << positief;
+}
 
 // The route line; the twelve blanks at its end wipe what a longer earlier line
 // left behind.
 void SchrijfRoute(int noordZuid, int oostWest) {
     GaNaar(23, 14);
     Schrijf("Terugreis: ");
-    if (oostWest < 0)
-        Uitvoer() << std::abs(oostWest) << " West, ";
-    else if (oostWest == 0)
-        Schrijf("0 Oost/West, ");
-    else
-        Uitvoer() << oostWest << " Oost, ";
-    if (noordZuid < 0)
-        Uitvoer() << std::abs(noordZuid) << " Noord";
-    else if (noordZuid == 0)
-        Schrijf("0 Noord/Zuid");
-    else
-        Uitvoer() << noordZuid << " Zuid";
+    SchrijfTelling(oostWest, "West", "Oost/West", "Oost");
+    Schrijf(", ");
+    SchrijfTelling(noordZuid, "Noord", "Noord/Zuid", "Zuid");
     Schrijf(std::string(12, ' '));
 }
 
@@ -75,13 +76,10 @@ bool SpeelPostduif() {
         if (goed) break;
     }
 
-    MeldingVenster("Gefeliciteerd!", 32,
-                   {{22, 11, "Je hebt de juiste route gevonden "},
-                    {22, 12, "voor de postduif! De postduif "},
-                    {22, 13, "bedankt je en geeft je een "},
-                    {22, 14, "antwoordenvelop", 14},
-                    {37, 14, "."},
-                    {22, 16, "Laten we maar weer verger gaan..."}});
-    LeesToets();
-    return true;
+    return Feliciteer({{22, 11, "Je hebt de juiste route gevonden "},
+                       {22, 12, "voor de postduif! De postduif "},
+                       {22, 13, "bedankt je en geeft je een "},
+                       {22, 14, "antwoordenvelop", Geel},
+                       {37, 14, "."},
+                       {22, 16, "Laten we maar weer verger gaan..."}});
 }

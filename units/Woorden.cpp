@@ -6,8 +6,9 @@
 
 namespace {
 
-// Byte-wise order, every byte taken as unsigned.
-bool VoorOfGelijk(const std::string& a, const std::string& b) {
+// True when a comes strictly before b in byte-wise order, every byte taken as
+// unsigned.
+bool KomtVoor(const std::string& a, const std::string& b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
     });
@@ -17,7 +18,7 @@ bool VoorOfGelijk(const std::string& a, const std::string& b) {
 
 bool Alfabetisch(WoordLijst woorden) {
     WoordLijst gesorteerd = woorden;
-    std::sort(gesorteerd.begin(), gesorteerd.end(), VoorOfGelijk);
+    std::sort(gesorteerd.begin(), gesorteerd.end(), KomtVoor);
     bool opVolgorde = true;
     for (std::size_t i = 0; i < woorden.size(); ++i)
         if (woorden.at(i) != gesorteerd.at(i)) opVolgorde = false;

@@ -9,6 +9,7 @@
 // suspended. When the input is gone (hang-up, end of file) the game ends with
 // exit status 1 and the terminal restored.
 #include "console/Achterkant.h"
+#include "console/Console.h"
 #include "console/Terminalsoort.h"
 #include "console/Toetsdecoder.h"
 #include "console/Weergave.h"
@@ -378,7 +379,7 @@ void MeldNaStop(const char* tekst) {
 }
 
 ToetsDruk WachtOpToets(const ConsoleModel& model) {
-    if (!gestart) return ToetsDruk{27, 27}; // no terminal: every screen leaves on Esc
+    if (!gestart) return ToetsDruk{ToetsEsc, ToetsEsc}; // no terminal: every screen leaves on Esc
     while (true) {
         VerwerkWekker();
         if (overgenomen) {

@@ -40,7 +40,7 @@ ToetsDruk WachtOpToets(const ConsoleModel& model) {
 namespace script {
 
 ToetsDruk Pijl(Richting richting) {
-    static constexpr std::uint16_t codes[] = {37, 38, 39, 40};
+    static constexpr std::uint16_t codes[] = {ToetsLinks, ToetsOmhoog, ToetsRechts, ToetsOmlaag};
     return ToetsDruk{0, codes[richting]};
 }
 

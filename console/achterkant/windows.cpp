@@ -14,6 +14,7 @@
 //   the console input fails    1
 //   an exception nobody caught abort (3), the console restored first
 #include "console/Achterkant.h"
+#include "console/Console.h"
 #include "console/Cp437.h"
 
 #include <windows.h>
@@ -158,11 +159,11 @@ char TekenVan(const KEY_EVENT_RECORD& toets) {
     const WCHAR c = toets.uChar.UnicodeChar;
     if (c != 0) return c < 128 ? static_cast<char>(c) : char{0};
     switch (toets.wVirtualKeyCode) {
-    case VK_BACK:
-    case VK_TAB:
-    case VK_RETURN:
-    case VK_ESCAPE:
-    case VK_SPACE:
+    case ToetsBackspace:
+    case ToetsTab:
+    case ToetsEnter:
+    case ToetsEsc:
+    case ToetsSpatie:
         return static_cast<char>(toets.wVirtualKeyCode);
     default:
         return 0;

@@ -1,6 +1,6 @@
 #include "app/Debug.h"
-#include "app/Menu.h"
-#include "app/Oplossingen.h"
+#include "support/Menu.h"
+#include "support/Oplossingen.h"
 #include "support/Zelftesten.h"
 
 using namespace script;
@@ -80,7 +80,7 @@ TEST_F(Debug, EachUnitPositionTestsTheUnitItsLabelNames) {
         SpeelTotWachten(naar, Hoofdmenu);
         const int rij = 11 + positie;
         ASSERT_EQ(SubCursorRij(), rij);
-        EXPECT_EQ(LabelOpScherm(rij), TestUnitNamen.at(static_cast<std::size_t>(positie - 1)));
+        EXPECT_EQ(LabelOpScherm(rij), UnitTesten.at(static_cast<std::size_t>(positie - 1)).naam);
 
         SpeelTotWachten(naar + Toetsen{Enter}, Hoofdmenu);
         EXPECT_EQ(Uitslag(), Geslaagd + "     ") << positie;

@@ -1,8 +1,8 @@
 // The whole program played through once, from the menu, through the forest and
 // all six games, to the end point, back to the menu and out.
-#include "app/Menu.h"
-#include "app/Oplossingen.h"
 #include "app/Start.h"
+#include "support/Menu.h"
+#include "support/Oplossingen.h"
 
 #include <map>
 
@@ -121,38 +121,31 @@ TEST_F(HetHeleSpel, VanHetMenuDoorHetBosNaarHetEindpuntEnAfsluiten) {
     spel.Druk({Enter});
     spel.Dan(OpDePlek({1, 1}, 0));
 
-    // 2. Walk to each game and win it.
-    spel.Druk(SpeelOp({1, 1}, {2, 1}));
-    spel.Dan(HetSpel("De Kluis"));
-    spel.Druk(WinKluis(code));
-    spel.Dan(Leeggespeeld(1));
-
-    spel.Druk(SpeelOp({2, 1}, {3, 1}));
-    spel.Dan(HetSpel("De klinkers"));
-    spel.Druk(WinKlinkers());
-    spel.Dan(Leeggespeeld(2));
-
-    spel.Druk(SpeelOp({3, 1}, {4, 1}));
-    spel.Dan(HetSpel("Het alfabet"));
-    spel.Druk(WinAlfabet());
-    spel.Dan(Leeggespeeld(3));
-
-    spel.Druk(SpeelOp({4, 1}, {3, 3}));
-    spel.Dan(HetSpel("De Postduif"));
-    spel.Dan(DeVlucht(vlucht));
-    spel.Druk(WinPostduif(vlucht));
-    spel.Dan(Leeggespeeld(4));
-
-    spel.Druk(SpeelOp({3, 3}, {4, 4}));
-    spel.Dan(HetSpel("Het geheimschrift"));
-    spel.Druk(WinGeheimschrift());
-    spel.Dan(Leeggespeeld(5));
-
-    spel.Druk(SpeelOp({4, 4}, {2, 4}));
-    spel.Dan(HetSpel("De Eekhoorn"));
-    spel.Dan(DeVoorraad(noten));
-    spel.Druk(WinEekhoorn(noten));
-    spel.Dan(Leeggespeeld(6));
+    // 2. Walk to each game and win it; the pigeon's flight and the nuts show
+    // what the generator drew.
+    const struct {
+        Plek plek;
+        std::string naam;
+        Toetsen winnen;
+        std::function<void()> toont;
+    } spellen[] = {
+        {{2, 1}, "De Kluis", WinKluis(code), nullptr},
+        {{3, 1}, "De klinkers", WinKlinkers(), nullptr},
+        {{4, 1}, "Het alfabet", WinAlfabet(), nullptr},
+        {{3, 3}, "De Postduif", WinPostduif(vlucht), DeVlucht(vlucht)},
+        {{4, 4}, "Het geheimschrift", WinGeheimschrift(), nullptr},
+        {{2, 4}, "De Eekhoorn", WinEekhoorn(noten), DeVoorraad(noten)},
+    };
+    Plek hier{1, 1};
+    int objecten = 0;
+    for (const auto& gespeeld : spellen) {
+        spel.Druk(SpeelOp(hier, gespeeld.plek));
+        spel.Dan(HetSpel(gespeeld.naam));
+        if (gespeeld.toont) spel.Dan(gespeeld.toont);
+        spel.Druk(gespeeld.winnen);
+        spel.Dan(Leeggespeeld(++objecten));
+        hier = gespeeld.plek;
+    }
 
     // 3. The end point with all six objects.
     spel.Druk(Route({2, 4}, {1, 4}));

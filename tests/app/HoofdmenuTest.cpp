@@ -1,4 +1,4 @@
-#include "app/Menu.h"
+#include "support/Menu.h"
 
 using namespace script;
 

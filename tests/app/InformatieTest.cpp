@@ -1,6 +1,7 @@
 #include "app/Informatie.h"
 #include "console/Tekenen.h"
-#include "forest/Wandelen.h"
+#include "support/SpelControle.h"
+#include "support/Wandelen.h"
 
 using namespace script;
 
@@ -80,11 +81,7 @@ TEST_F(Informatie, AboutTheGame) {
     SpeelTotWachten({}, ToonOverHetSpel);
     VerwachtKader();
     // The black margin, the blue title bar and the dark grey body.
-    for (int x = 20; x <= 58; ++x) EXPECT_EQ(CelOp(x, 8), (Cel{' ', 0x01})) << x;
-    for (int y = 8; y <= 17; ++y) {
-        EXPECT_EQ(CelOp(20, y), (Cel{' ', 0x01})) << y;
-        EXPECT_EQ(CelOp(58, y), (Cel{' ', 0x01})) << y;
-    }
+    VerwachtZwarteRand();
     VerwachtVlak(21, 9, 57, 9, 1);
     EXPECT_EQ(TekstOp(32, 9, 13), "Over het spel");
     EXPECT_EQ(AttribuutOp(32, 9), 0x1e);

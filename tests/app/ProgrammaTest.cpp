@@ -1,5 +1,5 @@
-#include "app/Menu.h"
 #include "app/Start.h"
+#include "support/Menu.h"
 
 using namespace script;
 

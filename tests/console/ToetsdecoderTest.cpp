@@ -45,10 +45,10 @@ const ToetsDruk Links{0, ToetsLinks};
 const ToetsDruk Omhoog{0, ToetsOmhoog};
 const ToetsDruk Rechts{0, ToetsRechts};
 const ToetsDruk Omlaag{0, ToetsOmlaag};
-const ToetsDruk Enter{13, ToetsEnter};
-const ToetsDruk Escape{27, ToetsEsc};
-const ToetsDruk Spatie{32, ToetsSpatie};
-const ToetsDruk Backspace{8, ToetsBackspace};
+const ToetsDruk Enter{ToetsEnter, ToetsEnter};
+const ToetsDruk Escape{ToetsEsc, ToetsEsc};
+const ToetsDruk Spatie{ToetsSpatie, ToetsSpatie};
+const ToetsDruk Backspace{ToetsBackspace, ToetsBackspace};
 const ToetsDruk F12{0, ToetsF12};
 const ToetsDruk PlusNum{'+', ToetsPlusNum};
 const ToetsDruk MinNum{'-', ToetsMinNum};
@@ -76,24 +76,24 @@ const std::vector<std::pair<std::string, ToetsDruk>> BekendeToetsen = {
     {" ", Spatie},
     {"\x7f", Backspace},
     {"\x08", Backspace},
-    {"\x1bOP", ToetsDruk{0, 112}},
-    {"\x1bOQ", ToetsDruk{0, 113}},
-    {"\x1bOR", ToetsDruk{0, 114}},
-    {"\x1bOS", ToetsDruk{0, 115}},
-    {"\x1b[11~", ToetsDruk{0, 112}},
-    {"\x1b[12~", ToetsDruk{0, 113}},
-    {"\x1b[13~", ToetsDruk{0, 114}},
-    {"\x1b[14~", ToetsDruk{0, 115}},
-    {"\x1b[15~", ToetsDruk{0, 116}},
-    {"\x1b[17~", ToetsDruk{0, 117}},
-    {"\x1b[18~", ToetsDruk{0, 118}},
-    {"\x1b[19~", ToetsDruk{0, 119}},
-    {"\x1b[20~", ToetsDruk{0, 120}},
-    {"\x1b[21~", ToetsDruk{0, 121}},
-    {"\x1b[23~", ToetsDruk{0, 122}},
+    {"\x1bOP", ToetsDruk{0, ToetsF1}},
+    {"\x1bOQ", ToetsDruk{0, ToetsF1 + 1}},
+    {"\x1bOR", ToetsDruk{0, ToetsF1 + 2}},
+    {"\x1bOS", ToetsDruk{0, ToetsF1 + 3}},
+    {"\x1b[11~", ToetsDruk{0, ToetsF1}},
+    {"\x1b[12~", ToetsDruk{0, ToetsF1 + 1}},
+    {"\x1b[13~", ToetsDruk{0, ToetsF1 + 2}},
+    {"\x1b[14~", ToetsDruk{0, ToetsF1 + 3}},
+    {"\x1b[15~", ToetsDruk{0, ToetsF1 + 4}},
+    {"\x1b[17~", ToetsDruk{0, ToetsF1 + 5}},
+    {"\x1b[18~", ToetsDruk{0, ToetsF1 + 6}},
+    {"\x1b[19~", ToetsDruk{0, ToetsF1 + 7}},
+    {"\x1b[20~", ToetsDruk{0, ToetsF1 + 8}},
+    {"\x1b[21~", ToetsDruk{0, ToetsF1 + 9}},
+    {"\x1b[23~", ToetsDruk{0, ToetsF1 + 10}},
     {"\x1b[24~", F12},
     {"\x1b[24;5~", F12},
-    {"\x1b[[A", ToetsDruk{0, 112}}, // the Linux console's F1
+    {"\x1b[[A", ToetsDruk{0, ToetsF1}}, // the Linux console's F1
     {"\x1bOk", PlusNum},
     {"\x1bOm", MinNum},
     {"+", Plus},
@@ -103,7 +103,7 @@ const std::vector<std::pair<std::string, ToetsDruk>> BekendeToetsen = {
     {"\x1b[57412u", MinNum},
     {"\x1b[13u", Enter},
     {"\x1b[127u", Backspace},
-    {"\x1b[9u", ToetsDruk{9, 9}},
+    {"\x1b[9u", ToetsDruk{ToetsTab, ToetsTab}},
     {"\x1b[57414u", Enter},
     {"\x1b[57419u", Omhoog},
     {"\x1b[97;3u", ToetsDruk{'a', 'A'}},

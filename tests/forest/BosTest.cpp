@@ -1,25 +1,18 @@
 #include "forest/Bos.h"
 #include "support/Bostabellen.h"
+#include "support/Wandelen.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <queue>
 #include <set>
 
 namespace {
 
-struct Richting {
-    const char* woord;
-    const char* tegenover;
-    int dx, dy;
-};
-constexpr std::array<Richting, 4> Richtingen = {{
-    {"noord", "zuid", 0, -1},
-    {"oost", "west", 1, 0},
-    {"zuid", "noord", 0, 1},
-    {"west", "oost", -1, 0},
-}};
+// The exit word of the opposite step (Stappen goes round the compass).
+const char* Tegenover(std::size_t stap) {
+    return Stappen[(stap + 2) % Stappen.size()].uitgang;
+}
 
 class Bos : public ::testing::Test {
   protected:
@@ -39,39 +32,31 @@ TEST_F(Bos, ExitsOfTheCornersAndTheMiddle) {
     EXPECT_FALSE(UitgangOpen(1, 1, "noord"));
     EXPECT_FALSE(UitgangOpen(1, 1, "oost"));
     EXPECT_FALSE(UitgangOpen(1, 1, "west"));
-    for (const Richting& r : Richtingen) EXPECT_TRUE(UitgangOpen(3, 2, r.woord));
-    for (const Richting& r : Richtingen)
-        EXPECT_EQ(UitgangOpen(1, 4, r.woord), std::string(r.woord) == "noord");
+    for (const Stap& stap : Stappen) EXPECT_TRUE(UitgangOpen(3, 2, stap.uitgang));
+    for (const Stap& stap : Stappen)
+        EXPECT_EQ(UitgangOpen(1, 4, stap.uitgang), std::string(stap.uitgang) == "noord");
 }
 
 TEST_F(Bos, EveryPassageGoesBothWaysAndStaysOnTheGrid) {
     int open = 0;
     for (int y = 1; y <= 4; ++y)
         for (int x = 1; x <= 4; ++x)
-            for (const Richting& r : Richtingen) {
-                if (!UitgangOpen(x, y, r.woord)) continue;
-                const int nx = x + r.dx;
-                const int ny = y + r.dy;
-                ASSERT_TRUE(nx >= 1 && nx <= 4 && ny >= 1 && ny <= 4)
-                    << x << "," << y << " " << r.woord;
-                EXPECT_TRUE(UitgangOpen(nx, ny, r.tegenover)) << x << "," << y << " " << r.woord;
+            for (std::size_t i = 0; i < Stappen.size(); ++i) {
+                const Stap& stap = Stappen[i];
+                if (!UitgangOpen(x, y, stap.uitgang)) continue;
+                const Plek buur = Buur({x, y}, stap);
+                ASSERT_TRUE(OpKaart(buur)) << x << "," << y << " " << stap.uitgang;
+                EXPECT_TRUE(UitgangOpen(buur.x, buur.y, Tegenover(i)))
+                    << x << "," << y << " " << stap.uitgang;
                 ++open;
             }
     EXPECT_EQ(open, 2 * 18);
 }
 
 TEST_F(Bos, EveryPlaceCanBeReachedFromTheStart) {
-    std::set<std::pair<int, int>> bezocht = {{1, 1}};
-    std::queue<std::pair<int, int>> rij;
-    rij.push({1, 1});
-    while (!rij.empty()) {
-        const auto [x, y] = rij.front();
-        rij.pop();
-        for (const Richting& r : Richtingen)
-            if (UitgangOpen(x, y, r.woord) && bezocht.insert({x + r.dx, y + r.dy}).second)
-                rij.push({x + r.dx, y + r.dy});
-    }
-    EXPECT_EQ(bezocht.size(), 16u);
+    const auto bereikt = Routes(
+        {1, 1}, [](Plek p, const Stap& stap) { return UitgangOpen(p.x, p.y, stap.uitgang); });
+    EXPECT_EQ(bereikt.size(), 16u);
 }
 
 TEST_F(Bos, EachGameStandsAtExactlyOnePlace) {

@@ -1,6 +1,6 @@
 // The walk with the real mini-games played at their places.
-#include "app/Oplossingen.h"
-#include "forest/Wandelen.h"
+#include "support/Oplossingen.h"
+#include "support/Wandelen.h"
 
 using namespace script;
 

@@ -1,5 +1,5 @@
 #include "console/Tekenen.h"
-#include "forest/Wandelen.h"
+#include "support/Wandelen.h"
 
 #include <algorithm>
 

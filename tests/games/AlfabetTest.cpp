@@ -1,5 +1,5 @@
 #include "games/Spellen.h"
-#include "games/WinstVenster.h"
+#include "support/SpelControle.h"
 #include "support/Spelen.h"
 #include "units/Units.h"
 
@@ -75,26 +75,13 @@ Toetsen SorteerPlan(WoordLijst& lijst) {
 
 TEST_F(Alfabet, FirstScreen) {
     SpeelTotWachten({}, SpeelAlfabet);
-    EXPECT_FALSE(Model().cursorZichtbaar);
-    EXPECT_EQ(TekstOp(30, 0, 15), "De Struinpaadje");
-    EXPECT_EQ(AttribuutOp(30, 0), 0x1e);
+    VerwachtSpelKader("Het alfabet",
+                      std::string("Verplaatsen:  \x18,\x19") +
+                          "  <enter> Vastpakken   <spatie> Probeer   <esc> Spel verlaten");
     EXPECT_EQ(CelOp(0, 0), (Cel{' ', 0x11}));
-    EXPECT_EQ(CelOp(79, 0), (Cel{' ', 0x11}));
-    EXPECT_EQ(TekstOp(1, 2, 11), "Het alfabet");
-    EXPECT_EQ(AttribuutOp(1, 2), 15);
-    for (int x = 1; x <= 78; ++x) EXPECT_EQ(CelOp(x, 23), (Cel{196, 7})) << x;
-    EXPECT_EQ(CelOp(0, 23), Leeg);
-    EXPECT_EQ(CelOp(79, 23), Leeg);
-
-    const std::string voet = std::string("Verplaatsen:  \x18,\x19") +
-                             "  <enter> Vastpakken   <spatie> Probeer   <esc> Spel verlaten";
-    EXPECT_EQ(voet.size(), 78u);
-    EXPECT_EQ(TekstOp(1, 24, 78), voet);
     EXPECT_EQ(AttribuutOp(15, 24), 7);
-
-    EXPECT_EQ(RijTekst(4).substr(0, 72),
-              " Het is de bedoeling dat je de onderstaande elf woorden in alfabetische ");
-    EXPECT_EQ(RijTekst(5).substr(0, 15), " volgorde zet! ");
+    VerwachtInleiding({"Het is de bedoeling dat je de onderstaande elf woorden in alfabetische",
+                       " volgorde zet!"});
 
     // The eleven words from column 33 of rows 9 to 19, after two blanks.
     const WoordLijst begin = {"koelbloedig", "aanvullen", "onlangs",   "president",

@@ -1,12 +1,11 @@
-#include "games/SpelControle.h"
 #include "games/Spellen.h"
-#include "games/WinstVenster.h"
+#include "support/Oplossingen.h"
+#include "support/SpelControle.h"
 #include "support/Spelen.h"
 #include "units/Units.h"
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <iomanip>
 #include <sstream>
 #include <string>
@@ -30,32 +29,19 @@ struct Voorraad {
 
 // The stock made from the generator's next four draws.
 Voorraad VolgendeVoorraad() {
-    const int w = Willekeurig(2) + 1;
-    const int h = Willekeurig(3);
-    const int b = Willekeurig(3);
-    const int k = Willekeurig(3);
-    return {{5 * w + 4 * h + 2 * b + 3 * k, 2 * w + 3 * b + 3 * k, w, 2 * w + k},
-            5 * w + h + 2 * b + 3 * k};
+    const Noten noten = TrekVoorraad();
+    return {noten, Waarde(noten) / 4};
 }
 
 // The stock the game will make from this generator state; the generator is
 // left set to that state.
 Voorraad VoorraadUit(std::uint32_t toestand) {
-    ZetWillekeurigToestand(toestand);
-    const Voorraad voorraad = VolgendeVoorraad();
-    ZetWillekeurigToestand(toestand);
-    return voorraad;
+    return TrekUit(toestand, VolgendeVoorraad);
 }
 
 std::uint32_t Begin(std::uint32_t toestand) {
     ZetWillekeurigToestand(toestand);
     return toestand;
-}
-
-std::uint32_t ToestandMet(std::uint32_t begin,
-                          const std::function<bool(const Voorraad&)>& eigenschap) {
-    for (std::uint32_t toestand = begin;; ++toestand)
-        if (eigenschap(VoorraadUit(toestand))) return toestand;
 }
 
 // A fair share worked out family by family: the heaviest nuts first, as many
@@ -151,22 +137,16 @@ TEST_F(Eekhoorn, FirstScreen) {
     SpeelTotWachten({}, SpeelEekhoorn);
     VerwachtSpelKader("De Eekhoorn", std::string("Noten selecteren: \x1b,\x18,\x1a,\x19") +
                                          "  Voorraad verhogen/verlagen: +,- <esc> Spel verlaten");
-    EXPECT_EQ(TekstOp(1, 4, 72),
-              "Het is de bedoeling dat je een willekeurig aantal noten eerlijk verdeelt");
-    EXPECT_EQ(TekstOp(0, 5, 32), " over de vier eekhoorn-families.");
+    VerwachtInleiding({"Het is de bedoeling dat je een willekeurig aantal noten eerlijk verdeelt",
+                       " over de vier eekhoorn-families."});
 
     // The fixed blocks.
-    EXPECT_EQ(TekstOp(1, 8, 17), "Algemene Voorraad");
-    EXPECT_EQ(AttribuutOp(1, 8), 15);
-    EXPECT_EQ(TekstOp(1, 15, 14), "Voedingswaarde");
-    EXPECT_EQ(AttribuutOp(1, 15), 15);
-    for (const auto& [x, y, naam] : {std::tuple{34, 8, "Fam. Knabbel"},
-                                     {57, 8, "Fam. Babbel"},
-                                     {34, 15, "Fam. Chip"},
-                                     {57, 15, "Fam. Munk"}}) {
-        EXPECT_EQ(TekstOp(x, y, static_cast<int>(std::string(naam).size())), naam);
-        EXPECT_EQ(AttribuutOp(x, y), 15) << naam;
-    }
+    VerwachtWitteTekst(1, 8, "Algemene Voorraad");
+    VerwachtWitteTekst(1, 15, "Voedingswaarde");
+    VerwachtWitteTekst(34, 8, "Fam. Knabbel");
+    VerwachtWitteTekst(57, 8, "Fam. Babbel");
+    VerwachtWitteTekst(34, 15, "Fam. Chip");
+    VerwachtWitteTekst(57, 15, "Fam. Munk");
     for (const auto& [x, y, lengte] : {std::tuple{1, 9, 22},
                                        {1, 16, 22},
                                        {34, 9, 18},
@@ -222,7 +202,7 @@ TEST_F(Eekhoorn, AFairShareWinsTheHazelnut) {
 
         const Toetsen spel = Verdeel(verdeling);
         SpeelTotWachten(spel, SpeelEekhoorn);
-        ASSERT_TRUE(WinstVensterStaat());
+        ASSERT_TRUE(PaneelZichtbaar());
         // The winning move went to Munk and was not drawn any more.
         int laatste = 3;
         while (verdeling[3][laatste] == 0) --laatste;
@@ -256,7 +236,7 @@ TEST_F(Eekhoorn, TheWinningBoxHasAMargin) {
 TEST_F(Eekhoorn, EscLeavesAtOnceEvenWhenAlmostFair) {
     Begin(5);
     EXPECT_FALSE(Speel({Esc}, SpeelEekhoorn));
-    EXPECT_FALSE(WinstVensterStaat());
+    EXPECT_FALSE(PaneelZichtbaar());
     EXPECT_NE(CelOp(20, 8), (Cel{' ', 0x01}));
 
     const std::uint32_t toestand = Begin(5);
@@ -265,7 +245,7 @@ TEST_F(Eekhoorn, EscLeavesAtOnceEvenWhenAlmostFair) {
     ASSERT_EQ(bijna.back(), PlusNum);
     bijna.back() = Esc;
     EXPECT_FALSE(Speel(bijna, SpeelEekhoorn));
-    EXPECT_FALSE(WinstVensterStaat());
+    EXPECT_FALSE(PaneelZichtbaar());
     int laatste = 3;
     while (verdeling[3][laatste] == 0) --laatste;
     EXPECT_EQ(VoorraadWaarde(), Breedte2(Gewicht[laatste]));
@@ -367,7 +347,7 @@ TEST_F(Eekhoorn, EqualValuesWithNutsLeftDoNotWin) {
     const Toetsen eenElk =
         Toetsen{PlusNum, Pijl(Rechts), PlusNum, Pijl(Rechts), PlusNum, Pijl(Rechts), PlusNum};
     SpeelTotWachten(eenElk, SpeelEekhoorn);
-    EXPECT_FALSE(WinstVensterStaat());
+    EXPECT_FALSE(PaneelZichtbaar());
     for (int familie = 0; familie < 4; ++familie) EXPECT_EQ(FamilieWaarde(familie), " 1");
     EXPECT_EQ(VoorraadWaarde(), Breedte2(4 * voorraad.deel - 4));
 
@@ -382,7 +362,7 @@ TEST_F(Eekhoorn, AnEmptyStockWithUnequalValuesDoesNotWin) {
     Verdeling alles{};
     alles[0] = voorraad.noten;
     SpeelTotWachten(Verdeel(alles), SpeelEekhoorn);
-    EXPECT_FALSE(WinstVensterStaat());
+    EXPECT_FALSE(PaneelZichtbaar());
     EXPECT_EQ(VoorraadWaarde(), " 0");
     EXPECT_EQ(FamilieWaarde(0), Breedte2(4 * voorraad.deel));
     EXPECT_EQ(FamilieWaarde(1), " 0");
@@ -390,7 +370,7 @@ TEST_F(Eekhoorn, AnEmptyStockWithUnequalValuesDoesNotWin) {
 
 TEST_F(Eekhoorn, CountsHaveWidthTwoAndTheBlanksWipeTheMarks) {
     const std::uint32_t toestand =
-        ToestandMet(71, [](const Voorraad& v) { return v.noten[0] >= 10; });
+        ToestandMet(71, VolgendeVoorraad, [](const Voorraad& v) { return v.noten[0] >= 10; });
     SpeelTotWachten(Herhaal(PlusNum, 9), SpeelEekhoorn);
     EXPECT_EQ(TekstOp(48, 10, 4), "[ 9]");
     ZetWillekeurigToestand(toestand);

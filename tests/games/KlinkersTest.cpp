@@ -1,5 +1,5 @@
 #include "games/Spellen.h"
-#include "games/WinstVenster.h"
+#include "support/SpelControle.h"
 #include "support/Spelen.h"
 #include "units/Units.h"
 
@@ -93,20 +93,12 @@ int AantalTekens() {
 
 TEST_F(Klinkers, FirstScreen) {
     SpeelTotWachten({}, SpeelKlinkers);
-    EXPECT_FALSE(Model().cursorZichtbaar);
-    EXPECT_EQ(TekstOp(30, 0, 15), "De Struinpaadje");
-    EXPECT_EQ(AttribuutOp(30, 0), 0x1e);
+    VerwachtSpelKader("De klinkers", "Navigeren: \x1b,\x18,\x1a,\x19      "
+                                     "<spatie> Verbergen/weergeven       <esc> Spel verlaten");
     EXPECT_EQ(CelOp(50, 0), (Cel{' ', 0x11}));
-    EXPECT_EQ(TekstOp(1, 2, 11), "De klinkers");
-    EXPECT_EQ(AttribuutOp(1, 2), 15);
-    EXPECT_EQ(CelOp(40, 23), (Cel{196, 7}));
-    EXPECT_EQ(TekstOp(1, 24, 18), "Navigeren: \x1b,\x18,\x1a,\x19");
     EXPECT_EQ(CelOp(19, 24), Leeg);
-    EXPECT_EQ(TekstOp(25, 24, 28), "<spatie> Verbergen/weergeven");
-    EXPECT_EQ(TekstOp(60, 24, 19), "<esc> Spel verlaten");
-    EXPECT_EQ(RijTekst(4).substr(0, 74),
-              " Het is de bedoeling dat je de klinkers uit de onderstaande zeven woorden ");
-    EXPECT_EQ(RijTekst(5).substr(0, 13), " verwijdert! ");
+    VerwachtInleiding({"Het is de bedoeling dat je de klinkers uit de onderstaande zeven woorden",
+                       " verwijdert!"});
 
     // The letters three columns and two rows apart, in the stream's grey.
     EXPECT_EQ(TekstOp(26, 7, 24), "[i] j  s  c  o  m  a  n ");
@@ -135,7 +127,7 @@ TEST_F(Klinkers, HidingEveryVowelWinsOnTheLastOne) {
     Toetsen bijna = alles;
     bijna.pop_back();
     SpeelTotWachten(bijna, SpeelKlinkers);
-    EXPECT_FALSE(WinstVensterStaat());
+    EXPECT_FALSE(PaneelZichtbaar());
     for (std::size_t i = 0; i + 1 < klinkers.size(); ++i)
         EXPECT_EQ(CelOp(CelX(klinkers[i].kolom), CelY(klinkers[i].rij)), (Cel{Stip, 7})) << i;
     EXPECT_TRUE(KaderStaatOp(klinkers.back().kolom, klinkers.back().rij));
@@ -177,13 +169,13 @@ TEST_F(Klinkers, AHiddenConsonantStopsTheWinUntilItIsShownAgain) {
     const Toetsen eerst = Verberg({medeklinker}, cursor);
     const Toetsen alles = eerst + Verberg(klinkers, cursor);
     SpeelTotWachten(alles, SpeelKlinkers);
-    EXPECT_FALSE(WinstVensterStaat());
+    EXPECT_FALSE(PaneelZichtbaar());
     EXPECT_EQ(CelOp(CelX(3), CelY(3)), (Cel{Stip, 7}));
 
     // Showing it again wins at once.
     const Toetsen terug = alles + Verberg({medeklinker}, cursor);
     SpeelTotWachten(terug, SpeelKlinkers);
-    EXPECT_TRUE(WinstVensterStaat());
+    EXPECT_TRUE(PaneelZichtbaar());
     EXPECT_TRUE(Speel(terug + Toetsen{Esc}, SpeelKlinkers));
 }
 
@@ -198,15 +190,15 @@ TEST_F(Klinkers, InIjscomanTheIIsAVowelAndTheJIsNot) {
     std::vector<Vak> metJ = klinkers;
     metJ.front() = {2, 1};
     SpeelTotWachten(Verberg(metJ), SpeelKlinkers);
-    EXPECT_FALSE(WinstVensterStaat());
+    EXPECT_FALSE(PaneelZichtbaar());
     // The j as well as the i: no win either.
     metJ.front() = {1, 1};
     metJ.insert(metJ.begin(), Vak{2, 1});
     SpeelTotWachten(Verberg(metJ), SpeelKlinkers);
-    EXPECT_FALSE(WinstVensterStaat());
+    EXPECT_FALSE(PaneelZichtbaar());
     // The i alone, with the other vowels: a win.
     SpeelTotWachten(Verberg(klinkers), SpeelKlinkers);
-    EXPECT_TRUE(WinstVensterStaat());
+    EXPECT_TRUE(PaneelZichtbaar());
 }
 
 TEST_F(Klinkers, SpaceTwiceShowsTheLetterAgain) {
@@ -260,11 +252,11 @@ TEST_F(Klinkers, EscLeavesAtOnceAndNoKeyChecks) {
     klinkers.pop_back();
     EXPECT_FALSE(Speel(Verberg(klinkers) + Toetsen{Esc, Spatie}, SpeelKlinkers));
     EXPECT_EQ(ToetsenOver(), 1u);
-    EXPECT_FALSE(WinstVensterStaat());
+    EXPECT_FALSE(PaneelZichtbaar());
 
     // Enter is no check, nor is any other key.
     SpeelTotWachten(Verberg(klinkers) + Toetsen{Enter, Teken('k'), F12}, SpeelKlinkers);
-    EXPECT_FALSE(WinstVensterStaat());
+    EXPECT_FALSE(PaneelZichtbaar());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "forest/Bos.h"
 
+// Empty, as before start-up.
 inline void LeegBosTabellen() {
     KamerBeschrijvingen.clear();
     KamerSpellen.clear();

@@ -11,7 +11,25 @@
 #include <functional>
 #include <string>
 
+// Any key dismisses a win box; the solutions use Space.
 inline const ToetsDruk WegKlikken = script::Spatie;
+
+// What `trek` draws (TrekKluisCode, say) from generator state `toestand`. The
+// generator is left set to that state, so that the game draws the same.
+template <class Trek> auto TrekUit(std::uint32_t toestand, Trek trek) {
+    ZetWillekeurigToestand(toestand);
+    const auto getrokken = trek();
+    ZetWillekeurigToestand(toestand);
+    return getrokken;
+}
+
+// The first generator state from `begin` whose draw by `trek` has the
+// property; the generator is left set to it.
+template <class Trek, class Eigenschap>
+std::uint32_t ToestandMet(std::uint32_t begin, Trek trek, Eigenschap eigenschap) {
+    for (std::uint32_t toestand = begin;; ++toestand)
+        if (eigenschap(TrekUit(toestand, trek))) return toestand;
+}
 
 // Alfabet: carry the word that belongs at each position up to it, top first.
 inline script::Toetsen WinAlfabet() {
@@ -91,6 +109,7 @@ inline script::Toetsen WinKluis(const std::array<int, 5>& code) {
 struct Vlucht {
     int noord, oost, zuid, west;
 };
+// The flight the game draws next.
 inline Vlucht TrekVlucht() {
     Vlucht v{};
     v.noord = Willekeurig(30);

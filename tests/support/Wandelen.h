@@ -17,12 +17,14 @@
 #include <string>
 #include <utility>
 
+// A place of the forest, (x, y) from (1, 1) in the north-west.
 struct Plek {
     int x = 0;
     int y = 0;
     auto operator<=>(const Plek&) const = default;
 };
 
+// The neighbours with no passage between them.
 inline constexpr std::array<std::pair<Plek, Plek>, 6> GeslotenDoorgangen = {{
     {{1, 1}, {2, 1}},
     {{3, 1}, {4, 1}},
@@ -32,6 +34,7 @@ inline constexpr std::array<std::pair<Plek, Plek>, 6> GeslotenDoorgangen = {{
     {{1, 4}, {2, 4}},
 }};
 
+// A step to a neighbour: its arrow key, its direction and the exit word it uses.
 struct Stap {
     script::Richting pijl;
     int dx, dy;
@@ -44,6 +47,7 @@ inline constexpr std::array<Stap, 4> Stappen = {{
     {script::Links, -1, 0, "west"},
 }};
 
+// Whether the place lies inside the 4 by 4 forest.
 inline bool OpKaart(Plek p) {
     return p.x >= 1 && p.x <= 4 && p.y >= 1 && p.y <= 4;
 }
@@ -56,12 +60,16 @@ inline bool Doorgang(Plek a, Plek b) {
     return true;
 }
 
+// The neighbour that the step leads to (it may lie off the map).
 inline Plek Buur(Plek p, const Stap& stap) {
     return {p.x + stap.dx, p.y + stap.dy};
 }
 
-// The arrow keys of a shortest route from `van` to `naar`.
-inline script::Toetsen Route(Plek van, Plek naar) {
+// A breadth-first search from `van` along the steps that `open(plek, stap)`
+// allows: every place reached, with the place and the arrow it was first
+// reached by (`van` itself by the up arrow from itself).
+template <class Open>
+std::map<Plek, std::pair<Plek, script::Richting>> Routes(Plek van, Open open) {
     std::map<Plek, std::pair<Plek, script::Richting>> via;
     std::queue<Plek> rij;
     rij.push(van);
@@ -71,9 +79,16 @@ inline script::Toetsen Route(Plek van, Plek naar) {
         rij.pop();
         for (const Stap& stap : Stappen) {
             const Plek b = Buur(p, stap);
-            if (Doorgang(p, b) && via.emplace(b, std::pair{p, stap.pijl}).second) rij.push(b);
+            if (open(p, stap) && via.emplace(b, std::pair{p, stap.pijl}).second) rij.push(b);
         }
     }
+    return via;
+}
+
+// The arrow keys of a shortest route from `van` to `naar`.
+inline script::Toetsen Route(Plek van, Plek naar) {
+    const auto via =
+        Routes(van, [](Plek p, const Stap& stap) { return Doorgang(p, Buur(p, stap)); });
     script::Toetsen toetsen;
     for (Plek p = naar; p != van; p = via.at(p).first)
         toetsen.insert(toetsen.begin(), script::Pijl(via.at(p).second));
@@ -91,6 +106,7 @@ inline Plek PlekOpScherm() {
     return {};
 }
 
+// The texts of a place whose game is won, and of one whose game can be played.
 inline const std::string Verlaten = "Deze plek in het bos is volledig verlaten...";
 inline const std::string SpelSpelen = "<enter> Spel spelen!";
 
@@ -98,10 +114,12 @@ inline const std::string SpelSpelen = "<enter> Spel spelen!";
 inline constexpr std::array<Plek, 6> SpelPlekken = {
     {{2, 1}, {2, 4}, {3, 3}, {4, 1}, {4, 4}, {3, 1}}};
 
+// The count line of the walk with n objects.
 inline std::string Telling(int n) {
     return std::to_string(n) + "/6 Objecten verzameld";
 }
 
+// Whether no object is collected.
 inline bool AllesVergeten() {
     return std::none_of(Verzameld.begin(), Verzameld.end(), [](bool v) { return v; });
 }

@@ -3,10 +3,12 @@
 
 #include "app/Hoofdmenu.h"
 #include "console/Tekenen.h"
-#include "forest/Wandelen.h"
+#include "support/Wandelen.h"
 
 #include <array>
 
+// The six main items as the menu must show them; the menu's own list is checked
+// against this one.
 inline const std::array<std::string, 6> MenuItems = {" Spel Starten    ", " Informatie    > ",
                                                      " Afsluiten       ", " Kaart tonen     ",
                                                      " Test een unit > ", " Test een spel > "};
@@ -14,6 +16,7 @@ inline const std::array<std::string, 6> MenuItems = {" Spel Starten    ", " Info
 // The rows of the six main items.
 inline constexpr std::array<int, 6> ItemRijen = {4, 5, 6, 10, 11, 12};
 
+// Whether the debug section is showing.
 inline bool DebugGetoond() {
     return script::TekstOp(4, 8, 12) == "Debug opties";
 }
