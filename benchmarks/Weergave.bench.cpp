@@ -15,13 +15,13 @@
 // A key here is a key that leads to a frame: each session stops when its keys
 // run out, on the screen its last key leads to.
 #include "console/Weergave.h"
-#include "app/Oplossingen.h"
 #include "app/Start.h"
 #include "console/Cp437.h"
 #include "console/Model.h"
 #include "console/Script.h"
 #include "console/Terminalsoort.h"
 #include "forest/Bos.h"
+#include "support/Oplossingen.h"
 #include "support/Vt.h"
 #include "units/Units.h"
 
