@@ -1,5 +1,7 @@
 #include "support/Vt.h"
 
+#include "console/Cp437.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -463,24 +465,7 @@ const Cel& CelOp(const Scherm& s, int x, int y) {
 
 std::string NaarUtf8(std::u32string_view tekst) {
     std::string uit;
-    for (char32_t c : tekst) {
-        const auto v = static_cast<std::uint32_t>(c);
-        if (v < 0x80) {
-            uit += static_cast<char>(v);
-        } else if (v < 0x800) {
-            uit += static_cast<char>(0xc0 | (v >> 6));
-            uit += static_cast<char>(0x80 | (v & 0x3f));
-        } else if (v < 0x10000) {
-            uit += static_cast<char>(0xe0 | (v >> 12));
-            uit += static_cast<char>(0x80 | ((v >> 6) & 0x3f));
-            uit += static_cast<char>(0x80 | (v & 0x3f));
-        } else {
-            uit += static_cast<char>(0xf0 | (v >> 18));
-            uit += static_cast<char>(0x80 | ((v >> 12) & 0x3f));
-            uit += static_cast<char>(0x80 | ((v >> 6) & 0x3f));
-            uit += static_cast<char>(0x80 | (v & 0x3f));
-        }
-    }
+    for (char32_t c : tekst) VoegUtf8Toe(uit, c);
     return uit;
 }
 
