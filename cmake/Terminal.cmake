@@ -24,12 +24,15 @@ endif()
 # compiles it directly with libFuzzer's coverage instrumentation.
 if(STRUIN_FUZZ)
   if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
-    message(FATAL_ERROR "STRUIN_FUZZ needs clang (cmake --preset fuzz)")
+    message(FATAL_ERROR "STRUIN_FUZZ heeft clang nodig (cmake --preset fuzz)")
   endif()
   add_executable(struin_fuzz_toetsen fuzz/Toetsdecoder.fuzz.cpp console/Toetsdecoder.cpp)
   target_include_directories(struin_fuzz_toetsen PRIVATE ${CMAKE_SOURCE_DIR})
   target_compile_options(struin_fuzz_toetsen PRIVATE -fsanitize=fuzzer,address,undefined)
   target_link_options(struin_fuzz_toetsen PRIVATE -fsanitize=fuzzer,address,undefined)
+  # libFuzzer writes what it finds into the first corpus directory it is given:
+  # build/fuzz/corpus, so that the tracked fuzz/corpus only seeds the run.
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/corpus)
 endif()
 
 # The renderer's benchmark: scripted sessions replayed through the terminal
