@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
 # Makes the release packages and checks what is in them:
-#   the .deb from build/default (Debian 12) and the .zip from build/mingw (Windows).
+#   the .deb from build/default (Debian 12), which lintian must pass without an
+#   error or a warning, and the .zip from build/mingw (Windows).
 # Both builds must exist (./test.sh and the mingw preset make them).
 #   scripts/pakketten.sh      packages land in build/*/pakketten/
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/vereisten.sh man-db unzip dpkg-dev
+[ -f build/default/CMakeCache.txt ] || { echo "Eerst de Debian-build: ./test.sh" >&2; exit 1; }
+[ -f build/mingw/CMakeCache.txt ] || {
+    echo "Eerst de Windows-build: cmake --preset mingw && cmake --build --preset mingw" >&2
+    exit 1
+}
+scripts/vereisten.sh man-db unzip dpkg-dev lintian
 
 fout() { echo "MISLUKT: $*" >&2; exit 1; }
 wortel=$(mktemp -d /tmp/struin-pakket.XXXXXX)
@@ -20,13 +26,19 @@ deb=$(echo build/default/pakketten/struinpaadje_*.deb)
 dpkg-deb -f "$deb" Section | grep -qx games || fout "sectie is geen games"
 dpkg -x "$deb" "$wortel"
 [ -x "$wortel/usr/games/struinpaadje" ] || fout "geen /usr/games/struinpaadje in $deb"
-man6="$wortel/usr/share/man/man6/struinpaadje.6"
+man6="$wortel/usr/share/man/man6/struinpaadje.6.gz"
 [ -f "$man6" ] || fout "geen handleiding in sectie 6"
 MANWIDTH=80 man -l "$man6" >"$wortel/man.txt" 2>"$wortel/man.fout" || fout "man -l faalt"
 [ -s "$wortel/man.fout" ] && { cat "$wortel/man.fout" >&2; fout "man -l waarschuwt"; }
 for kop in NAAM BEDIENING AFSLUITSTATUS "De Eekhoorn" "Het alfabet"; do
     grep -q "$kop" "$wortel/man.txt" || fout "de handleiding mist $kop"
 done
+# The program's messages end in three dots; a sentence's full stop after one makes four.
+grep -qF '....' "$wortel/man.txt" && fout "de handleiding zet vier punten achter een melding"
+versie=$(dpkg-deb -f "$deb" Version)
+[ "$(zcat "$wortel/usr/share/doc/struinpaadje/changelog.gz" | head -1 | cut -d' ' -f2)" = "($versie)" ] ||
+    fout "de changelog begint niet bij versie $versie"
+lintian --fail-on error,warning "$deb" || fout "lintian keurt $deb af"
 status=0
 "$wortel/usr/games/struinpaadje" </dev/null >/dev/null 2>"$wortel/fout" || status=$?
 [ "$status" -eq 2 ] || fout "het geïnstalleerde programma zonder terminal: status $status, niet 2"
@@ -43,6 +55,7 @@ unzip -l "$zip" >"$wortel/zip.txt"
 grep -q '/struinpaadje\.exe$' "$wortel/zip.txt" || fout "struinpaadje.exe ontbreekt in $zip"
 grep -q '/LEESMIJ\.txt$' "$wortel/zip.txt" || fout "LEESMIJ.txt ontbreekt in $zip"
 unzip -q "$zip" -d "$wortel/zip"
+grep -qv $'\r$' "$wortel"/zip/*/LEESMIJ.txt && fout "LEESMIJ.txt in $zip heeft regels zonder CRLF"
 x86_64-w64-mingw32-objdump -p "$wortel"/zip/*/struinpaadje.exe | grep 'DLL Name' |
     grep -viq -e KERNEL32 -e msvcrt && fout "struinpaadje.exe heeft meer nodig dan KERNEL32 en msvcrt"
 echo "   $zip"
