@@ -9,7 +9,7 @@ include(GNUInstallDirs)
 if(WIN32)
   set(STRUIN_INSTALL_BINDIR "." CACHE STRING "Where the program goes, under the prefix")
   install(TARGETS struinpaadje RUNTIME DESTINATION ${STRUIN_INSTALL_BINDIR})
-  # Notepad and the console want Windows line ends.
+  # A text file for Windows has Windows line ends.
   configure_file(${CMAKE_SOURCE_DIR}/packaging/LEESMIJ.txt ${CMAKE_BINARY_DIR}/LEESMIJ.txt @ONLY
                  NEWLINE_STYLE CRLF)
   install(FILES ${CMAKE_BINARY_DIR}/LEESMIJ.txt DESTINATION .)
