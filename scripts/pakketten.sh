@@ -16,11 +16,15 @@ scripts/vereisten.sh man-db unzip dpkg-dev lintian
 fout() { echo "MISLUKT: $*" >&2; exit 1; }
 wortel=$(mktemp -d /tmp/struin-pakket.XXXXXX)
 trap 'rm -rf "$wortel"' EXIT
+# Runs a tool quietly; shows what it said only when it fails.
+stil() {
+    "$@" >"$wortel/uitvoer" 2>&1 || { cat "$wortel/uitvoer" >&2; fout "$*"; }
+}
 
 echo "-- .deb"
 cmake --build --preset default --target struinpaadje >/dev/null
 rm -rf build/default/pakketten
-(cd build/default && cpack -G DEB >/dev/null)
+(cd build/default && stil cpack -G DEB)
 deb=$(echo build/default/pakketten/struinpaadje_*.deb)
 [ -f "$deb" ] || fout "geen .deb gemaakt"
 dpkg-deb -f "$deb" Section | grep -qx games || fout "sectie is geen games"
@@ -38,7 +42,7 @@ grep -qF '....' "$wortel/man.txt" && fout "de handleiding zet vier punten achter
 versie=$(dpkg-deb -f "$deb" Version)
 [ "$(zcat "$wortel/usr/share/doc/struinpaadje/changelog.gz" | head -1 | cut -d' ' -f2)" = "($versie)" ] ||
     fout "de changelog begint niet bij versie $versie"
-lintian --fail-on error,warning "$deb" || fout "lintian keurt $deb af"
+stil lintian --fail-on error,warning "$deb"
 status=0
 "$wortel/usr/games/struinpaadje" </dev/null >/dev/null 2>"$wortel/fout" || status=$?
 [ "$status" -eq 2 ] || fout "het geïnstalleerde programma zonder terminal: status $status, niet 2"
@@ -48,7 +52,7 @@ echo "   $deb"
 echo "-- .zip"
 cmake --build --preset mingw >/dev/null
 rm -rf build/mingw/pakketten
-(cd build/mingw && cpack -G ZIP >/dev/null)
+(cd build/mingw && stil cpack -G ZIP)
 zip=$(echo build/mingw/pakketten/struinpaadje-*-win64.zip)
 [ -f "$zip" ] || fout "geen .zip gemaakt"
 unzip -l "$zip" >"$wortel/zip.txt"
