@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
 # Makes the release packages and checks what is in them:
 #   the .deb from build/default (Debian 12), which lintian must pass without an
-#   error or a warning, and the .zip from build/mingw (Windows).
-# Both builds must exist (./test.sh and the mingw preset make them).
+#   error or a warning; the .zip from build/mingw (Windows) and the web .zip
+#   from build/web.
+# Both builds must exist (./test.sh and the mingw preset make them), and
+# emscripten for the web version.
 #   scripts/pakketten.sh      packages land in build/*/pakketten/
 set -euo pipefail
 cd "$(dirname "$0")/.."
-[ -f build/default/CMakeCache.txt ] || { echo "Eerst de Debian-build: ./test.sh" >&2; exit 1; }
-[ -f build/mingw/CMakeCache.txt ] || {
-    echo "Eerst de Windows-build: cmake --preset mingw && cmake --build --preset mingw" >&2
-    exit 1
-}
+fout() { echo "MISLUKT: $*" >&2; exit 1; }
+[ -f build/default/CMakeCache.txt ] || fout "eerst de Debian-build: ./test.sh"
+[ -f build/mingw/CMakeCache.txt ] ||
+    fout "eerst de Windows-build: cmake --preset mingw && cmake --build --preset mingw"
+command -v em++ >/dev/null ||
+    fout "emscripten ontbreekt: apt-get install --no-install-recommends emscripten"
 scripts/vereisten.sh man-db unzip dpkg-dev lintian
 
-fout() { echo "MISLUKT: $*" >&2; exit 1; }
 wortel=$(mktemp -d /tmp/struin-pakket.XXXXXX)
 trap 'rm -rf "$wortel"' EXIT
 # Runs a tool quietly; shows what it said only when it fails.
@@ -66,8 +68,6 @@ echo "   $zip"
 
 # The web version: the site folder of the web preset, zipped (needs emscripten).
 echo "-- web .zip"
-command -v em++ >/dev/null ||
-    fout "emscripten ontbreekt: apt-get install --no-install-recommends emscripten"
 cmake --preset web >/dev/null
 cmake --build --preset web --target webzip >/dev/null
 webzip=$(echo build/web/pakketten/struinpaadje-*-web.zip)
