@@ -89,12 +89,13 @@ int invoerFd = -1;                          // our own non-blocking descriptions
 int uitvoerFd = -1;
 
 // What the handlers took note of.
-volatile std::sig_atomic_t pauzeGevraagd = 0; // SIGTSTP
-volatile std::sig_atomic_t verderTeller = 0;  // every SIGCONT counts one up
-volatile std::sig_atomic_t maatGewijzigd = 0; // SIGWINCH
-std::sig_atomic_t verderGezien = 0;           // verderTeller when the loop last took the terminal
-bool terminalWeg = false;                     // a read or write says the terminal is gone
-bool schermOnbekend = false;                  // a frame did not all arrive
+volatile std::sig_atomic_t pauzeGevraagd = 0;  // SIGTSTP
+volatile std::sig_atomic_t verderTeller = 0;   // every SIGCONT counts one up
+volatile std::sig_atomic_t verderBijPauze = 0; // verderTeller at the last SIGTSTP
+volatile std::sig_atomic_t maatGewijzigd = 0;  // SIGWINCH
+std::sig_atomic_t verderGezien = 0;            // verderTeller when the loop last took the terminal
+bool terminalWeg = false;                      // a read or write says the terminal is gone
+bool schermOnbekend = false;                   // a frame did not all arrive
 
 struct sigaction oudeActies[NSIG];
 bool vervangen[NSIG] = {};
@@ -240,6 +241,7 @@ void BijEindsignaal(int signaal) {
 }
 
 void BijPauze(int) {
+    verderBijPauze = verderTeller;
     pauzeGevraagd = 1;
     Wek();
 }
@@ -362,19 +364,27 @@ void VolledigOpnieuw() {
 // Ctrl+Z or a SIGTSTP from elsewhere: give the terminal back and stop as the
 // shell expects, the whole process group (a script that started the game
 // stops with it). A group that no shell could continue is not stopped by the
-// system; the game then simply goes on.
+// system; the game then simply goes on. A SIGCONT after the SIGTSTP cancels
+// the stop, as it does for a process without a handler: the system discards
+// a pending stop when SIGCONT comes after it, and one that came before it is
+// counted.
 void Pauzeer() {
+    const std::sig_atomic_t voor = verderBijPauze;
     pauzeGevraagd = 0;
     GeefTerug();
     sigset_t pauze, oud;
     sigemptyset(&pauze);
     sigaddset(&pauze, SIGTSTP);
     sigprocmask(SIG_BLOCK, &pauze, &oud);
-    struct sigaction standaard {};
-    standaard.sa_handler = SIG_DFL;
-    sigemptyset(&standaard.sa_mask);
-    sigaction(SIGTSTP, &standaard, nullptr);
+    struct sigaction actie {};
+    actie.sa_handler = SIG_DFL;
+    sigemptyset(&actie.sa_mask);
+    sigaction(SIGTSTP, &actie, nullptr);
     kill(0, SIGTSTP);
+    if (verderTeller != voor) { // continued already: ignoring a pending signal discards it
+        actie.sa_handler = SIG_IGN;
+        sigaction(SIGTSTP, &actie, nullptr);
+    }
     sigprocmask(SIG_UNBLOCK, &pauze, nullptr); // the process stops here until SIGCONT
     sigprocmask(SIG_BLOCK, &pauze, nullptr);
     sigaction(SIGTSTP, &onzePauze, nullptr);
