@@ -7,15 +7,18 @@
 // ends a process (its handler restores and then lets the signal do its default
 // work, so the exit status stays 128 + n).
 //
-// Job control. The handlers of SIGTSTP, SIGCONT and SIGWINCH only take note
-// and wake the main loop through a self-pipe; giving the terminal back,
-// stopping and taking it over again all happen in the main loop. The game
-// reads and writes through non-blocking descriptors of its own, so the loop
-// waits only in poll(), which every signal interrupts: no read can block in
-// the shell's cooked mode. In the background the terminal is the shell's: the
-// game stops as every job that wants its terminal does, and takes the
-// terminal back once it is in the foreground again (the terminal's foreground
-// process group says so; fg sends no SIGCONT to a job that runs).
+// Job control. Giving the terminal back, stopping and taking the terminal
+// over again all happen in the main loop; signal handlers only take note and
+// wake it through a self-pipe. On Linux SIGTSTP is not even handled: it stays
+// blocked and pending (a signalfd wakes the loop) until the loop has given
+// the terminal back and unblocks it, so the stop is the signal's own and a
+// SIGCONT sent after it cancels it, exactly as for any other process. The
+// game reads and writes through non-blocking descriptors of its own, so the
+// loop waits only in poll(): no read can block in the shell's cooked mode. In
+// the background the terminal is the shell's: the game lets the system stop
+// it as every job that wants its terminal (SIGTTOU), and takes the terminal
+// back once it is in the foreground again (the terminal's foreground process
+// group says so; fg sends no SIGCONT to a job that runs).
 //
 // A terminal that stops reading (a frozen window, a stalled connection):
 // frames wait for it as long as it takes; a frame cut short by Ctrl+Z leaves
@@ -45,6 +48,9 @@
 #include <string>
 #include <sys/ioctl.h>
 #include <termios.h>
+#ifdef __linux__
+#include <sys/signalfd.h>
+#endif
 #include <unistd.h>
 
 namespace {
@@ -89,17 +95,14 @@ int invoerFd = -1;                          // our own non-blocking descriptions
 int uitvoerFd = -1;
 
 // What the handlers took note of.
-volatile std::sig_atomic_t pauzeGevraagd = 0;  // SIGTSTP
-volatile std::sig_atomic_t verderTeller = 0;   // every SIGCONT counts one up
-volatile std::sig_atomic_t verderBijPauze = 0; // verderTeller at the last SIGTSTP
-volatile std::sig_atomic_t maatGewijzigd = 0;  // SIGWINCH
-std::sig_atomic_t verderGezien = 0;            // verderTeller when the loop last took the terminal
-bool terminalWeg = false;                      // a read or write says the terminal is gone
-bool schermOnbekend = false;                   // a frame did not all arrive
+volatile std::sig_atomic_t verderTeller = 0;  // every SIGCONT counts one up
+volatile std::sig_atomic_t maatGewijzigd = 0; // SIGWINCH
+std::sig_atomic_t verderGezien = 0;           // verderTeller when the loop last took the terminal
+bool terminalWeg = false;                     // a read or write says the terminal is gone
+bool schermOnbekend = false;                  // a frame did not all arrive
 
 struct sigaction oudeActies[NSIG];
 bool vervangen[NSIG] = {};
-struct sigaction onzePauze;
 sigset_t oudMasker;
 stack_t oudeSignaalStapel{};
 alignas(16) char signaalStapel[64 * 1024];
@@ -120,10 +123,29 @@ int VerstrekenMs(const timespec& begin) {
                             (nu.tv_nsec - begin.tv_nsec) / 1000000);
 }
 
+#ifdef __linux__
+int pauzeFd = -1; // readable while a SIGTSTP is pending
+
+bool PauzeGevraagd() {
+    sigset_t wachtend;
+    return sigpending(&wachtend) == 0 && sigismember(&wachtend, SIGTSTP) == 1;
+}
+#else
+// Elsewhere a handler takes note, and the loop stops with a SIGTSTP of its
+// own; a SIGCONT that came after the first one cancels it.
+constexpr int pauzeFd = -1; // the handler interrupts poll() instead
+volatile std::sig_atomic_t pauzeGevraagd = 0;
+volatile std::sig_atomic_t verderBijPauze = 0; // verderTeller at that SIGTSTP
+
+bool PauzeGevraagd() {
+    return pauzeGevraagd;
+}
+#endif
+
 // What the game is writing is out of date: it is being suspended, or it was
 // continued after a stop and must take the terminal over again first.
 bool Onderbroken() {
-    return pauzeGevraagd || verderTeller != verderGezien;
+    return PauzeGevraagd() || verderTeller != verderGezien;
 }
 
 // Writes all of `data`, waiting while the terminal takes nothing: at most
@@ -152,13 +174,14 @@ bool Schrijf(const char* data, std::size_t lengte, int wachtMs) {
             ruimteGemeld = false;
             continue;
         }
-        pollfd uit{uitvoerFd, POLLOUT, 0};
-        const int klaar = poll(&uit, 1, wachtMs < 0 ? -1 : wachtMs - VerstrekenMs(begin));
-        if (klaar > 0 && (uit.revents & (POLLHUP | POLLERR | POLLNVAL))) {
+        // A frame also wakes for Ctrl+Z.
+        pollfd bronnen[2] = {{uitvoerFd, POLLOUT, 0}, {wachtMs < 0 ? pauzeFd : -1, POLLIN, 0}};
+        const int klaar = poll(bronnen, 2, wachtMs < 0 ? -1 : wachtMs - VerstrekenMs(begin));
+        if (klaar > 0 && (bronnen[0].revents & (POLLHUP | POLLERR | POLLNVAL))) {
             terminalWeg = true;
             return false;
         }
-        ruimteGemeld = klaar > 0;
+        ruimteGemeld = bronnen[0].revents & POLLOUT;
     }
     return true;
 }
@@ -240,11 +263,13 @@ void BijEindsignaal(int signaal) {
     _exit(128 + signaal); // a system whose default ignores it after all: end as if it had not
 }
 
+#ifndef __linux__
 void BijPauze(int) {
     verderBijPauze = verderTeller;
     pauzeGevraagd = 1;
     Wek();
 }
+#endif
 
 void BijVerder(int) {
     verderTeller = verderTeller + 1;
@@ -290,8 +315,9 @@ void InstalleerSignalen() {
     for (int signaal = 1; signaal < NSIG; ++signaal)
         if (EindigtHetProces(signaal))
             Installeer(signaal, BijEindsignaal, SA_RESETHAND | SA_ONSTACK);
+#ifndef __linux__
     Installeer(SIGTSTP, BijPauze, SA_RESTART);
-    sigaction(SIGTSTP, nullptr, &onzePauze);
+#endif
     Installeer(SIGCONT, BijVerder, SA_RESTART);
     Installeer(SIGWINCH, BijMaat, SA_RESTART);
     // The signals job control and the restore count on must arrive, whatever
@@ -302,12 +328,23 @@ void InstalleerSignalen() {
         if (vervangen[signaal]) sigaddset(&nodig, signaal);
     sigaddset(&nodig, SIGTTOU);
     sigprocmask(SIG_UNBLOCK, &nodig, &oudMasker);
+#ifdef __linux__
+    sigset_t pauze;
+    sigemptyset(&pauze);
+    sigaddset(&pauze, SIGTSTP);
+    sigprocmask(SIG_BLOCK, &pauze, nullptr);
+    pauzeFd = signalfd(-1, &pauze, SFD_NONBLOCK | SFD_CLOEXEC);
+#endif
 }
 
 void HerstelSignalen() {
     for (int signaal = 1; signaal < NSIG; ++signaal)
         if (vervangen[signaal]) sigaction(signaal, &oudeActies[signaal], nullptr);
     std::fill(std::begin(vervangen), std::end(vervangen), false);
+#ifdef __linux__
+    if (pauzeFd >= 0) close(pauzeFd);
+    pauzeFd = -1;
+#endif
     sigprocmask(SIG_SETMASK, &oudMasker, nullptr);
     sigaltstack(&oudeSignaalStapel, nullptr);
 }
@@ -361,13 +398,19 @@ void VolledigOpnieuw() {
     meldingGetoond = false;
 }
 
-// Ctrl+Z or a SIGTSTP from elsewhere: give the terminal back and stop as the
-// shell expects, the whole process group (a script that started the game
-// stops with it). A group that no shell could continue is not stopped by the
-// system; the game then simply goes on. A SIGCONT after the SIGTSTP cancels
-// the stop, as it does for a process without a handler: the system discards
-// a pending stop when SIGCONT comes after it, and one that came before it is
-// counted.
+// Ctrl+Z or a SIGTSTP from elsewhere: give the terminal back, then stop. A
+// group that no shell could continue is not stopped by the system; the game
+// then simply goes on.
+#ifdef __linux__
+void Pauzeer() {
+    GeefTerug();
+    sigset_t pauze;
+    sigemptyset(&pauze);
+    sigaddset(&pauze, SIGTSTP);
+    sigprocmask(SIG_UNBLOCK, &pauze, nullptr); // the process stops here until SIGCONT
+    sigprocmask(SIG_BLOCK, &pauze, nullptr);
+}
+#else
 void Pauzeer() {
     const std::sig_atomic_t voor = verderBijPauze;
     pauzeGevraagd = 0;
@@ -376,27 +419,30 @@ void Pauzeer() {
     sigemptyset(&pauze);
     sigaddset(&pauze, SIGTSTP);
     sigprocmask(SIG_BLOCK, &pauze, &oud);
-    struct sigaction actie {};
+    struct sigaction actie {
+    }, onze{};
     actie.sa_handler = SIG_DFL;
     sigemptyset(&actie.sa_mask);
-    sigaction(SIGTSTP, &actie, nullptr);
-    kill(0, SIGTSTP);
+    sigaction(SIGTSTP, &actie, &onze);
+    raise(SIGTSTP);
     if (verderTeller != voor) { // continued already: ignoring a pending signal discards it
         actie.sa_handler = SIG_IGN;
         sigaction(SIGTSTP, &actie, nullptr);
     }
     sigprocmask(SIG_UNBLOCK, &pauze, nullptr); // the process stops here until SIGCONT
     sigprocmask(SIG_BLOCK, &pauze, nullptr);
-    sigaction(SIGTSTP, &onzePauze, nullptr);
+    sigaction(SIGTSTP, &onze, nullptr);
     sigprocmask(SIG_SETMASK, &oud, nullptr);
 }
+#endif
 
 // Returns once the game is in the terminal's foreground. In the background
-// it stops with SIGTTOU, as any job that wants its terminal does: the shell
-// reports it stopped, and fg (or bg, after which it stops again) continues
-// it. False when it never will be in the foreground: the terminal is gone,
-// its session ended, or its process group is orphaned (the system does not
-// stop such a group, as no shell could continue it).
+// it sets the terminal's modes as any job that wants its terminal does: the
+// system stops it with SIGTTOU (the shell reports it stopped, and fg, or bg
+// after which it stops again, continues it). False when it never will be in
+// the foreground: the terminal is gone, its session ended, or its process
+// group is orphaned (no shell could continue it; the terminal then says EIO
+// instead of stopping it).
 bool WachtOpDeVoorgrond() {
     while (true) {
         LeegWekker();
@@ -406,15 +452,15 @@ bool WachtOpDeVoorgrond() {
         if (voorgrond == getpgrp()) return true;
         if (voorgrond == -1) return false;
         GeefTerug(); // stopped by SIGSTOP and continued in the background
-        const std::sig_atomic_t voor = verderTeller;
-        kill(0, SIGTTOU);
-        if (verderTeller != voor) continue; // stopped, and continued since
-        struct sigaction terminalUitvoer {};
-        sigaction(SIGTTOU, nullptr, &terminalUitvoer);
-        if (terminalUitvoer.sa_handler != SIG_IGN) return false;
-        // SIGTTOU ignored by whoever started us: look again now and then.
-        pollfd bronnen[2] = {{wekker[0], POLLIN, 0}, {invoerFd, 0, 0}};
-        if (poll(bronnen, 2, 1000) > 0 && (bronnen[1].revents & (POLLHUP | POLLERR | POLLNVAL)))
+        termios modi{};
+        if (tcgetattr(STDIN_FILENO, &modi) != 0 ||
+            (tcsetattr(STDIN_FILENO, TCSANOW, &modi) != 0 && errno != EINTR))
+            return false;
+        if (tcgetpgrp(STDIN_FILENO) == getpgrp() || PauzeGevraagd()) continue;
+        // Still in the background: SIGTTOU is ignored or held back by whoever
+        // started us. Look again now and then, or when something happens.
+        pollfd bronnen[3] = {{wekker[0], POLLIN, 0}, {invoerFd, 0, 0}, {pauzeFd, POLLIN, 0}};
+        if (poll(bronnen, 3, 1000) > 0 && (bronnen[1].revents & (POLLHUP | POLLERR | POLLNVAL)))
             terminalWeg = true;
     }
 }
@@ -429,9 +475,9 @@ bool WachtOpDeVoorgrond() {
 // the foreground, and takes the terminal (back) when it is not ours.
 void VerwerkWekker() {
     do {
-        if (pauzeGevraagd) Pauzeer();
+        if (PauzeGevraagd()) Pauzeer();
         if (!WachtOpDeVoorgrond()) TerminalWeg();
-    } while (pauzeGevraagd);
+    } while (PauzeGevraagd());
     if (!overgenomen || verderTeller != verderGezien) {
         verderGezien = verderTeller;
         // Stopped by SIGSTOP the screen modes are still ours, but the shell
@@ -470,9 +516,9 @@ void Decodeer(bool stilte) {
 // end of the Esc wait. A read finds the terminal as poll did: only this loop
 // changes its modes, and the read does not block.
 void WachtOpInvoer() {
-    pollfd bronnen[2] = {{wekker[0], POLLIN, 0}, {invoerFd, POLLIN, 0}};
+    pollfd bronnen[3] = {{wekker[0], POLLIN, 0}, {invoerFd, POLLIN, 0}, {pauzeFd, POLLIN, 0}};
     const int wachttijd = invoer.empty() ? -1 : EscWachttijdMs;
-    const int klaar = poll(bronnen, 2, wachttijd);
+    const int klaar = poll(bronnen, 3, wachttijd);
     if (klaar < 0) {
         if (errno != EINTR && errno != EAGAIN) terminalWeg = true;
         return;
@@ -524,7 +570,6 @@ bool StartAchterkant() {
     stuurterminal = tcgetpgrp(STDIN_FILENO) != -1;
     terminalWeg = false;
     schermOnbekend = false;
-    pauzeGevraagd = 0;
     InstalleerSignalen();
     oudeTerminate = std::set_terminate(BijTerminate);
     // Started in the background (with &): wait for fg before taking over.

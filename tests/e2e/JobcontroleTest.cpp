@@ -10,6 +10,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <fstream>
 #include <random>
 #include <string>
 #include <thread>
@@ -47,6 +48,19 @@ bool Antwoordt(pty::Sessie& s) {
             return true;
     }
     return false;
+}
+
+// What /proc says about a process, for failure messages: its signal masks,
+// and where it waits.
+std::string ProcesStatus(pid_t pid) {
+    std::string uit;
+    for (const std::string bestand : {"status", "syscall", "wchan"}) {
+        std::ifstream in("/proc/" + std::to_string(pid) + "/" + bestand);
+        for (std::string regel; std::getline(in, regel);)
+            if (bestand != "status" || regel.rfind("Sig", 0) == 0 || regel.rfind("Shd", 0) == 0)
+                uit += bestand + ": " + regel + "\n";
+    }
+    return uit;
 }
 
 // Moves the bar to Afsluiten and chooses it.
@@ -218,7 +232,7 @@ TEST(JobcontroleTest, PauzeEnVerderOpWillekeurigeMomentenTerwijlToetsenStromen) 
         ASSERT_TRUE(Antwoordt(s)) << "ronde " << ronde << " van " << rondes
                                   << ": het spel antwoordt niet meer (toestand "
                                   << pty::Toestand(s.spel) << ")\n"
-                                  << vt::Dump(s.scherm);
+                                  << vt::Dump(s.scherm) << ProcesStatus(s.spel);
     }
     EXPECT_GT(gestopt, 0) << "het spel stopte nooit echt";
     KiesAfsluiten(s, pty::Gekozen(s.scherm));
