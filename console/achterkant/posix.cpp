@@ -151,7 +151,7 @@ bool Onderbroken() {
 // Writes all of `data`, waiting while the terminal takes nothing: at most
 // `wachtMs` milliseconds, or with -1 until job control interrupts the game.
 // False when not all of it arrived (and `terminalWeg` when the terminal is
-// gone). Async-signal-safe: write(), poll() and clock_gettime() only.
+// gone). Async-signal-safe: write(), poll(), clock_gettime() and sigpending().
 bool Schrijf(const char* data, std::size_t lengte, int wachtMs) {
     timespec begin{};
     clock_gettime(CLOCK_MONOTONIC, &begin);
