@@ -244,12 +244,13 @@ TEST(JobcontroleTest, PauzeEnVerderOpWillekeurigeMomentenTerwijlToetsenStromen) 
 }
 
 // Makes the terminal stop reading: the game's repaints (one per SIGWINCH)
-// fill what the terminal holds, so its writes have to wait.
+// fill what the terminal holds, however small they are, so its writes have
+// to wait.
 void VulDeTerminal(pty::Sessie& s, int ms) {
     const auto einde = Klok::now() + std::chrono::milliseconds(ms);
     while (Klok::now() < einde) {
         kill(s.spel, SIGWINCH);
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
 }
 
@@ -276,7 +277,8 @@ TEST(JobcontroleTest, StilstaandeTerminalHoudtHetBeeldEnDeTeruggave) {
     pty::WachtOpMenu(s, 3);
     VulDeTerminal(s, 500);
     pty::Stuur(s, pty::Enter);
-    EXPECT_FALSE(pty::WachtOpEinde(s, 2000, false)) << "het spel wachtte niet op de terminal";
+    EXPECT_FALSE(pty::WachtOpEinde(s, 2000, false))
+        << "het spel wachtte niet op de terminal (of die liep niet vol)";
     const auto status = pty::WachtOpEinde(s, Kort);
     ASSERT_TRUE(status);
     EXPECT_EQ(*status, 0);
@@ -294,7 +296,8 @@ TEST(JobcontroleTest, SignaalTijdensStilstandEindigtBinnenDeGrens) {
         const auto begin = Klok::now();
         kill(s.spel, SIGTERM);
         auto status = pty::WachtOpEinde(s, 2000, false);
-        EXPECT_FALSE(status) << "het spel gaf de teruggave te snel op";
+        EXPECT_FALSE(status)
+            << "het spel gaf de teruggave te snel op (of de terminal liep niet vol)";
         status = pty::WachtOpEinde(s, 10000, leestWeer);
         ASSERT_TRUE(status) << "het spel leeft na tien seconden nog";
         EXPECT_LT(Klok::now() - begin, std::chrono::seconds(10));
