@@ -28,28 +28,6 @@ std::size_t Aantal(const std::string& in, const std::string& gezocht) {
     return n;
 }
 
-// Down from `gekozen` in the three items of the main menu.
-int Volgende(int gekozen) {
-    return gekozen % 3 + 1;
-}
-
-// The game answers keys: Down moves the menu's bar. Keys that arrive while it
-// is stopped or taking the terminal back are rightly lost, so a few are tried.
-bool Antwoordt(pty::Sessie& s) {
-    if (!pty::WachtOp(
-            s, [](const vt::Scherm& sch) { return pty::Gekozen(sch) != 0; }, Kort))
-        return false;
-    const int voor = pty::Gekozen(s.scherm);
-    for (int poging = 0; poging < 10; ++poging) {
-        pty::Stuur(s, pty::Pijl(s.scherm, 'B'));
-        if (pty::WachtOp(
-                s, [&](const vt::Scherm& sch) { return pty::Gekozen(sch) == Volgende(voor); },
-                300 * pty::Traag))
-            return true;
-    }
-    return false;
-}
-
 // What /proc says about a process, for failure messages: its signal masks,
 // and where it waits.
 std::string ProcesStatus(pid_t pid) {
@@ -65,7 +43,7 @@ std::string ProcesStatus(pid_t pid) {
 
 // Moves the bar to Afsluiten and chooses it.
 void KiesAfsluiten(pty::Sessie& s, int gekozen) {
-    for (int i = gekozen; i != 3; i = Volgende(i)) pty::Stuur(s, pty::Pijl(s.scherm, 'B'));
+    for (int i = gekozen; i != 3; i = pty::Volgende(i)) pty::Stuur(s, pty::Pijl(s.scherm, 'B'));
     pty::WachtOpMenu(s, 3);
     pty::Stuur(s, pty::Enter);
 }
@@ -138,7 +116,7 @@ class ShellTest : public ::testing::TestWithParam<const char*> {
             Typ("fg");
             pty::WachtOpMenu(s, gekozen);
             pty::Stuur(s, pty::Pijl(s.scherm, 'B'));
-            gekozen = Volgende(gekozen);
+            gekozen = pty::Volgende(gekozen);
             pty::WachtOpMenu(s, gekozen);
             break;
         }
@@ -229,10 +207,10 @@ TEST(JobcontroleTest, PauzeEnVerderOpWillekeurigeMomentenTerwijlToetsenStromen) 
         toetsen();
         kill(s.spel, SIGCONT);
         toetsen();
-        ASSERT_TRUE(Antwoordt(s)) << "ronde " << ronde << " van " << rondes
-                                  << ": het spel antwoordt niet meer (toestand "
-                                  << pty::Toestand(s.spel) << ")\n"
-                                  << vt::Dump(s.scherm) << ProcesStatus(s.spel);
+        ASSERT_TRUE(pty::Antwoordt(s))
+            << "ronde " << ronde << " van " << rondes << ": het spel antwoordt niet meer (toestand "
+            << pty::Toestand(s.spel) << ")\n"
+            << vt::Dump(s.scherm) << ProcesStatus(s.spel);
     }
     EXPECT_GT(gestopt, 0) << "het spel stopte nooit echt";
     KiesAfsluiten(s, pty::Gekozen(s.scherm));

@@ -394,6 +394,25 @@ void WachtOpMenu(Sessie& s, int gekozen) {
         << vt::Dump(s.scherm);
 }
 
+int Volgende(int gekozen) {
+    return gekozen % 3 + 1;
+}
+
+bool Antwoordt(Sessie& s) {
+    if (!WachtOp(
+            s, [](const vt::Scherm& sch) { return Gekozen(sch) != 0; }, Kort))
+        return false;
+    const int voor = Gekozen(s.scherm);
+    for (int poging = 0; poging < 10; ++poging) {
+        Stuur(s, Pijl(s.scherm, 'B'));
+        if (WachtOp(
+                s, [&](const vt::Scherm& sch) { return Gekozen(sch) == Volgende(voor); },
+                300 * Traag))
+            return true;
+    }
+    return false;
+}
+
 void ExpectHersteld(const Sessie& s) {
     const termios nu = Modi(s);
     EXPECT_TRUE(ZelfdeModi(nu, s.modiVooraf))

@@ -118,6 +118,11 @@ int Gekozen(const vt::Scherm& s);
 // Starts the program and waits for the main menu.
 void StartTotMenu(Sessie& s, const Opties& opties = {});
 void WachtOpMenu(Sessie& s, int gekozen = 1);
+// Down from `gekozen` in the three items of the main menu.
+int Volgende(int gekozen);
+// The game answers keys: Down moves the menu's bar. Keys that arrive while it
+// is stopped or taking the terminal back are rightly lost, so a few are tried.
+bool Antwoordt(Sessie& s);
 // The terminal is as the program found it: modes, normal screen, cursor
 // shown, keypad and cursor keys back in normal mode.
 void ExpectHersteld(const Sessie& s);
