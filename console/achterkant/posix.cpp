@@ -3,21 +3,43 @@
 // from the bytes the terminal sends.
 //
 // Every way out gives the terminal back: StopAchterkant, a failed start, an
-// exception that reaches std::terminate, and the signals that end a process
-// (their handler restores and then lets the signal do its default work, so the
-// exit status stays true). Ctrl+Z gives the terminal back while the game is
-// suspended. When the input is gone (hang-up, end of file) the game ends with
-// exit status 1 and the terminal restored.
+// exception that reaches std::terminate, and every signal whose default action
+// ends a process (its handler restores and then lets the signal do its default
+// work, so the exit status stays 128 + n).
+//
+// Job control. Giving the terminal back, stopping and taking the terminal
+// over again all happen in the main loop; signal handlers only take note and
+// wake it through a self-pipe. On Linux SIGTSTP is not even handled: it stays
+// blocked and pending (a signalfd wakes the loop) until the loop has given
+// the terminal back and unblocks it, so the stop is the signal's own and a
+// SIGCONT sent after it cancels it, exactly as for any other process. The
+// game reads and writes through non-blocking descriptors of its own, so the
+// loop waits only in poll(): no read can block in the shell's cooked mode. In
+// the background the terminal is the shell's: the game lets the system stop
+// it as every job that wants its terminal (SIGTTOU), and takes the terminal
+// back once it is in the foreground again (the terminal's foreground process
+// group says so; fg sends no SIGCONT to a job that runs).
+//
+// A terminal that stops reading (a frozen window, a stalled connection):
+// frames wait for it as long as it takes; a frame cut short by Ctrl+Z leaves
+// the screen unknown, and the next one is drawn whole. The restore bytes wait
+// at most TeruggaveMs, so a signal ends the game in bounded time.
+//
+// When the terminal is gone (hang-up, a read or write error, its session
+// ended, or a background game that no shell can bring back) the game ends with
+// exit status 1 and the terminal restored as far as it still exists.
 #include "console/Achterkant.h"
 #include "console/Console.h"
 #include "console/Terminalsoort.h"
 #include "console/Toetsdecoder.h"
 #include "console/Weergave.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <deque>
 #include <exception>
 #include <fcntl.h>
@@ -27,6 +49,9 @@
 #include <string>
 #include <sys/ioctl.h>
 #include <termios.h>
+#ifdef __linux__
+#include <sys/signalfd.h>
+#endif
 #include <unistd.h>
 
 namespace {
@@ -39,20 +64,47 @@ constexpr char Overnemen[] = "\x1b[?1049h\x1b[>1u\x1b[?1h\x1b=\x1b[?7l";
 // constant made in advance.
 constexpr char Teruggeven[] = "\x1b[<u\x1b[0m\x1b[?25h\x1b[?7h\x1b[?1l\x1b>\x1b[?1049l";
 
-constexpr int EindSignalen[] = {SIGINT,  SIGTERM, SIGHUP, SIGQUIT, SIGSEGV,
-                                SIGABRT, SIGBUS,  SIGFPE, SIGILL};
-constexpr std::size_t AantalEindSignalen = std::size(EindSignalen);
+// How long the restore bytes wait for a terminal that has stopped reading
+// before the game gives up on them: long enough for a window that froze for
+// a few seconds, short enough that a signal still ends the game well within
+// ten seconds.
+constexpr int TeruggaveMs = 6000;
+
+// The signals whose default action does not end a process: ignore, stop and
+// continue, and the two that cannot be caught. Every other signal the system
+// has (1 to NSIG - 1, the real-time ones included) ends it and gets the
+// restoring handler.
+constexpr int GeenEinde[] = {
+    SIGCHLD, SIGURG, SIGWINCH, SIGCONT, SIGTSTP, SIGTTIN, SIGTTOU, SIGSTOP, SIGKILL,
+#ifdef SIGINFO
+    SIGINFO,
+#endif
+#ifndef __linux__
+    SIGIO, // ignored by default on the BSDs and macOS
+#endif
+};
+
 // Keys beyond this many waiting are dropped (a paste cannot eat the memory).
 constexpr std::size_t MaxWachtendeToetsen = 1024;
 
 termios oudeInstellingen{};
 volatile std::sig_atomic_t overgenomen = 0; // raw mode and alternate screen are on
 bool gestart = false;                       // between StartAchterkant and StopAchterkant
+bool stuurterminal = false;                 // the terminal is our session's: job control applies
 int wekker[2] = {-1, -1};                   // self-pipe: signal handlers wake poll
+int invoerFd = -1;                          // our own non-blocking descriptions of the terminal
+int uitvoerFd = -1;
 
-struct sigaction oudeEindActies[AantalEindSignalen];
-struct sigaction oudePauze, oudeVerder, oudeMaat;
-struct sigaction onzePauze;
+// What the handlers took note of.
+volatile std::sig_atomic_t verderTeller = 0;  // every SIGCONT counts one up
+volatile std::sig_atomic_t maatGewijzigd = 0; // SIGWINCH
+std::sig_atomic_t verderGezien = 0;           // verderTeller when the loop last took the terminal
+bool terminalWeg = false;                     // a read or write says the terminal is gone
+bool schermOnbekend = false;                  // a frame did not all arrive
+
+struct sigaction oudeActies[NSIG];
+bool vervangen[NSIG] = {};
+sigset_t oudMasker;
 stack_t oudeSignaalStapel{};
 alignas(16) char signaalStapel[64 * 1024];
 std::terminate_handler oudeTerminate = nullptr;
@@ -66,35 +118,105 @@ int terminalHoogte = 25;
 std::string invoer; // bytes read but not yet whole key presses
 std::deque<ToetsDruk> wachtrij;
 
-// Async-signal-safe: write() and poll() only.
-void SchrijfAlles(const char* data, std::size_t lengte) {
+int VerstrekenMs(const timespec& begin) {
+    timespec nu{};
+    clock_gettime(CLOCK_MONOTONIC, &nu);
+    return static_cast<int>((nu.tv_sec - begin.tv_sec) * 1000 +
+                            (nu.tv_nsec - begin.tv_nsec) / 1000000);
+}
+
+#ifdef __linux__
+int pauzeFd = -1; // readable while a SIGTSTP is pending
+
+bool PauzeGevraagd() {
+    sigset_t wachtend;
+    return sigpending(&wachtend) == 0 && sigismember(&wachtend, SIGTSTP) == 1;
+}
+#else
+// Elsewhere a handler takes note, and the loop stops with a SIGTSTP of its
+// own; a SIGCONT that came after the first one cancels it.
+constexpr int pauzeFd = -1; // the handler interrupts poll() instead
+volatile std::sig_atomic_t pauzeGevraagd = 0;
+volatile std::sig_atomic_t verderBijPauze = 0; // verderTeller at that SIGTSTP
+
+bool PauzeGevraagd() {
+    return pauzeGevraagd;
+}
+#endif
+
+// What the game is writing is out of date: it is being suspended, or it was
+// continued after a stop and must take the terminal over again first.
+bool Onderbroken() {
+    return PauzeGevraagd() || verderTeller != verderGezien;
+}
+
+// Writes all of `data`, waiting while the terminal takes nothing: at most
+// `wachtMs` milliseconds, or with -1 until job control interrupts the game.
+// False when not all of it arrived (and `terminalWeg` when the terminal is
+// gone). Async-signal-safe: write(), poll(), clock_gettime() and sigpending().
+bool Schrijf(const char* data, std::size_t lengte, int wachtMs) {
+    timespec begin{};
+    clock_gettime(CLOCK_MONOTONIC, &begin);
+    bool ruimteGemeld = false; // poll said there was room, yet nothing went
     while (lengte > 0) {
-        const ssize_t n = write(STDOUT_FILENO, data, lengte);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            if (errno == EAGAIN) { // someone made the terminal non-blocking: wait, do not spin
-                pollfd uit{STDOUT_FILENO, POLLOUT, 0};
-                if (poll(&uit, 1, 1000) > 0) continue;
-            }
-            return; // the terminal is gone; nothing more to do
+        const ssize_t n = write(uitvoerFd, data, lengte);
+        if (n > 0) {
+            data += n;
+            lengte -= static_cast<std::size_t>(n);
+            ruimteGemeld = false;
+            continue;
         }
-        data += n;
-        lengte -= static_cast<std::size_t>(n);
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+            terminalWeg = true;
+            return false;
+        }
+        if (wachtMs < 0 ? Onderbroken() : VerstrekenMs(begin) >= wachtMs) return false;
+        if (ruimteGemeld) { // too little room for what comes next: nap instead of spinning
+            poll(nullptr, 0, 10);
+            ruimteGemeld = false;
+            continue;
+        }
+        // A frame also wakes for Ctrl+Z.
+        pollfd bronnen[2] = {{uitvoerFd, POLLOUT, 0}, {wachtMs < 0 ? pauzeFd : -1, POLLIN, 0}};
+        const int klaar = poll(bronnen, 2, wachtMs < 0 ? -1 : wachtMs - VerstrekenMs(begin));
+        if (klaar > 0 && (bronnen[0].revents & (POLLHUP | POLLERR | POLLNVAL))) {
+            terminalWeg = true;
+            return false;
+        }
+        ruimteGemeld = bronnen[0].revents & POLLOUT;
     }
+    return true;
 }
 
+// The game's own output. A frame that does not all arrive leaves the screen
+// unknown, and the next frame is drawn whole.
 void SchrijfAlles(const std::string& tekst) {
-    SchrijfAlles(tekst.data(), tekst.size());
+    if (!Schrijf(tekst.data(), tekst.size(), -1)) schermOnbekend = true;
 }
 
-// The one restore routine. Async-signal-safe: write() and tcsetattr() (and
-// poll() should the terminal push back).
+// Job control applies and another process group has the terminal.
+bool OpDeAchtergrond() {
+    return stuurterminal && tcgetpgrp(STDIN_FILENO) != getpgrp();
+}
+
+// The one restore routine. Async-signal-safe: write(), poll(), tcsetattr()
+// and friends. The terminal's modes are only touched while the terminal is
+// ours: in the background they belong to the shell. With SIGTTOU held back
+// the screen's restore bytes get through even from the background.
 void GeefTerug() {
     if (!overgenomen) return;
-    overgenomen = 0;
-    SchrijfAlles(Teruggeven, sizeof Teruggeven - 1);
-    while (tcsetattr(STDIN_FILENO, TCSAFLUSH, &oudeInstellingen) != 0 && errno == EINTR) {
+    sigset_t terminalSignalen, oud;
+    sigemptyset(&terminalSignalen);
+    sigaddset(&terminalSignalen, SIGTTOU);
+    sigprocmask(SIG_BLOCK, &terminalSignalen, &oud);
+    Schrijf(Teruggeven, sizeof Teruggeven - 1, TeruggaveMs);
+    if (!OpDeAchtergrond()) {
+        while (tcsetattr(STDIN_FILENO, TCSANOW, &oudeInstellingen) != 0 && errno == EINTR) {
+        }
+        tcflush(STDIN_FILENO, TCIFLUSH); // keys typed for the game do not reach the shell
     }
+    overgenomen = 0;
+    sigprocmask(SIG_SETMASK, &oud, nullptr);
 }
 
 // Raw mode, keeping ISIG so that Ctrl+C, Ctrl+Z and Ctrl+\ stay signals.
@@ -116,52 +238,49 @@ bool NeemOver() {
         overgenomen = 0;
         return false;
     }
-    SchrijfAlles(Overnemen, sizeof Overnemen - 1);
+    SchrijfAlles(std::string(Overnemen, sizeof Overnemen - 1));
     return true;
 }
 
-void Wek(char reden) {
+void Wek() {
     const int fout = errno;
     if (wekker[1] >= 0) {
-        const ssize_t n = write(wekker[1], &reden, 1);
+        const ssize_t n = write(wekker[1], "!", 1);
         static_cast<void>(n); // a full pipe has woken poll already
     }
     errno = fout;
 }
 
-// SIGINT, SIGTERM, SIGHUP, SIGQUIT and the crashes. SA_RESETHAND has put the
-// default action back; the signal raised here is delivered as soon as the
-// handler returns, and ends the process with the status that belongs to it.
+// Every signal whose default action ends the process. SA_RESETHAND has put
+// the default action back and every signal is held back while this runs;
+// unblocking the signal delivers it, and it ends the process with the status
+// that belongs to it.
 void BijEindsignaal(int signaal) {
     GeefTerug();
     raise(signaal);
+    sigset_t ditSignaal;
+    sigemptyset(&ditSignaal);
+    sigaddset(&ditSignaal, signaal);
+    sigprocmask(SIG_UNBLOCK, &ditSignaal, nullptr);
+    _exit(128 + signaal); // a system whose default ignores it after all: end as if it had not
 }
 
-// Ctrl+Z: give the terminal back, stop, and on waking up let the loop take the
-// terminal over again and repaint.
+#ifndef __linux__
 void BijPauze(int) {
-    const int fout = errno;
-    GeefTerug();
-    struct sigaction standaard {};
-    standaard.sa_handler = SIG_DFL;
-    sigemptyset(&standaard.sa_mask);
-    sigaction(SIGTSTP, &standaard, nullptr);
-    sigset_t alleenPauze;
-    sigemptyset(&alleenPauze);
-    sigaddset(&alleenPauze, SIGTSTP);
-    sigprocmask(SIG_UNBLOCK, &alleenPauze, nullptr);
-    raise(SIGTSTP); // the process stops here until SIGCONT
-    sigaction(SIGTSTP, &onzePauze, nullptr);
-    Wek('c');
-    errno = fout;
+    verderBijPauze = verderTeller;
+    pauzeGevraagd = 1;
+    Wek();
 }
+#endif
 
 void BijVerder(int) {
-    Wek('c');
+    verderTeller = verderTeller + 1;
+    Wek();
 }
 
 void BijMaat(int) {
-    Wek('w');
+    maatGewijzigd = 1;
+    Wek();
 }
 
 [[noreturn]] void BijTerminate() {
@@ -170,14 +289,23 @@ void BijMaat(int) {
     std::abort();
 }
 
-void Installeer(int signaal, void (*handler)(int), int vlaggen, struct sigaction* oud) {
+bool EindigtHetProces(int signaal) {
+    return std::find(std::begin(GeenEinde), std::end(GeenEinde), signaal) == std::end(GeenEinde);
+}
+
+void Installeer(int signaal, void (*handler)(int), int vlaggen) {
     struct sigaction actie {};
     actie.sa_handler = handler;
     actie.sa_flags = vlaggen;
     sigemptyset(&actie.sa_mask);
-    sigaction(signaal, &actie, oud);
+    if (handler == BijEindsignaal)
+        sigfillset(&actie.sa_mask); // one restore, not one inside another
+    // SIGKILL, SIGSTOP and the C library's own signals refuse.
+    if (sigaction(signaal, &actie, &oudeActies[signaal]) != 0) return;
+    vervangen[signaal] = true;
     // A signal the caller chose to ignore (nohup, a background job) stays ignored.
-    if (oud->sa_handler == SIG_IGN) sigaction(signaal, oud, nullptr);
+    if (oudeActies[signaal].sa_handler == SIG_IGN)
+        sigaction(signaal, &oudeActies[signaal], nullptr);
 }
 
 void InstalleerSignalen() {
@@ -186,36 +314,73 @@ void InstalleerSignalen() {
     stapel.ss_sp = signaalStapel;
     stapel.ss_size = sizeof signaalStapel;
     sigaltstack(&stapel, &oudeSignaalStapel);
-    for (std::size_t i = 0; i < AantalEindSignalen; ++i)
-        Installeer(EindSignalen[i], BijEindsignaal, SA_RESETHAND | SA_ONSTACK, &oudeEindActies[i]);
-    Installeer(SIGTSTP, BijPauze, SA_RESTART, &oudePauze);
-    sigaction(SIGTSTP, nullptr, &onzePauze);
-    Installeer(SIGCONT, BijVerder, SA_RESTART, &oudeVerder);
-    Installeer(SIGWINCH, BijMaat, SA_RESTART, &oudeMaat);
+    for (int signaal = 1; signaal < NSIG; ++signaal)
+        if (EindigtHetProces(signaal))
+            Installeer(signaal, BijEindsignaal, SA_RESETHAND | SA_ONSTACK);
+#ifndef __linux__
+    Installeer(SIGTSTP, BijPauze, SA_RESTART);
+#endif
+    Installeer(SIGCONT, BijVerder, SA_RESTART);
+    Installeer(SIGWINCH, BijMaat, SA_RESTART);
+    // The signals job control and the restore count on must arrive, whatever
+    // the parent held back.
+    sigset_t nodig;
+    sigemptyset(&nodig);
+    for (int signaal = 1; signaal < NSIG; ++signaal)
+        if (vervangen[signaal]) sigaddset(&nodig, signaal);
+    sigaddset(&nodig, SIGTTOU);
+    sigprocmask(SIG_UNBLOCK, &nodig, &oudMasker);
+#ifdef __linux__
+    sigset_t pauze;
+    sigemptyset(&pauze);
+    sigaddset(&pauze, SIGTSTP);
+    sigprocmask(SIG_BLOCK, &pauze, nullptr);
+    pauzeFd = signalfd(-1, &pauze, SFD_NONBLOCK | SFD_CLOEXEC);
+#endif
 }
 
 void HerstelSignalen() {
-    for (std::size_t i = 0; i < AantalEindSignalen; ++i)
-        sigaction(EindSignalen[i], &oudeEindActies[i], nullptr);
-    sigaction(SIGTSTP, &oudePauze, nullptr);
-    sigaction(SIGCONT, &oudeVerder, nullptr);
-    sigaction(SIGWINCH, &oudeMaat, nullptr);
+    for (int signaal = 1; signaal < NSIG; ++signaal)
+        if (vervangen[signaal]) sigaction(signaal, &oudeActies[signaal], nullptr);
+    std::fill(std::begin(vervangen), std::end(vervangen), false);
+#ifdef __linux__
+    if (pauzeFd >= 0) close(pauzeFd);
+    pauzeFd = -1;
+#endif
+    sigprocmask(SIG_SETMASK, &oudMasker, nullptr);
     sigaltstack(&oudeSignaalStapel, nullptr);
 }
 
-bool MaakWekker() {
+// A description of the terminal of our own, non-blocking: the flag belongs
+// to it alone, so the descriptors we share with the shell stay as they were.
+// When the terminal cannot be opened again, the shared one has to do.
+int EigenDescriptor(int fd, int toegang) {
+    const char* naam = ttyname(fd);
+    const int eigen = naam ? open(naam, toegang | O_NONBLOCK | O_NOCTTY | O_CLOEXEC) : -1;
+    return eigen >= 0 ? eigen : fd;
+}
+
+bool OpenTerminal() {
     if (pipe(wekker) != 0) return false;
     for (int fd : wekker) {
         fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
         fcntl(fd, F_SETFD, FD_CLOEXEC);
     }
+    invoerFd = EigenDescriptor(STDIN_FILENO, O_RDONLY);
+    uitvoerFd = EigenDescriptor(STDOUT_FILENO, O_WRONLY);
     return true;
 }
 
-void SluitWekker() {
-    for (int& fd : wekker) {
-        if (fd >= 0) close(fd);
-        fd = -1;
+void SluitTerminal() {
+    for (int* fd : {&wekker[0], &wekker[1], &invoerFd, &uitvoerFd}) {
+        if (*fd > STDERR_FILENO) close(*fd);
+        *fd = -1;
+    }
+}
+
+void LeegWekker() {
+    char redenen[64];
+    while (read(wekker[0], redenen, sizeof redenen) > 0) {
     }
 }
 
@@ -230,46 +395,109 @@ void LeesMaat() {
     }
 }
 
-bool OpDeVoorgrond() {
-    return tcgetpgrp(STDIN_FILENO) == getpgrp();
-}
-
 void VolledigOpnieuw() {
     getoond.reset();
     meldingGetoond = false;
 }
 
-[[noreturn]] void InvoerWeg();
+// Ctrl+Z or a SIGTSTP from elsewhere: give the terminal back, then stop. A
+// group that no shell could continue is not stopped by the system; the game
+// then simply goes on.
+#ifdef __linux__
+void Pauzeer() {
+    GeefTerug();
+    sigset_t pauze;
+    sigemptyset(&pauze);
+    sigaddset(&pauze, SIGTSTP);
+    sigprocmask(SIG_UNBLOCK, &pauze, nullptr); // the process stops here until SIGCONT
+    sigprocmask(SIG_BLOCK, &pauze, nullptr);
+}
+#else
+void Pauzeer() {
+    const std::sig_atomic_t voor = verderBijPauze;
+    pauzeGevraagd = 0;
+    GeefTerug();
+    sigset_t pauze, oud;
+    sigemptyset(&pauze);
+    sigaddset(&pauze, SIGTSTP);
+    sigprocmask(SIG_BLOCK, &pauze, &oud);
+    struct sigaction actie {
+    }, onze{};
+    actie.sa_handler = SIG_DFL;
+    sigemptyset(&actie.sa_mask);
+    sigaction(SIGTSTP, &actie, &onze);
+    raise(SIGTSTP);
+    if (verderTeller != voor) { // continued already: ignoring a pending signal discards it
+        actie.sa_handler = SIG_IGN;
+        sigaction(SIGTSTP, &actie, nullptr);
+    }
+    sigprocmask(SIG_UNBLOCK, &pauze, nullptr); // the process stops here until SIGCONT
+    sigprocmask(SIG_BLOCK, &pauze, nullptr);
+    sigaction(SIGTSTP, &onze, nullptr);
+    sigprocmask(SIG_SETMASK, &oud, nullptr);
+}
+#endif
 
-// What the signal handlers asked for: a new size, or waking up after a stop.
-void VerwerkWekker() {
-    bool verder = false;
-    bool maat = false;
-    char redenen[64];
-    ssize_t n = 0;
-    while ((n = read(wekker[0], redenen, sizeof redenen)) > 0) {
-        for (ssize_t i = 0; i < n; ++i) {
-            if (redenen[i] == 'c') verder = true;
-            if (redenen[i] == 'w') maat = true;
-        }
-    }
-    if (verder && OpDeVoorgrond()) {
-        // Stopped by SIGSTOP the screen modes are still ours, but the shell
-        // may have reset the terminal's; after Ctrl+Z everything is given back.
-        const bool gelukt = overgenomen ? RauweModus() : NeemOver();
-        if (!gelukt) InvoerWeg();
-        invoer.clear();
-    }
-    if (verder || maat) {
-        LeesMaat();
-        VolledigOpnieuw();
+// Returns once the game is in the terminal's foreground. In the background
+// it sets the terminal's modes as any job that wants its terminal does: the
+// system stops it with SIGTTOU (the shell reports it stopped, and fg, or bg
+// after which it stops again, continues it). False when it never will be in
+// the foreground: the terminal is gone, its session ended, or its process
+// group is orphaned (no shell could continue it; the terminal then says EIO
+// instead of stopping it).
+bool WachtOpDeVoorgrond() {
+    while (true) {
+        LeegWekker();
+        if (terminalWeg) return false;
+        if (!stuurterminal) return true;
+        const pid_t voorgrond = tcgetpgrp(STDIN_FILENO);
+        if (voorgrond == getpgrp()) return true;
+        if (voorgrond == -1) return false;
+        GeefTerug(); // stopped by SIGSTOP and continued in the background
+        termios modi{};
+        if (tcgetattr(STDIN_FILENO, &modi) != 0 ||
+            (tcsetattr(STDIN_FILENO, TCSANOW, &modi) != 0 && errno != EINTR))
+            return false;
+        if (tcgetpgrp(STDIN_FILENO) == getpgrp() || PauzeGevraagd()) continue;
+        // Still in the background: SIGTTOU is ignored or held back by whoever
+        // started us. Look again now and then, or when something happens.
+        pollfd bronnen[3] = {{wekker[0], POLLIN, 0}, {invoerFd, 0, 0}, {pauzeFd, POLLIN, 0}};
+        if (poll(bronnen, 3, 1000) > 0 && (bronnen[1].revents & (POLLHUP | POLLERR | POLLNVAL)))
+            terminalWeg = true;
     }
 }
 
-[[noreturn]] void InvoerWeg() {
+[[noreturn]] void TerminalWeg() {
     StopAchterkant();
-    MeldNaStop("struinpaadje: de invoer van de terminal is weg; het spel stopt.");
+    MeldNaStop("struinpaadje: het spel heeft geen terminal meer; het spel stopt.");
     std::exit(1);
+}
+
+// Before every frame: what the handlers took note of. Suspends, waits for
+// the foreground, and takes the terminal (back) when it is not ours.
+void VerwerkWekker() {
+    do {
+        if (PauzeGevraagd()) Pauzeer();
+        if (!WachtOpDeVoorgrond()) TerminalWeg();
+    } while (PauzeGevraagd());
+    if (!overgenomen || verderTeller != verderGezien) {
+        verderGezien = verderTeller;
+        // Stopped by SIGSTOP the screen modes are still ours, but the shell
+        // may have reset the terminal's; after Ctrl+Z everything is given back.
+        const bool gelukt = overgenomen ? RauweModus() : NeemOver();
+        if (!gelukt) TerminalWeg();
+        invoer.clear();
+        maatGewijzigd = 1;
+    }
+    if (maatGewijzigd) {
+        maatGewijzigd = 0;
+        LeesMaat();
+        VolledigOpnieuw();
+    }
+    if (schermOnbekend) {
+        schermOnbekend = false;
+        VolledigOpnieuw();
+    }
 }
 
 void Decodeer(bool stilte) {
@@ -287,36 +515,33 @@ void Decodeer(bool stilte) {
 }
 
 // Blocks until something happens: bytes from the keyboard, a signal, or the
-// end of the Esc wait.
+// end of the Esc wait. A read finds the terminal as poll did: only this loop
+// changes its modes, and the read does not block.
 void WachtOpInvoer() {
-    pollfd bronnen[2] = {{wekker[0], POLLIN, 0}, {STDIN_FILENO, POLLIN, 0}};
-    // While the terminal is not ours (suspended in the background) only a
-    // signal can wake us.
-    const nfds_t aantal = overgenomen ? 2 : 1;
-    const int wachttijd = overgenomen && !invoer.empty() ? EscWachttijdMs : -1;
-    const int klaar = poll(bronnen, aantal, wachttijd);
+    pollfd bronnen[3] = {{wekker[0], POLLIN, 0}, {invoerFd, POLLIN, 0}, {pauzeFd, POLLIN, 0}};
+    const int wachttijd = invoer.empty() ? -1 : EscWachttijdMs;
+    const int klaar = poll(bronnen, 3, wachttijd);
     if (klaar < 0) {
-        if (errno == EINTR || errno == EAGAIN) return;
-        InvoerWeg();
+        if (errno != EINTR && errno != EAGAIN) terminalWeg = true;
+        return;
     }
     if (klaar == 0) {
         Decodeer(true);
         return;
     }
-    if (aantal < 2) return;
     const short gebeurd = bronnen[1].revents;
     if (gebeurd & POLLIN) {
         char buffer[512];
-        const ssize_t n = read(STDIN_FILENO, buffer, sizeof buffer);
+        const ssize_t n = read(invoerFd, buffer, sizeof buffer);
         if (n > 0) {
             invoer.append(buffer, static_cast<std::size_t>(n));
             Decodeer(false);
             return;
         }
         if (n < 0 && (errno == EINTR || errno == EAGAIN)) return;
-        InvoerWeg(); // end of file, or the terminal hung up
+        terminalWeg = true; // end of file, or the terminal hung up
     }
-    if (gebeurd & (POLLHUP | POLLERR | POLLNVAL)) InvoerWeg();
+    if (gebeurd & (POLLHUP | POLLERR | POLLNVAL)) terminalWeg = true;
 }
 
 } // namespace
@@ -336,22 +561,28 @@ bool StartAchterkant() {
                    stderr);
         return false;
     }
-    if (tcgetattr(STDIN_FILENO, &oudeInstellingen) != 0 || !MaakWekker()) {
-        SluitWekker();
+    if (tcgetattr(STDIN_FILENO, &oudeInstellingen) != 0 || !OpenTerminal()) {
+        SluitTerminal();
         std::fputs("struinpaadje: de terminal laat zich niet instellen.\n", stderr);
         return false;
     }
     weergave = soort.weergave;
+    stuurterminal = tcgetpgrp(STDIN_FILENO) != -1;
+    terminalWeg = false;
+    schermOnbekend = false;
     InstalleerSignalen();
     oudeTerminate = std::set_terminate(BijTerminate);
-    if (!NeemOver()) {
+    // Started in the background (with &): wait for fg before taking over.
+    verderGezien = verderTeller;
+    if (!WachtOpDeVoorgrond() || !NeemOver()) {
         GeefTerug();
         std::set_terminate(oudeTerminate);
         HerstelSignalen();
-        SluitWekker();
+        SluitTerminal();
         std::fputs("struinpaadje: de terminal laat zich niet instellen.\n", stderr);
         return false;
     }
+    verderGezien = verderTeller;
     LeesMaat();
     VolledigOpnieuw();
     invoer.clear();
@@ -366,7 +597,7 @@ void StopAchterkant() {
     GeefTerug();
     std::set_terminate(oudeTerminate);
     HerstelSignalen();
-    SluitWekker();
+    SluitTerminal();
     getoond.reset();
     invoer.clear();
     wachtrij.clear();

@@ -1,12 +1,17 @@
 #include "Pty.h"
 
+#include <gtest/gtest.h>
+
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <poll.h>
+#include <sstream>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -94,6 +99,7 @@ void KijkOfGestopt(Sessie& s) {
 } // namespace
 
 Sessie::~Sessie() {
+    if (spel > 0 && spel != pid) kill(spel, SIGKILL);
     if (pid > 0 && !status) {
         kill(pid, SIGKILL);
         int w = 0;
@@ -137,6 +143,7 @@ bool Start(Sessie& s, const Opties& opties, std::string& fout) {
     const std::string term = "TERM=" + opties.term;
     std::vector<std::string> omgeving = {term, "LANG=" + opties.taal, "LC_ALL=" + opties.taal,
                                          "PATH=/usr/bin:/bin"};
+    omgeving.insert(omgeving.end(), opties.omgeving.begin(), opties.omgeving.end());
     // A sanitizer build must not turn the test signals into reports of its own.
     std::string asan = "ASAN_OPTIONS=handle_segv=0:handle_sigbus=0:handle_abort=0";
     if (const char* bestaand = std::getenv("ASAN_OPTIONS")) asan += std::string(":") + bestaand;
@@ -146,8 +153,12 @@ bool Start(Sessie& s, const Opties& opties, std::string& fout) {
     std::vector<char*> envp;
     for (auto& e : omgeving) envp.push_back(e.data());
     envp.push_back(nullptr);
-    std::string pad = Programma();
-    char* argv[] = {pad.data(), nullptr};
+    std::vector<std::string> opdracht = opties.opdracht;
+    if (opdracht.empty()) opdracht = {Programma()};
+    std::vector<char*> argv;
+    for (auto& a : opdracht) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    if (opties.nietBlokkerend) fcntl(s.slaaf, F_SETFL, fcntl(s.slaaf, F_GETFL) | O_NONBLOCK);
 
     const pid_t pid = fork();
     if (pid < 0) {
@@ -160,7 +171,8 @@ bool Start(Sessie& s, const Opties& opties, std::string& fout) {
         const int leeg = open("/dev/null", O_RDWR);
         dup2(opties.invoerLeeg ? leeg : s.slaaf, 0);
         dup2(opties.uitvoerPijp ? uitPijp[1] : s.slaaf, 1);
-        dup2(foutPijp[1], 2);
+        // A shell talks to the player on standard error.
+        dup2(opties.opdracht.empty() ? foutPijp[1] : s.slaaf, 2);
         rlimit geenKern{0, 0};
         setrlimit(RLIMIT_CORE, &geenKern);
         sigset_t alles;
@@ -168,10 +180,24 @@ bool Start(Sessie& s, const Opties& opties, std::string& fout) {
         sigprocmask(SIG_SETMASK, &alles, nullptr);
         for (int sig : {SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGPIPE, SIGCHLD, SIGWINCH})
             signal(sig, SIG_DFL);
-        execve(argv[0], argv, envp.data());
+        if (opties.eigenGroep && fork() != 0) {
+            // As a shell waits for its job: stops do not count, the end does.
+            int einde = 0;
+            while (wait(&einde) < 0 && errno == EINTR) {
+            }
+            _exit(WIFSIGNALED(einde) ? 128 + WTERMSIG(einde) : WEXITSTATUS(einde));
+        }
+        if (opties.eigenGroep) {
+            setpgid(0, 0);
+            signal(SIGTTOU, SIG_IGN);
+            tcsetpgrp(0, getpid());
+            signal(SIGTTOU, SIG_DFL);
+        }
+        execve(argv[0], argv.data(), envp.data());
         _exit(127);
     }
     s.pid = pid;
+    s.spel = opties.eigenGroep ? SpelOnder(pid, 2000) : pid;
     close(foutPijp[1]);
     s.fouten = foutPijp[0];
     if (opties.uitvoerPijp) {
@@ -228,13 +254,16 @@ void LeesTijdje(Sessie& s, int ms) {
     while (Resterend(einde) > 0) LeesEenKeer(s, Resterend(einde));
 }
 
-std::optional<int> WachtOpEinde(Sessie& s, int ms) {
+std::optional<int> WachtOpEinde(Sessie& s, int ms, bool lezen) {
     const auto einde = Klok::now() + std::chrono::milliseconds(ms);
     while (!s.status) {
         KijkOfGestopt(s);
         if (s.status) break;
         if (Resterend(einde) == 0) return std::nullopt;
-        LeesEenKeer(s, 1);
+        if (lezen)
+            LeesEenKeer(s, 1);
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     // The program is gone; take in what it wrote last.
     while (LeesEenKeer(s, 10)) {
@@ -280,6 +309,121 @@ std::string ModiTekst(const termios& t) {
     uit += " cc";
     for (unsigned char c : t.c_cc) uit += " " + std::to_string(c);
     return uit;
+}
+
+namespace {
+
+// The fields of /proc/<pid>/stat after the command name: state, parent, ...
+std::string StatVelden(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string regel;
+    std::getline(stat, regel);
+    const auto haakje = regel.rfind(')');
+    return haakje == std::string::npos ? "" : regel.substr(haakje + 2);
+}
+
+} // namespace
+
+char Toestand(pid_t pid) {
+    const std::string velden = StatVelden(pid);
+    return velden.empty() ? 0 : velden[0];
+}
+
+bool WachtOpToestand(pid_t pid, char gewenst, int ms) {
+    const auto einde = Klok::now() + std::chrono::milliseconds(ms);
+    while (Toestand(pid) != gewenst) {
+        if (Resterend(einde) == 0) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
+pid_t SpelOnder(pid_t ouder, int ms) {
+    std::error_code fout;
+    const auto spel = std::filesystem::canonical(Programma(), fout);
+    const auto einde = Klok::now() + std::chrono::milliseconds(ms);
+    do {
+        for (const auto& map : std::filesystem::directory_iterator("/proc", fout)) {
+            const std::string naam = map.path().filename();
+            if (naam.find_first_not_of("0123456789") != std::string::npos) continue;
+            const pid_t pid = std::stoi(naam);
+            std::istringstream velden(StatVelden(pid));
+            char toestand = 0;
+            pid_t ouderVan = 0;
+            // Until exec the child still runs its parent's program.
+            if (velden >> toestand >> ouderVan && ouderVan == ouder &&
+                std::filesystem::read_symlink(map.path() / "exe", fout) == spel)
+                return pid;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    } while (Resterend(einde) > 0);
+    return -1;
+}
+
+bool ToontTekstOp(const vt::Scherm& s, int x, int y, const std::string& tekst) {
+    int cellen = 0;
+    for (char c : tekst)
+        if ((static_cast<unsigned char>(c) & 0xc0) != 0x80) ++cellen;
+    return vt::TekstOp(s, x, y, cellen) == tekst;
+}
+
+bool MenuZichtbaar(const vt::Scherm& s) {
+    return ToontTekstOp(s, 3, 2, "Hoofdmenu") && ToontTekstOp(s, 3, 4, Items[0]);
+}
+
+int Gekozen(const vt::Scherm& s) {
+    constexpr int Blauw = 1;
+    for (int i = 0; i < 6; ++i)
+        if (ToontTekstOp(s, 3, ItemRij[i], Items[i]) && vt::CelOp(s, 3, ItemRij[i]).achter == Blauw)
+            return i + 1;
+    return 0;
+}
+
+void StartTotMenu(Sessie& s, const Opties& opties) {
+    std::string fout;
+    ASSERT_TRUE(Start(s, opties, fout)) << fout;
+    ASSERT_TRUE(WachtOp(s, MenuZichtbaar, Kort)) << "geen hoofdmenu:\n"
+                                                 << vt::Dump(s.scherm) << s.foutTekst;
+}
+
+void WachtOpMenu(Sessie& s, int gekozen) {
+    ASSERT_TRUE(WachtOp(
+        s, [&](const vt::Scherm& sch) { return MenuZichtbaar(sch) && Gekozen(sch) == gekozen; },
+        Kort))
+        << "het menu kwam niet terug met item " << gekozen << " gekozen:\n"
+        << vt::Dump(s.scherm);
+}
+
+int Volgende(int gekozen) {
+    return gekozen % 3 + 1;
+}
+
+bool Antwoordt(Sessie& s) {
+    if (!WachtOp(
+            s, [](const vt::Scherm& sch) { return Gekozen(sch) != 0; }, Kort))
+        return false;
+    const int voor = Gekozen(s.scherm);
+    for (int poging = 0; poging < 10; ++poging) {
+        Stuur(s, Pijl(s.scherm, 'B'));
+        if (WachtOp(
+                s, [&](const vt::Scherm& sch) { return Gekozen(sch) == Volgende(voor); },
+                300 * Traag))
+            return true;
+    }
+    return false;
+}
+
+void ExpectHersteld(const Sessie& s) {
+    const termios nu = Modi(s);
+    EXPECT_TRUE(ZelfdeModi(nu, s.modiVooraf))
+        << "voor: " << ModiTekst(s.modiVooraf) << "\nna:   " << ModiTekst(nu);
+    ASSERT_FALSE(s.scherm.schakelingen1049.empty()) << "het spel nam het scherm niet over";
+    EXPECT_EQ(s.scherm.schakelingen1049.back(), 'l') << "nog op het alternatieve scherm";
+    EXPECT_FALSE(s.scherm.opAlternatief);
+    EXPECT_TRUE(s.scherm.cursorZichtbaar) << "de cursor blijft verborgen";
+    EXPECT_FALSE(s.scherm.toetsenbordApplicatie) << "numeriek toetsenbord nog in applicatiemodus";
+    EXPECT_FALSE(s.scherm.cursortoetsenApplicatie) << "cursortoetsen nog in applicatiemodus";
+    EXPECT_EQ(s.scherm.pen, vt::Cel{}) << "kleuren niet teruggezet";
 }
 
 std::string Pijl(const vt::Scherm& scherm, char richting) {

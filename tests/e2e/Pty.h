@@ -10,6 +10,7 @@
 #include <string_view>
 #include <sys/types.h>
 #include <termios.h>
+#include <vector>
 
 namespace pty {
 
@@ -23,6 +24,17 @@ struct Opties {
     bool stuurterminal = true;
     bool invoerLeeg = false;  // standard input from /dev/null
     bool uitvoerPijp = false; // standard output into a pipe instead of the terminal
+    // The game in a process group of its own, in the terminal's foreground,
+    // under a session leader that waits for it as a shell waits for a job:
+    // then Ctrl+Z and SIGTSTP really stop it.
+    bool eigenGroep = false;
+    // Another program instead of the game (an interactive shell), and more
+    // environment for it.
+    std::vector<std::string> opdracht;
+    std::vector<std::string> omgeving;
+    // O_NONBLOCK on the terminal's descriptors the program gets, as some
+    // programs leave it.
+    bool nietBlokkerend = false;
 };
 
 // One run of the program. The destructor kills a program that still runs.
@@ -32,7 +44,8 @@ struct Sessie {
     Sessie& operator=(const Sessie&) = delete;
     ~Sessie();
 
-    pid_t pid = -1;
+    pid_t pid = -1;  // the process the test started
+    pid_t spel = -1; // the game: `pid`, or its child with eigenGroep
     int master = -1;
     int slaaf = -1;      // our own handle on the terminal, for its modes
     int fouten = -1;     // read end of the program's standard error
@@ -58,8 +71,9 @@ bool WachtOpTekst(Sessie& s, std::string_view tekst, int ms);
 // Reads for a while without a condition (to see that nothing more comes).
 void LeesTijdje(Sessie& s, int ms);
 // Waits for the program to end and reads what it wrote last; the status, or
-// nothing after `ms` milliseconds.
-std::optional<int> WachtOpEinde(Sessie& s, int ms);
+// nothing after `ms` milliseconds. Without `lezen` the terminal reads nothing
+// meanwhile, as a stalled one.
+std::optional<int> WachtOpEinde(Sessie& s, int ms, bool lezen = true);
 // A new window size, as a terminal emulator sets it (the program gets SIGWINCH).
 void ZetGrootte(Sessie& s, int breedte, int hoogte);
 // Closes the terminal's master side: the program sees a hang-up.
@@ -69,10 +83,48 @@ termios Modi(const Sessie& s);
 bool ZelfdeModi(const termios& a, const termios& b);
 std::string ModiTekst(const termios& t);
 
+// The game among the children of `ouder`, waiting at most `ms` for it; -1
+// when there is none.
+pid_t SpelOnder(pid_t ouder, int ms);
+// The state letter of a process in /proc ('S' sleeping, 'T' stopped, 'Z'
+// ended but not reaped), 0 when it is gone.
+char Toestand(pid_t pid);
+// Waits at most `ms` until the state of `pid` is `gewenst`.
+bool WachtOpToestand(pid_t pid, char gewenst, int ms);
+
 // Key bytes as xterm sends them in the modes the program asked for.
 std::string Pijl(const vt::Scherm& scherm, char richting); // 'A' up, 'B' down, 'C' right, 'D' left
 inline constexpr std::string_view Enter = "\r";
 inline constexpr std::string_view Esc = "\x1b";
 inline constexpr std::string_view F12 = "\x1b[24~";
+
+#ifdef STRUIN_GESANITEERD
+inline constexpr int Traag = 5; // a sanitizer build starts and ends slower
+#else
+inline constexpr int Traag = 1;
+#endif
+inline constexpr int Kort = 3000 * Traag; // ms to wait for a picture
+
+// The main menu: its items and where they stand.
+inline const std::string Items[] = {" Spel Starten    ", " Informatie    > ", " Afsluiten       ",
+                                    " Kaart tonen     ", " Test een unit > ", " Test een spel > "};
+inline constexpr int ItemRij[] = {4, 5, 6, 10, 11, 12};
+
+// True when the UTF-8 `tekst` stands on the screen from cell (x, y) on.
+bool ToontTekstOp(const vt::Scherm& s, int x, int y, const std::string& tekst);
+bool MenuZichtbaar(const vt::Scherm& s);
+// Which main item the menu highlights (white on blue), 0 when none.
+int Gekozen(const vt::Scherm& s);
+// Starts the program and waits for the main menu.
+void StartTotMenu(Sessie& s, const Opties& opties = {});
+void WachtOpMenu(Sessie& s, int gekozen = 1);
+// Down from `gekozen` in the three items of the main menu.
+int Volgende(int gekozen);
+// The game answers keys: Down moves the menu's bar. Keys that arrive while it
+// is stopped or taking the terminal back are rightly lost, so a few are tried.
+bool Antwoordt(Sessie& s);
+// The terminal is as the program found it: modes, normal screen, cursor
+// shown, keypad and cursor keys back in normal mode.
+void ExpectHersteld(const Sessie& s);
 
 } // namespace pty
