@@ -108,6 +108,9 @@ sigset_t oudMasker;
 stack_t oudeSignaalStapel{};
 alignas(16) char signaalStapel[64 * 1024];
 std::terminate_handler oudeTerminate = nullptr;
+// The takeover goes out in front of the next frame; until then the terminal's
+// screen modes are still as we found them, and there is nothing to give back.
+volatile std::sig_atomic_t overnameUitstaand = 0;
 
 WeergaveOpties weergave;
 std::optional<ConsoleModel> getoond; // what the terminal shows; nothing: unknown
@@ -188,10 +191,14 @@ bool Schrijf(const char* data, std::size_t lengte, int wachtMs) {
     return true;
 }
 
-// The game's own output. A frame that does not all arrive leaves the screen
-// unknown, and the next frame is drawn whole.
+// The game's own output, one write a frame. The takeover after a start or a
+// resume rides in front of the frame that follows it, so the terminal never
+// shows an empty alternate screen. A frame that does not all arrive leaves the
+// screen unknown, and the next frame is drawn whole.
 void SchrijfAlles(const std::string& tekst) {
-    if (!Schrijf(tekst.data(), tekst.size(), -1)) schermOnbekend = true;
+    const std::string uit = overnameUitstaand ? Overnemen + tekst : tekst;
+    overnameUitstaand = 0;
+    if (!Schrijf(uit.data(), uit.size(), -1)) schermOnbekend = true;
 }
 
 // Job control applies and another process group has the terminal.
@@ -209,7 +216,8 @@ void GeefTerug() {
     sigemptyset(&terminalSignalen);
     sigaddset(&terminalSignalen, SIGTTOU);
     sigprocmask(SIG_BLOCK, &terminalSignalen, &oud);
-    Schrijf(Teruggeven, sizeof Teruggeven - 1, TeruggaveMs);
+    if (!overnameUitstaand) Schrijf(Teruggeven, sizeof Teruggeven - 1, TeruggaveMs);
+    overnameUitstaand = 0;
     if (!OpDeAchtergrond()) {
         while (tcsetattr(STDIN_FILENO, TCSANOW, &oudeInstellingen) != 0 && errno == EINTR) {
         }
@@ -238,7 +246,7 @@ bool NeemOver() {
         overgenomen = 0;
         return false;
     }
-    SchrijfAlles(std::string(Overnemen, sizeof Overnemen - 1));
+    overnameUitstaand = 1;
     return true;
 }
 
