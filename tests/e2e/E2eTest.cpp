@@ -21,17 +21,12 @@ using namespace std::chrono_literals;
 
 using pty::ExpectHersteld;
 using pty::Gekozen;
-using pty::ItemRij;
-using pty::Items;
 using pty::Kort;
 using pty::MenuZichtbaar;
 using pty::StartTotMenu;
 using pty::ToontTekstOp;
 using pty::Traag;
 using pty::WachtOpMenu;
-
-// Console colours.
-constexpr int Zwart = 0, Blauw = 1, DonkerGrijs = 8, Geel = 14, Wit = 15;
 
 std::string Glyph(unsigned char cp437) {
     return vt::NaarUtf8(std::u32string(1, Cp437NaarUnicode(cp437)));
@@ -118,12 +113,12 @@ TEST(E2eTest, HoofdmenuMetTekstenEnKleuren) {
     EXPECT_EQ(Gekozen(sch), 1);
     ExpectKleur(sch, 3, 4, 17, Wit, Blauw);
     for (int i = 1; i < 3; ++i) {
-        EXPECT_TRUE(ToontTekstOp(sch, 3, ItemRij[i], Items[i])) << Items[i];
-        ExpectKleur(sch, 3, ItemRij[i], 17, Wit, DonkerGrijs);
+        EXPECT_TRUE(ToontTekstOp(sch, 3, ItemRijen[i], MenuItems[i])) << MenuItems[i];
+        ExpectKleur(sch, 3, ItemRijen[i], 17, Wit, Donkergrijs);
     }
     for (int y = 3; y <= 7; ++y) {
-        EXPECT_EQ(vt::CelOp(sch, 2, y).achter, DonkerGrijs) << "rij " << y;
-        EXPECT_EQ(vt::CelOp(sch, 20, y).achter, DonkerGrijs) << "rij " << y;
+        EXPECT_EQ(vt::CelOp(sch, 2, y).achter, Donkergrijs) << "rij " << y;
+        EXPECT_EQ(vt::CelOp(sch, 20, y).achter, Donkergrijs) << "rij " << y;
     }
     EXPECT_FALSE(vt::ToontErgens(sch, "Debug opties"));
     EXPECT_FALSE(vt::ToontErgens(sch, "Kaart tonen"));
@@ -133,7 +128,7 @@ TEST(E2eTest, HoofdmenuMetTekstenEnKleuren) {
     // Down moves the bar; Up from the first item wraps to the last.
     pty::Stuur(s, pty::Pijl(s.scherm, 'B'));
     WachtOpMenu(s, 2);
-    ExpectKleur(s.scherm, 3, 4, 17, Wit, DonkerGrijs);
+    ExpectKleur(s.scherm, 3, 4, 17, Wit, Donkergrijs);
     pty::Stuur(s, pty::Pijl(s.scherm, 'A') + pty::Pijl(s.scherm, 'A'));
     WachtOpMenu(s, 3);
 }
@@ -143,13 +138,13 @@ TEST(E2eTest, F12ToontEnVerbergtDeDebugSectie) {
     StartTotMenu(s);
     pty::Stuur(s, pty::Pijl(s.scherm, 'B') + std::string(pty::F12));
     WachtOpTekstOp(s, 4, 8, "Debug opties");
-    ExpectKleur(s.scherm, 4, 8, 12, Zwart, DonkerGrijs);
+    ExpectKleur(s.scherm, 4, 8, 12, Zwart, Donkergrijs);
     EXPECT_EQ(Gekozen(s.scherm), 1) << "F12 zet de keuze op het eerste item";
     for (int i = 3; i < 6; ++i) {
-        EXPECT_TRUE(ToontTekstOp(s.scherm, 3, ItemRij[i], Items[i])) << Items[i];
-        ExpectKleur(s.scherm, 3, ItemRij[i], 17, Wit, DonkerGrijs);
+        EXPECT_TRUE(ToontTekstOp(s.scherm, 3, ItemRijen[i], MenuItems[i])) << MenuItems[i];
+        ExpectKleur(s.scherm, 3, ItemRijen[i], 17, Wit, Donkergrijs);
     }
-    for (int y = 3; y <= 13; ++y) EXPECT_EQ(vt::CelOp(s.scherm, 2, y).achter, DonkerGrijs);
+    for (int y = 3; y <= 13; ++y) EXPECT_EQ(vt::CelOp(s.scherm, 2, y).achter, Donkergrijs);
     pty::Stuur(s, pty::F12);
     ASSERT_TRUE(pty::WachtOp(
         s, [](const vt::Scherm& sch) { return !vt::ToontErgens(sch, "Debug opties"); }, Kort))
@@ -172,7 +167,7 @@ TEST(E2eTest, ElkeUnitTestIsGeslaagd) {
         WachtOpTekstOp(s, 20, 11, "De test is geslaagd...");
         EXPECT_TRUE(ToontTekstOp(s.scherm, 20, 9, "Bezig met het testen van de unit..."));
         ExpectKleur(s.scherm, 20, 9, 35, Geel, Blauw);
-        ExpectKleur(s.scherm, 20, 11, 22, Wit, DonkerGrijs);
+        ExpectKleur(s.scherm, 20, 11, 22, Wit, Donkergrijs);
         pty::Stuur(s, "x"); // any key
         WachtOpMenu(s, 1);
         EXPECT_TRUE(ToontTekstOp(s.scherm, 4, 8, "Debug opties")) << "de debugsectie blijft aan";
@@ -187,7 +182,7 @@ TEST(E2eTest, KlinkersWinnenVanuitTestEenSpel) {
     pty::Stuur(s, KlinkersVerbergen(s));
     WachtOpTekstOp(s, 32, 9, "Gefeliciteerd!");
     EXPECT_TRUE(ToontTekstOp(s.scherm, 22, 14, "een blad salsaparilla"));
-    ExpectKleur(s.scherm, 22, 14, 21, Geel, DonkerGrijs);
+    ExpectKleur(s.scherm, 22, 14, 21, Geel, Donkergrijs);
     ExpectKleur(s.scherm, 32, 9, 14, Geel, Blauw);
     // Outside the box the hidden letters show as dots: "ijscoman" keeps j, s, c, m, n.
     const std::string punt = Glyph(250);

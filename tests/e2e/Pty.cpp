@@ -368,13 +368,13 @@ bool ToontTekstOp(const vt::Scherm& s, int x, int y, const std::string& tekst) {
 }
 
 bool MenuZichtbaar(const vt::Scherm& s) {
-    return ToontTekstOp(s, 3, 2, "Hoofdmenu") && ToontTekstOp(s, 3, 4, Items[0]);
+    return ToontTekstOp(s, 3, 2, "Hoofdmenu") && ToontTekstOp(s, 3, 4, MenuItems[0]);
 }
 
 int Gekozen(const vt::Scherm& s) {
-    constexpr int Blauw = 1;
     for (int i = 0; i < 6; ++i)
-        if (ToontTekstOp(s, 3, ItemRij[i], Items[i]) && vt::CelOp(s, 3, ItemRij[i]).achter == Blauw)
+        if (ToontTekstOp(s, 3, ItemRijen[i], MenuItems[i]) &&
+            vt::CelOp(s, 3, ItemRijen[i]).achter == Blauw)
             return i + 1;
     return 0;
 }

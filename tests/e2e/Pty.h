@@ -2,6 +2,7 @@
 // types key bytes, and keeps what it shows in a vt::Scherm.
 #pragma once
 
+#include "support/Menu.h"
 #include "support/Vt.h"
 
 #include <functional>
@@ -104,11 +105,6 @@ inline constexpr int Traag = 5; // a sanitizer build starts and ends slower
 inline constexpr int Traag = 1;
 #endif
 inline constexpr int Kort = 3000 * Traag; // ms to wait for a picture
-
-// The main menu: its items and where they stand.
-inline const std::string Items[] = {" Spel Starten    ", " Informatie    > ", " Afsluiten       ",
-                                    " Kaart tonen     ", " Test een unit > ", " Test een spel > "};
-inline constexpr int ItemRij[] = {4, 5, 6, 10, 11, 12};
 
 // True when the UTF-8 `tekst` stands on the screen from cell (x, y) on.
 bool ToontTekstOp(const vt::Scherm& s, int x, int y, const std::string& tekst);
