@@ -1,5 +1,6 @@
 #include "console/Toetsdecoder.h"
 #include "console/Console.h"
+#include "console/Script.h"
 
 #include <gtest/gtest.h>
 
@@ -41,19 +42,20 @@ Toetsen DecodeerInStukken(const std::string& bytes, const std::vector<std::size_
     return uit;
 }
 
-const ToetsDruk Links{0, ToetsLinks};
-const ToetsDruk Omhoog{0, ToetsOmhoog};
-const ToetsDruk Rechts{0, ToetsRechts};
-const ToetsDruk Omlaag{0, ToetsOmlaag};
-const ToetsDruk Enter{ToetsEnter, ToetsEnter};
-const ToetsDruk Escape{ToetsEsc, ToetsEsc};
-const ToetsDruk Spatie{ToetsSpatie, ToetsSpatie};
-const ToetsDruk Backspace{ToetsBackspace, ToetsBackspace};
-const ToetsDruk F12{0, ToetsF12};
-const ToetsDruk PlusNum{'+', ToetsPlusNum};
-const ToetsDruk MinNum{'-', ToetsMinNum};
-const ToetsDruk Plus{'+', ToetsPlus};
-const ToetsDruk Min{'-', ToetsMin};
+// The scripted backend's key presses: what the decoder must produce.
+const ToetsDruk Links = script::Pijl(script::Links);
+const ToetsDruk Omhoog = script::Pijl(script::Omhoog);
+const ToetsDruk Rechts = script::Pijl(script::Rechts);
+const ToetsDruk Omlaag = script::Pijl(script::Omlaag);
+const ToetsDruk& Escape = script::Esc;
+using script::Backspace;
+using script::Enter;
+using script::F12;
+using script::Min;
+using script::MinNum;
+using script::Plus;
+using script::PlusNum;
+using script::Spatie;
 const ToetsDruk GeenAscii{0, 0};
 
 // Every key the terminals send that the screens know, with what it must give.
