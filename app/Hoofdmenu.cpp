@@ -51,8 +51,12 @@ struct MenuStand {
     bool einde = false;
 };
 
+// The menu's own items, then the debug section's.
+constexpr int GewoneItems = 3;
+constexpr int AlleItems = 6;
+
 int AantalGetoond(const MenuStand& m) {
-    return m.debugModus ? 6 : 3;
+    return m.debugModus ? AlleItems : GewoneItems;
 }
 
 const WoordLijst& Submenu(const MenuStand& m) {
@@ -62,7 +66,7 @@ const WoordLijst& Submenu(const MenuStand& m) {
 // The row of main item i: items 1 to 3 on rows 4 to 6, the debug section's
 // items 4 to 6 below its label, on rows 10 to 12.
 std::int16_t ItemRij(int item) {
-    return static_cast<std::int16_t>(item <= 3 ? 3 + item : 6 + item);
+    return static_cast<std::int16_t>(item <= GewoneItems ? 3 + item : 6 + item);
 }
 
 // The panel of each item's submenu: its title on row `titelRij` (0-based),
@@ -72,7 +76,7 @@ struct SubmenuPaneel {
     int titelRij;
     int rechts;
 };
-constexpr std::array<SubmenuPaneel, 6> Panelen = {{
+constexpr std::array<SubmenuPaneel, AlleItems> Panelen = {{
     {"", 0, 0},
     {"Informatie", 4, 41},
     {"", 0, 0},
@@ -228,7 +232,7 @@ void TestEenUnit(MenuStand& m) {
 void TestEenSpel(MenuStand& m) {
     TestSpelOpPositie(m.subKeuze);
 }
-constexpr std::array<void (*)(MenuStand&), 6> Acties = {
+constexpr std::array<void (*)(MenuStand&), AlleItems> Acties = {
     SpelStarten, Informatie, Afsluiten, KaartTonen, TestEenUnit, TestEenSpel,
 };
 
