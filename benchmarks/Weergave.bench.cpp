@@ -14,12 +14,12 @@
 //
 // A key here is a key that leads to a frame: each session stops when its keys
 // run out, on the screen its last key leads to.
-#include "console/Weergave.h"
+#include "console/terminal/Weergave.h"
 #include "app/Start.h"
 #include "console/Cp437.h"
 #include "console/Model.h"
 #include "console/Script.h"
-#include "console/Terminalsoort.h"
+#include "console/terminal/Terminalsoort.h"
 #include "forest/Bos.h"
 #include "support/Oplossingen.h"
 #include "support/Vt.h"

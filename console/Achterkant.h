@@ -1,16 +1,9 @@
 // What a backend offers the console layer. Each program links exactly one:
-// the terminal (POSIX), the Windows console, or the scripted one of the tests.
+// the terminal (POSIX), the Windows console, the browser, or the scripted one
+// of the tests.
 #pragma once
 
 #include "console/Model.h"
-
-#include <cstdint>
-
-struct ToetsDruk {
-    char teken = 0;         // the typed character, 0 for keys without one
-    std::uint16_t code = 0; // the Windows virtual-key code
-    bool operator==(const ToetsDruk&) const = default;
-};
 
 // Takes over the screen. False when that is impossible; the backend has then
 // told the player why and touched nothing.

@@ -8,11 +8,6 @@
 
 namespace {
 
-ConsoleModel& HetModel() {
-    static ConsoleModel model;
-    return model;
-}
-
 unsigned char Attribuut(Kleur voor, Kleur achter) {
     return static_cast<unsigned char>(achter * 16 + voor);
 }
@@ -33,7 +28,7 @@ class ConsoleBuf : public std::streambuf {
   protected:
     int_type overflow(int_type c) override {
         if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
-        ConsoleModel& m = HetModel();
+        ConsoleModel& m = Model();
         const auto byte = static_cast<unsigned char>(traits_type::to_char_type(c));
         if (byte == '\n') {
             VolgendeRegel(m);
@@ -47,52 +42,35 @@ class ConsoleBuf : public std::streambuf {
 
 } // namespace
 
-ConsoleModel& Model() {
-    return HetModel();
-}
-
-void NieuwModel(int breedte, int hoogte) {
-    ConsoleModel& m = HetModel();
-    m = ConsoleModel{};
-    m.breedte = breedte;
-    m.hoogte = hoogte;
-    m.cellen.assign(static_cast<std::size_t>(breedte * hoogte), Cel{});
-}
-
-Cel* CelOp(ConsoleModel& model, int x, int y) {
-    if (x < 0 || y < 0 || x >= model.breedte || y >= model.hoogte) return nullptr;
-    return &model.cellen[static_cast<std::size_t>(y * model.breedte + x)];
-}
-
 void WisScherm() {
-    ConsoleModel& m = HetModel();
+    ConsoleModel& m = Model();
     std::fill(m.cellen.begin(), m.cellen.end(), Cel{0, 7});
     m.cursorX = 0;
     m.cursorY = 0;
 }
 
 void VerbergCursor() {
-    HetModel().cursorZichtbaar = false;
+    Model().cursorZichtbaar = false;
 }
 
 void GaNaarXY(std::int16_t x, std::int16_t y) {
-    ConsoleModel& m = HetModel();
+    ConsoleModel& m = Model();
     if (x < 0 || y < 0 || x >= m.breedte || y >= m.hoogte) return; // as the console refuses it
     m.cursorX = x;
     m.cursorY = y;
 }
 
 signed char LeesToets() {
-    return static_cast<signed char>(WachtOpToets(HetModel()).teken);
+    return static_cast<signed char>(WachtOpToets(Model()).teken);
 }
 
 std::uint16_t LeesToetsCode() {
-    return WachtOpToets(HetModel()).code;
+    return WachtOpToets(Model()).code;
 }
 
 void SchrijfTekst(const std::string& tekst, std::int16_t x, std::int16_t y, Kleur voor,
                   Kleur achter) {
-    ConsoleModel& m = HetModel();
+    ConsoleModel& m = Model();
     if (x < 0 || y < 0 || x >= m.breedte || y >= m.hoogte) return;
     const unsigned char attribuut = Attribuut(voor, achter);
     std::size_t plek = static_cast<std::size_t>(y * m.breedte + x);
@@ -103,7 +81,7 @@ void SchrijfTekst(const std::string& tekst, std::int16_t x, std::int16_t y, Kleu
 }
 
 void SchrijfTeken(unsigned char teken, std::int16_t x, std::int16_t y, Kleur voor, Kleur achter) {
-    if (Cel* cel = CelOp(HetModel(), x, y)) *cel = Cel{teken, Attribuut(voor, achter)};
+    if (Cel* cel = CelOp(Model(), x, y)) *cel = Cel{teken, Attribuut(voor, achter)};
 }
 
 std::ostream& Uitvoer() {

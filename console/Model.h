@@ -2,12 +2,20 @@
 // byte, attribute), a cursor and the text attribute of the output stream.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 struct Cel {
     unsigned char teken = 0;
     unsigned char attribuut = 7;
     bool operator==(const Cel&) const = default;
+};
+
+// One key-down event as a backend delivers it.
+struct ToetsDruk {
+    char teken = 0;         // the typed character, 0 for keys without one
+    std::uint16_t code = 0; // the Windows virtual-key code
+    bool operator==(const ToetsDruk&) const = default;
 };
 
 struct ConsoleModel {

@@ -4,7 +4,7 @@
 //
 // Input layout: the first byte says into how many pieces the rest is cut, the
 // following bytes say where; the remainder is what the terminal sent.
-#include "console/Toetsdecoder.h"
+#include "console/terminal/Toetsdecoder.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -2,9 +2,9 @@
 # Smoke test of the Windows program under wine, headless in tmux.
 #   scripts/wine-rooktest.sh [BUILD_DIR]      (default build/mingw)
 # BUILD_DIR holds struinpaadje.exe and libstruin.a of the mingw preset. A
-# driver (scripts/wine/stuur.cpp) starts each program on its own console, types
+# driver (tests/windows/stuur.cpp) starts each program on its own console, types
 # exact key records and reads the cells back; a key probe
-# (scripts/wine/toetsprobe.cpp) shows what the console backend hands the game.
+# (tests/windows/toetsprobe.cpp) shows what the console backend hands the game.
 # Needs g++-mingw-w64-x86-64, wine64 and tmux. Cleans up its wine prefix.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -36,9 +36,9 @@ vlaggen=(-std=c++20 -O2 -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign
     -Werror -static)
 wineboot -i >/dev/null 2>&1 &
 prefix=$!
-x86_64-w64-mingw32-g++ "${vlaggen[@]}" -municode scripts/wine/stuur.cpp -o "$werk/stuur.exe" &
+x86_64-w64-mingw32-g++ "${vlaggen[@]}" -municode tests/windows/stuur.cpp -o "$werk/stuur.exe" &
 stuur=$!
-x86_64-w64-mingw32-g++ "${vlaggen[@]}" -I. scripts/wine/toetsprobe.cpp \
+x86_64-w64-mingw32-g++ "${vlaggen[@]}" -I. tests/windows/toetsprobe.cpp \
     console/achterkant/windows.cpp "$bouw/libstruin.a" -o "$werk/toetsprobe.exe"
 wait "$stuur"
 wait "$prefix"

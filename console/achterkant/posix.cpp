@@ -30,9 +30,9 @@
 // exit status 1 and the terminal restored as far as it still exists.
 #include "console/Achterkant.h"
 #include "console/Console.h"
-#include "console/Terminalsoort.h"
-#include "console/Toetsdecoder.h"
-#include "console/Weergave.h"
+#include "console/terminal/Terminalsoort.h"
+#include "console/terminal/Toetsdecoder.h"
+#include "console/terminal/Weergave.h"
 
 #include <algorithm>
 #include <cerrno>

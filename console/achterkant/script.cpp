@@ -2,7 +2,7 @@
 #include "console/Script.h"
 #include "console/Console.h"
 #include "console/Cp437.h"
-#include "console/Toetsdecoder.h"
+#include "console/terminal/Toetsdecoder.h"
 
 #include <deque>
 

@@ -1,4 +1,4 @@
-#include "console/Terminalsoort.h"
+#include "console/terminal/Terminalsoort.h"
 
 #include <algorithm>
 #include <cctype>

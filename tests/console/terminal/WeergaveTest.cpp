@@ -1,4 +1,4 @@
-#include "console/Weergave.h"
+#include "console/terminal/Weergave.h"
 #include "console/Cp437.h"
 #include "support/Vt.h"
 

@@ -3,7 +3,7 @@
 // so that it can be decided before anything is written to it.
 #pragma once
 
-#include "console/Weergave.h"
+#include "console/terminal/Weergave.h"
 
 #include <functional>
 

@@ -2,7 +2,7 @@
 // character and a Windows virtual-key code, as the screens compare them.
 #pragma once
 
-#include "console/Achterkant.h"
+#include "console/Model.h"
 
 #include <cstddef>
 #include <string>

@@ -1,4 +1,4 @@
-#include "console/Toetsdecoder.h"
+#include "console/terminal/Toetsdecoder.h"
 #include "console/Console.h"
 #include "console/Script.h"
 
