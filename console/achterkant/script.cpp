@@ -124,8 +124,10 @@ std::string SchermDump() {
             attributen += hex[c.attribuut >> 4];
             attributen += hex[c.attribuut & 15];
         }
-        tekst += (y < 10 ? " " : "") + std::to_string(y) + "|" + regel + "|\n";
-        kleuren += (y < 10 ? " " : "") + std::to_string(y) + "|" + attributen + "|\n";
+        // The row number right-aligned in two columns, appended piece by piece.
+        const std::string kop = std::string(y < 10 ? 1 : 0, ' ') + std::to_string(y) + '|';
+        tekst.append(kop).append(regel).append("|\n");
+        kleuren.append(kop).append(attributen).append("|\n");
     }
     return tekst + "attributen (achter, voor):\n" + kleuren + "cursor (" +
            std::to_string(m.cursorX) + ", " + std::to_string(m.cursorY) + ")" +
