@@ -25,7 +25,6 @@ using pty::Kort;
 using pty::MenuZichtbaar;
 using pty::StartTotMenu;
 using pty::ToontTekstOp;
-using pty::Traag;
 using pty::WachtOpMenu;
 
 std::string Glyph(unsigned char cp437) {
@@ -283,28 +282,25 @@ std::string SignaalNaam(const ::testing::TestParamInfo<int>& signaal) {
 INSTANTIATE_TEST_SUITE_P(Signalen, SignaalTest, ::testing::Range(1, NSIG), SignaalNaam);
 
 // A terminal that goes away (the window closed, the connection lost): the
-// program must end promptly instead of spinning on a dead input.
-void OphangenEindigtSnel(bool stuurterminal) {
+// program must end instead of spinning on a dead input.
+void OphangenEindigtHetSpel(bool stuurterminal) {
     pty::Sessie s;
     pty::Opties opties;
     opties.stuurterminal = stuurterminal;
     StartTotMenu(s, opties);
-    const auto begin = std::chrono::steady_clock::now();
     pty::HangOp(s);
-    const auto status = pty::WachtOpEinde(s, 2000 * Traag);
-    const auto duur = std::chrono::steady_clock::now() - begin;
+    const auto status = pty::WachtOpEinde(s, Kort);
     ASSERT_TRUE(status) << "het spel liep door na het ophangen";
-    EXPECT_LT(duur, std::chrono::milliseconds(100 * Traag));
     // Ending by the hang-up signal or by an exit of its own are both fine; a crash is not.
     EXPECT_TRUE(*status < 128 || *status == 128 + SIGHUP) << "status " << *status;
 }
 
-TEST(E2eTest, OphangenEindigtBinnenHonderdMilliseconden) {
-    OphangenEindigtSnel(true);
+TEST(E2eTest, OphangenEindigtHetSpel) {
+    OphangenEindigtHetSpel(true);
 }
 
 TEST(E2eTest, EindeVanDeInvoerZonderStuurterminalEindigtOok) {
-    OphangenEindigtSnel(false);
+    OphangenEindigtHetSpel(false);
 }
 
 TEST(E2eTest, TeKleinVensterGeeftMeldingEnHerstelt) {

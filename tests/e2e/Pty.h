@@ -104,7 +104,9 @@ inline constexpr int Traag = 5; // a sanitizer build starts and ends slower
 #else
 inline constexpr int Traag = 1;
 #endif
-inline constexpr int Kort = 3000 * Traag; // ms to wait for a picture
+// ms to wait for a picture or an end: long enough that only a hang runs out,
+// never a busy machine.
+inline constexpr int Kort = 10000 * Traag;
 
 // True when the UTF-8 `tekst` stands on the screen from cell (x, y) on.
 bool ToontTekstOp(const vt::Scherm& s, int x, int y, const std::string& tekst);
