@@ -2,7 +2,7 @@
 #   With emscripten (cmake --preset web): the program and the page in web/
 #   become one site in build/web/site, ready for any static host.
 #   With the normal compiler: the browser suite (tests/web) joins ctest under
-#   the label "web" when emscripten, chromium and node are present (not in
+#   the label "web" when emscripten, chromium, node and npm are present (not in
 #   the sanitizer build: it would only run the same site again).
 
 if(EMSCRIPTEN)
@@ -31,7 +31,8 @@ elseif(STRUIN_TESTS AND NOT WIN32 AND NOT STRUIN_SANITIZE)
   find_program(STRUIN_EMXX em++)
   find_program(STRUIN_CHROMIUM chromium)
   find_program(STRUIN_NODE node)
-  if(STRUIN_EMXX AND STRUIN_CHROMIUM AND STRUIN_NODE)
+  find_program(STRUIN_NPM npm) # installs the suite's puppeteer-core
+  if(STRUIN_EMXX AND STRUIN_CHROMIUM AND STRUIN_NODE AND STRUIN_NPM)
     # Builds the web preset itself, then measures: so it runs alone.
     add_test(NAME web.browser COMMAND ${CMAKE_SOURCE_DIR}/tests/web/draai.sh)
     set_tests_properties(web.browser PROPERTIES LABELS web RUN_SERIAL TRUE TIMEOUT 900)

@@ -24,7 +24,7 @@ stil() {
 }
 
 echo "-- .deb"
-cmake --build --preset default --target struinpaadje >/dev/null
+stil cmake --build --preset default --target struinpaadje
 rm -rf build/default/pakketten
 (cd build/default && stil cpack -G DEB)
 deb=$(echo build/default/pakketten/struinpaadje_*.deb)
@@ -52,7 +52,7 @@ status=0
 echo "   $deb"
 
 echo "-- .zip"
-cmake --build --preset mingw >/dev/null
+stil cmake --build --preset mingw
 rm -rf build/mingw/pakketten
 (cd build/mingw && stil cpack -G ZIP)
 zip=$(echo build/mingw/pakketten/struinpaadje-*-win64.zip)
@@ -69,7 +69,7 @@ echo "   $zip"
 # The web version: the site folder of the web preset, zipped (needs emscripten).
 echo "-- web .zip"
 cmake --preset web >/dev/null
-cmake --build --preset web --target webzip >/dev/null
+stil cmake --build --preset web --target webzip
 webzip=$(echo build/web/pakketten/struinpaadje-*-web.zip)
 [ -f "$webzip" ] || fout "geen web-.zip gemaakt"
 map=$(basename "$webzip" .zip)

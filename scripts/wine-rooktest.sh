@@ -8,9 +8,15 @@
 # Needs g++-mingw-w64-x86-64, wine64 and tmux. Cleans up its wine prefix.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bouw=$(realpath "${1:-build/mingw}")
+bouw=${1:-build/mingw}
+[ -f "$bouw/struinpaadje.exe" ] || {
+    echo "Geen Windows-versie in $bouw: bouw die eerst met" \
+        "cmake --preset mingw && cmake --build --preset mingw" >&2
+    exit 1
+}
+bouw=$(realpath "$bouw")
 spel="$bouw/struinpaadje.exe"
-[ -f "$spel" ] || { echo "Eerst bouwen: cmake --preset mingw && cmake --build --preset mingw" >&2; exit 1; }
+scripts/vereisten.sh g++-mingw-w64-x86-64 wine wine64 tmux
 
 werk=$(mktemp -d /tmp/struin-wine.XXXXXX)
 mkdir "$werk/tmp"
