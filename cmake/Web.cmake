@@ -16,12 +16,15 @@ if(EMSCRIPTEN)
     configure_file(${CMAKE_SOURCE_DIR}/web/${bestand} ${STRUIN_SITE}/${bestand} COPYONLY)
   endforeach()
 
-  # The release package: the site in one folder, zipped (target webzip).
+  # The release package: the site in one folder with a LEESMIJ.txt on putting
+  # it online, zipped (target webzip).
   set(STRUIN_WEBNAAM struinpaadje-${PROJECT_VERSION}-web)
   set(STRUIN_PAKKETTEN ${CMAKE_BINARY_DIR}/pakketten)
   add_custom_target(webzip
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${STRUIN_PAKKETTEN}
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${STRUIN_SITE} ${STRUIN_PAKKETTEN}/${STRUIN_WEBNAAM}
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/packaging/LEESMIJ-web.txt
+            ${STRUIN_PAKKETTEN}/${STRUIN_WEBNAAM}/LEESMIJ.txt
     COMMAND ${CMAKE_COMMAND} -E chdir ${STRUIN_PAKKETTEN}
             ${CMAKE_COMMAND} -E tar cf ${STRUIN_WEBNAAM}.zip --format=zip ${STRUIN_WEBNAAM}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${STRUIN_PAKKETTEN}/${STRUIN_WEBNAAM}

@@ -74,12 +74,14 @@ webzip=$(echo build/web/pakketten/struinpaadje-*-web.zip)
 [ -f "$webzip" ] || fout "geen web-.zip gemaakt"
 map=$(basename "$webzip" .zip)
 unzip -Z1 "$webzip" | grep -v '/$' | sort >"$wortel/web.txt"
-printf "$map/%s\n" index.html speelveld.css speelveld.js struinpaadje.js struinpaadje.wasm |
-    diff - "$wortel/web.txt" >&2 || fout "$webzip heeft niet precies de site in $map/"
+printf "$map/%s\n" LEESMIJ.txt index.html speelveld.css speelveld.js struinpaadje.js struinpaadje.wasm |
+    sort | diff - "$wortel/web.txt" >&2 || fout "$webzip heeft niet precies de site en LEESMIJ.txt in $map/"
 unzip -q "$webzip" -d "$wortel/web"
 for bron in speelveld.css speelveld.js struinpaadje.js; do
     grep -q "\"$bron\"" "$wortel/web/$map/index.html" || fout "index.html laadt $bron niet"
 done
+grep -q 'application/wasm' "$wortel/web/$map/LEESMIJ.txt" ||
+    fout "LEESMIJ.txt in $webzip zegt niet dat .wasm als application/wasm moet"
 [ "$(head -c4 "$wortel/web/$map/struinpaadje.wasm" | od -An -tx1 | tr -d ' ')" = 0061736d ] ||
     fout "struinpaadje.wasm is geen WebAssembly"
 echo "   $webzip"
