@@ -90,9 +90,7 @@ std::function<void()> DeFelicitatie() {
 // What the screen shows of the drawn puzzles: the pigeon's flight and the nuts.
 std::function<void()> DeVlucht(const Vlucht& v) {
     return [=] {
-        const std::string vlucht = " " + std::to_string(v.noord) + " noord, " +
-                                   std::to_string(v.oost) + " oost, " + std::to_string(v.zuid) +
-                                   " zuid, " + std::to_string(v.west) + " west";
+        const std::string vlucht = VluchtTekst(v);
         EXPECT_EQ(TekstOp(0, 7, static_cast<int>(vlucht.size())), vlucht);
     };
 }

@@ -307,7 +307,7 @@ std::string ModiTekst(const termios& t) {
                   t.c_cflag, t.c_lflag);
     std::string uit = buf;
     uit += " cc";
-    for (unsigned char c : t.c_cc) uit += " " + std::to_string(c);
+    for (unsigned char c : t.c_cc) uit.append(" ").append(std::to_string(c));
     return uit;
 }
 

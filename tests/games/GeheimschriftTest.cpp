@@ -139,7 +139,7 @@ TEST_F(Geheimschrift, OnlyTheExactTextWins) {
     std::string leesteken = oplossing;
     leesteken.back() = '!';
     std::string extraBlank = oplossing;
-    extraBlank.insert(oplossing.find(' '), " ");
+    extraBlank.insert(oplossing.find(' '), 1, ' ');
     const std::string kort = oplossing.substr(0, oplossing.size() - 1);
     for (const std::string& fout : {hoofdletter, leesteken, extraBlank, kort, oplossing + " "}) {
         SpeelTotWachten(Tekst(fout) + Toetsen{Enter}, SpeelGeheimschrift);

@@ -13,10 +13,7 @@ namespace {
 
 // The next flight the generator gives, as the game writes it on its row.
 std::string VluchtRegel() {
-    const Vlucht v = TrekVlucht();
-    const std::string regel = " " + std::to_string(v.noord) + " noord, " + std::to_string(v.oost) +
-                              " oost, " + std::to_string(v.zuid) + " zuid, " +
-                              std::to_string(v.west) + " west";
+    const std::string regel = VluchtTekst(TrekVlucht());
     return regel + std::string(80 - regel.size(), ' ');
 }
 

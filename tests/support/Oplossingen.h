@@ -118,6 +118,14 @@ inline Vlucht TrekVlucht() {
     v.west = Willekeurig(30);
     return v;
 }
+// The flight as the game writes it on its row (appended piece by piece).
+inline std::string VluchtTekst(const Vlucht& v) {
+    std::string tekst;
+    tekst.append(" ").append(std::to_string(v.noord)).append(" noord, ");
+    tekst.append(std::to_string(v.oost)).append(" oost, ");
+    tekst.append(std::to_string(v.zuid)).append(" zuid, ");
+    return tekst.append(std::to_string(v.west)).append(" west");
+}
 
 // The way back undoes the flight: north-south counts south, east-west east.
 inline script::Toetsen WinPostduif(const Vlucht& v) {

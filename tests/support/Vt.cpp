@@ -496,7 +496,7 @@ std::string Dump(const Scherm& s) {
     std::string tekst;
     std::string kleuren;
     for (int y = 0; y < s.hoogte; ++y) {
-        const std::string nr = (y < 10 ? " " : "") + std::to_string(y) + "|";
+        const std::string nr = std::string(y < 10 ? 1 : 0, ' ') + std::to_string(y) + '|';
         tekst += nr + RijTekst(s, y) + "|\n";
         kleuren += nr;
         for (int x = 0; x < s.breedte; ++x) {
