@@ -5,7 +5,8 @@
 # driver (tests/windows/stuur.cpp) starts each program on its own console, types
 # exact key records and reads the cells back; a key probe
 # (tests/windows/toetsprobe.cpp) shows what the console backend hands the game.
-# Needs g++-mingw-w64-x86-64, wine64 and tmux. Cleans up its wine prefix.
+# Installs g++-mingw-w64-x86-64, wine and tmux when missing. Cleans up its wine
+# prefix.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bouw=${1:-build/mingw}
