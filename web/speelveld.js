@@ -358,33 +358,13 @@
     laden.hidden = false;
   }
 
-  function ToonVoortgang(deel) {
-    voortgang.hidden = false;
-    voortgang.value = deel;
-  }
-
-  // The program fetched by the page itself, to show how far the download is
-  // and to say so when it fails. A page the service worker serves keeps the
-  // browser's own streaming compile, which caches the compiled code.
+  // The program fetched by the page itself, to say so when that fails. The
+  // browser compiles it while it streams in, and keeps the compiled code.
   async function LaadProgramma(invoer) {
     const antwoord = await fetch('struinpaadje.wasm', { credentials: 'same-origin' });
     if (!antwoord.ok) throw new Error(`struinpaadje.wasm: ${antwoord.status}`);
-    const totaal = Number(antwoord.headers.get('Content-Length'));
-    let bron = antwoord;
-    if (totaal && antwoord.body && !navigator.serviceWorker?.controller) {
-      let binnen = 0;
-      const teller = new TransformStream({
-        transform(stuk, verder) {
-          binnen += stuk.byteLength;
-          ToonVoortgang(binnen / totaal);
-          verder.enqueue(stuk);
-        },
-      });
-      bron = new Response(antwoord.body.pipeThrough(teller),
-                          { headers: { 'Content-Type': 'application/wasm' } });
-    }
-    if (WebAssembly.instantiateStreaming) return WebAssembly.instantiateStreaming(bron, invoer);
-    return WebAssembly.instantiate(await bron.arrayBuffer(), invoer);
+    if (WebAssembly.instantiateStreaming) return WebAssembly.instantiateStreaming(antwoord, invoer);
+    return WebAssembly.instantiate(await antwoord.arrayBuffer(), invoer);
   }
 
   // A new version of the site waits in the service worker until the next
@@ -433,9 +413,7 @@
         performance.mark('struinpaadje: eerste beeld');
         laden.hidden = true;
         ToonHint();
-        if ('serviceWorker' in navigator) {
-          navigator.serviceWorker.register('sw.js').catch((e) => console.warn('struinpaadje:', e));
-        }
+        navigator.serviceWorker?.register('sw.js').catch((e) => console.warn('struinpaadje:', e));
       }
     },
     // The next key press as character * 65536 + code, once there is one.
