@@ -358,11 +358,24 @@
     laden.hidden = false;
   }
 
-  // The program fetched by the page itself, to say so when that fails. The
-  // browser compiles it while it streams in, and keeps the compiled code.
+  // Counts what arrives of a download, for the progress bar.
+  async function TelVoortgang(stroom, totaal) {
+    const lezer = stroom.getReader();
+    let binnen = 0;
+    for (let stuk = await lezer.read(); !stuk.done; stuk = await lezer.read()) {
+      binnen += stuk.value.byteLength;
+      voortgang.value = binnen / totaal;
+    }
+  }
+
+  // The program fetched by the page itself, to show how far the download is
+  // (counted on a copy) and to say so when it fails. The browser compiles it
+  // while it streams in, and keeps the compiled code.
   async function LaadProgramma(invoer) {
     const antwoord = await fetch('struinpaadje.wasm', { credentials: 'same-origin' });
     if (!antwoord.ok) throw new Error(`struinpaadje.wasm: ${antwoord.status}`);
+    const totaal = Number(antwoord.headers.get('Content-Length'));
+    if (totaal && antwoord.body) TelVoortgang(antwoord.clone().body, totaal).catch(() => {});
     if (WebAssembly.instantiateStreaming) return WebAssembly.instantiateStreaming(antwoord, invoer);
     return WebAssembly.instantiate(await antwoord.arrayBuffer(), invoer);
   }
