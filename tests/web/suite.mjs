@@ -730,6 +730,13 @@ test('laden: een melding vanaf het begin, en een eigen melding voor elke mislukk
     }, { meld: false });
   }
   await OpEigenPagina(async () => {
+    await page.evaluateOnNewDocument(() => delete window.WebAssembly);
+    await page.goto(adres, { waitUntil: 'load' });
+    await page.waitForFunction(() => !document.getElementById('laden').hidden &&
+                               document.getElementById('ladentekst').textContent.includes('WebAssembly'),
+                               { timeout: Wacht }).catch(async () => assert.fail(await LaadTekst()));
+  }, { meld: false });
+  await OpEigenPagina(async () => {
     await page.goto(`file://${path.join(Site, 'index.html')}`, { waitUntil: 'load' });
     const tekst = await LaadTekst();
     assert.ok(tekst.includes('via een webserver') && tekst.includes('python3 -m http.server'), tekst);
@@ -783,13 +790,21 @@ test('eerste beeld met een vier keer tragere processor en op een trage lijn (all
 });
 
 test('" Afsluiten       " zet afgesloten op 0 en laat het laatste beeld staan', async () => {
+  // Whether the browser would ask before the page goes.
+  const vraagtEerst = () => page.evaluate(() => {
+    const weg = new Event('beforeunload', { cancelable: true });
+    window.dispatchEvent(weg);
+    return weg.defaultPrevented;
+  });
   assert.equal(await page.evaluate(() => struinpaadje.afgesloten), null);
+  assert.equal(await vraagtEerst(), true, 'een lopend spel gaat zonder vragen weg');
   await DrukAlles(['ArrowDown', 'ArrowDown']);
   await MenuMetKeuze(3);
   const laatste = await Regels();
   await Druk('Enter');
   await page.waitForFunction(() => struinpaadje.afgesloten !== null, { timeout: Wacht });
   assert.equal(await page.evaluate(() => struinpaadje.afgesloten), 0);
+  assert.equal(await vraagtEerst(), false, 'na Afsluiten is er niets te verliezen');
   assert.deepEqual(await Regels(), laatste);
   assert.equal(await page.$eval('#einde', (e) => e.hidden), false);
   assert.equal(await page.$eval('#opnieuw', (k) => k.textContent), 'Opnieuw spelen');
