@@ -77,19 +77,22 @@ const Soorten = {
   '.webmanifest': 'application/manifest+json', '.svg': 'image/svg+xml', '.png': 'image/png',
 };
 
-function Serveer(verzoek, antwoord) {
+// The site under `map` (a sub-folder as some hosts have it); `anders`
+// may change a file's bytes, as a new version of the site would.
+function Serveer(verzoek, antwoord, { map = '/', anders = (naam, bytes) => bytes } = {}) {
   const naam = decodeURIComponent(new URL(verzoek.url, 'http://x').pathname);
-  const bestand = path.join(Site, naam === '/' ? 'index.html' : naam);
-  if (!bestand.startsWith(Site + path.sep) || !fs.existsSync(bestand)) {
+  const bestand = path.join(Site, naam === map ? 'index.html' : naam.slice(map.length));
+  if (!naam.startsWith(map) || !bestand.startsWith(Site + path.sep) || !fs.existsSync(bestand)) {
     antwoord.writeHead(404).end();
     return;
   }
+  const bytes = anders(path.basename(bestand), fs.readFileSync(bestand));
   antwoord.writeHead(200, {
     'Content-Type': Soorten[path.extname(bestand)] || 'application/octet-stream',
     'Cache-Control': 'no-store',
-    'Content-Length': fs.statSync(bestand).size,
+    'Content-Length': bytes.length,
   });
-  fs.createReadStream(bestand).pipe(antwoord);
+  antwoord.end(bytes);
 }
 
 // ---- Reading and playing the page
@@ -744,24 +747,59 @@ test('laden: een melding vanaf het begin, en een eigen melding voor elke mislukk
   }, { meld: false });
 });
 
-test('na één bezoek speelt het zonder server verder, en de pagina is te installeren', async () => {
-  const eigen = http.createServer(Serveer);
-  await new Promise((klaar) => eigen.listen(0, '127.0.0.1', klaar));
+test('uit een submap: na één bezoek speelt het zonder server, te installeren, en een nieuwe versie ' +
+     'wacht op "Opnieuw spelen"', async () => {
+  // A new version of the site: its service worker names another cache.
+  let versie = '';
+  const anders = (naam, bytes) =>
+    (naam === 'sw.js' ? Buffer.from(bytes.toString().replace(/(struinpaadje-\w+)/, `$1${versie}`)) : bytes);
+  const eigen = http.createServer((v, a) => Serveer(v, a, { map: '/spel/', anders }));
+  const start = (poort) => new Promise((klaar) => eigen.listen(poort, '127.0.0.1', klaar));
+  const stop = () => {
+    eigen.closeAllConnections();
+    return new Promise((klaar) => eigen.close(klaar));
+  };
+  await start(0);
+  const poort = eigen.address().port;
+  const caches = () => page.evaluate(() => caches.keys());
   await OpEigenPagina(async () => {
-    await page.goto(`http://127.0.0.1:${eigen.address().port}/`, { waitUntil: 'load' });
+    await page.goto(`http://127.0.0.1:${poort}/spel/`, { waitUntil: 'load' });
     await WachtOpTekst(3, 2, 'Hoofdmenu');
     const cdp = await page.createCDPSession();
     const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
     assert.deepEqual(installabilityErrors, []);
     await cdp.detach();
     await page.evaluate(() => navigator.serviceWorker.ready);
-    eigen.closeAllConnections();
-    await new Promise((klaar) => eigen.close(klaar));
+    const [oud] = await caches();
+
+    await stop();
     await page.reload({ waitUntil: 'load' });
     await WachtOpTekst(3, 2, 'Hoofdmenu');
     await Druk('ArrowDown');
     await MenuMetKeuze(2);
+
+    // The new version arrives while the game runs, and waits.
+    versie = '-nieuw';
+    await start(poort);
+    const wacht = await page.evaluate(async (ms) => {
+      const registratie = await navigator.serviceWorker.getRegistration();
+      await registratie.update();
+      for (let t = 0; t < ms && !registratie.waiting; t += 50) {
+        await new Promise((klaar) => setTimeout(klaar, 50));
+      }
+      return Boolean(registratie.waiting);
+    }, Wacht);
+    assert.ok(wacht, 'de nieuwe versie wacht niet');
+    assert.deepEqual((await caches()).sort(), [oud, `${oud}-nieuw`].sort());
+    await Druk('ArrowDown');
+    await MenuMetKeuze(3);
+    await Druk('Enter');
+    await page.waitForFunction(() => struinpaadje.afgesloten === 0, { timeout: Wacht });
+    await Promise.all([page.waitForNavigation(), page.click('#opnieuw')]);
+    await MenuMetKeuze(1);
+    assert.deepEqual(await caches(), [`${oud}-nieuw`], 'de oude versie is niet opgeruimd');
   }, { werker: true });
+  await stop();
 });
 
 test('eerste beeld met een vier keer tragere processor en op een trage lijn (alleen gemeten)', async () => {
