@@ -616,6 +616,7 @@ test('zonder aanraakscherm: de knop toont de toetsen, en De Eekhoorn is te winne
     for (const code of [107, 109, 8]) {
       assert.ok(!(await Zichtbaar(`[data-code="${code}"]`)), `toets ${code} staat al op het scherm`);
     }
+    await page.screenshot({ path: path.join(Afdrukken, 'bureau.png') });
     await page.click('#toetsenknop');
     for (const code of [107, 109, 8]) assert.ok(await Zichtbaar(`[data-code="${code}"]`), `toets ${code}`);
     assert.equal(await page.evaluate(() => document.activeElement.id), 'scherm', 'de focus ging weg');
