@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Builds the game (build/spel, without the tests) and starts it in this terminal.
-# The build shows its own output; when it fails, the script ends with its status.
+# Builds the game (build/spel, without the tests) and starts it in this terminal,
+# with the options given (./speel.sh --zonder-numeriek). The build shows its own
+# output; when it fails, the script ends with its status.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/vereisten.sh cmake ninja-build g++
 echo "Het spel wordt gebouwd (de eerste keer duurt dat een minuut of twee)."
 cmake --preset spel >/dev/null
 cmake --build --preset spel --target struinpaadje
-exec ./build/spel/struinpaadje
+exec ./build/spel/struinpaadje "$@"

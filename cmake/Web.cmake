@@ -1,6 +1,7 @@
 # The browser.
 #   With emscripten (cmake --preset web): the program and the page in web/
-#   become one site in build/web/site, ready for any static host.
+#   become one site in build/web/site, ready for any static host, with a
+#   service worker that keeps it playable offline.
 #   With the normal compiler: the browser suite (tests/web) joins ctest under
 #   the label "web" when emscripten, chromium, node and npm are present (not in
 #   the sanitizer build: it would only run the same site again).
@@ -12,9 +13,22 @@ if(EMSCRIPTEN)
   # status once the game has ended after its last awaited key.
   target_link_options(struinpaadje PRIVATE -sASYNCIFY -sINVOKE_RUN=0 -sENVIRONMENT=web
                       -sALLOW_MEMORY_GROWTH -sEXPORTED_RUNTIME_METHODS=ccall)
-  foreach(bestand index.html speelveld.js speelveld.css)
+  # The icons' PNGs come from icoon.svg: rsvg-convert -w 192 -h 192 icoon.svg
+  # -o icoon-192.png (package librsvg2-bin), the same for 512.
+  set(STRUIN_PAGINA index.html speelveld.js speelveld.css manifest.webmanifest icoon.svg
+      icoon-192.png icoon-512.png)
+  foreach(bestand ${STRUIN_PAGINA})
     configure_file(${CMAKE_SOURCE_DIR}/web/${bestand} ${STRUIN_SITE}/${bestand} COPYONLY)
   endforeach()
+  # The service worker last, once every other file of the site is there.
+  list(TRANSFORM STRUIN_PAGINA PREPEND ${STRUIN_SITE}/)
+  add_custom_command(OUTPUT ${STRUIN_SITE}/sw.js
+    COMMAND ${CMAKE_COMMAND} -DSITE=${STRUIN_SITE} -DSJABLOON=${CMAKE_SOURCE_DIR}/web/sw.js
+            -P ${CMAKE_SOURCE_DIR}/cmake/Dienstwerker.cmake
+    DEPENDS struinpaadje ${STRUIN_PAGINA} ${CMAKE_SOURCE_DIR}/web/sw.js
+            ${CMAKE_SOURCE_DIR}/cmake/Dienstwerker.cmake
+    COMMENT "De service worker met de hash van de site")
+  add_custom_target(dienstwerker ALL DEPENDS ${STRUIN_SITE}/sw.js)
 
   # The release package: the site in one folder with a LEESMIJ.txt on putting
   # it online, zipped (target webzip).
@@ -28,7 +42,7 @@ if(EMSCRIPTEN)
     COMMAND ${CMAKE_COMMAND} -E chdir ${STRUIN_PAKKETTEN}
             ${CMAKE_COMMAND} -E tar cf ${STRUIN_WEBNAAM}.zip --format=zip ${STRUIN_WEBNAAM}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${STRUIN_PAKKETTEN}/${STRUIN_WEBNAAM}
-    DEPENDS struinpaadje
+    DEPENDS struinpaadje dienstwerker
     COMMENT "De site ingepakt: ${STRUIN_PAKKETTEN}/${STRUIN_WEBNAAM}.zip")
 elseif(STRUIN_TESTS AND NOT WIN32 AND NOT STRUIN_SANITIZE)
   find_program(STRUIN_EMXX em++)

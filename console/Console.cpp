@@ -24,6 +24,15 @@ void VolgendeRegel(ConsoleModel& m) {
     std::fill(m.cellen.end() - m.breedte, m.cellen.end(), Cel{' ', m.tekstAttribuut});
 }
 
+// Every key the game reads comes through here, whatever the backend.
+ToetsDruk VolgendeToets() {
+    ConsoleModel& m = Model();
+    ToetsDruk toets = WachtOpToets(m);
+    if (m.zonderNumeriek && toets.code == ToetsPlus) toets.code = ToetsPlusNum;
+    if (m.zonderNumeriek && toets.code == ToetsMin) toets.code = ToetsMinNum;
+    return toets;
+}
+
 class ConsoleBuf : public std::streambuf {
   protected:
     int_type overflow(int_type c) override {
@@ -61,11 +70,15 @@ void GaNaarXY(std::int16_t x, std::int16_t y) {
 }
 
 signed char LeesToets() {
-    return static_cast<signed char>(WachtOpToets(Model()).teken);
+    return static_cast<signed char>(VolgendeToets().teken);
 }
 
 std::uint16_t LeesToetsCode() {
-    return WachtOpToets(Model()).code;
+    return VolgendeToets().code;
+}
+
+void ZetZonderNumeriek(bool aan) {
+    Model().zonderNumeriek = aan;
 }
 
 void SchrijfTekst(const std::string& tekst, std::int16_t x, std::int16_t y, Kleur voor,

@@ -59,6 +59,10 @@ void GaNaarXY(std::int16_t x, std::int16_t y);
 // Wait for the next key press; its character, or its virtual-key code.
 signed char LeesToets();
 std::uint16_t LeesToetsCode();
+// For keyboards without a keypad: from now on the main keyboard's + (the key
+// that also types '=') and - reach the game as the keypad's + and -; the
+// character stays what was typed.
+void ZetZonderNumeriek(bool aan);
 // Cell writes: the cursor does not move. Text past the right edge continues on
 // the next row; cells outside the buffer are not written.
 void SchrijfTekst(const std::string& tekst, std::int16_t x, std::int16_t y, Kleur voor,

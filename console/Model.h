@@ -26,6 +26,8 @@ struct ConsoleModel {
     int cursorY = 0;
     bool cursorZichtbaar = true;
     unsigned char tekstAttribuut = 7;
+    // Keyboards without a keypad: the main keyboard's + and - read as the keypad's.
+    bool zonderNumeriek = false;
 };
 
 // The one console of the process.

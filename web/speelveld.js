@@ -5,7 +5,10 @@
 //
 // Nothing here runs while the game waits for a key: no timers, no animation
 // frames. Drawing happens when the game shows a frame, or when the canvas
-// changes size.
+// changes size or pixel ratio.
+//
+// It also shows the loading and every way loading can fail, the keys on the
+// screen, and registers the service worker (sw.js) once the game runs.
 'use strict';
 
 // One block, so that none of these names meets the loader's own.
@@ -46,7 +49,15 @@
   const einde = document.getElementById('einde');
   const eindtekst = document.getElementById('eindtekst');
   const typvak = document.getElementById('typvak');
+  const bediening = document.getElementById('bediening');
+  const toetsenknop = document.getElementById('toetsenknop');
+  const laden = document.getElementById('laden');
+  const ladentekst = document.getElementById('ladentekst');
+  const voortgang = document.getElementById('voortgang');
+  const nogmaals = document.getElementById('nogmaals');
+  const draai = document.getElementById('draai');
   const pen = scherm.getContext('2d', { alpha: false });
+  const aanraak = matchMedia('(hover: none) and (pointer: coarse)').matches;
 
   // The frame the game showed last, and what the canvas shows now.
   let tekens = new Uint32Array(Breedte * Hoogte).fill(0x20);
@@ -60,13 +71,29 @@
 
   // ---- Drawing
 
-  // The grid takes the room the page's other parts leave.
+  const Ring = 2; // CSS px around the grid for the focus ring
+  const KleinsteCel = 8; // CSS px: narrower cells are too small to read
+
+  // Cell width in device pixels for the room the page's other parts leave,
+  // with the keys under the grid or beside it.
+  function CelBreedte(naast, schaal) {
+    spel.classList.toggle('naast', naast);
+    const breedte = spel.clientWidth - (naast ? bediening.offsetWidth : 0) - 2 * Ring;
+    const hoogte = spel.clientHeight - einde.offsetHeight - (naast ? 0 : bediening.offsetHeight) -
+                   2 * Ring;
+    return Math.max(1, Math.floor(Math.min((breedte * schaal) / Breedte,
+                                           (hoogte * schaal) / (2 * Hoogte))));
+  }
+
+  // The grid takes the room the page's other parts leave; the keys stand
+  // beside it when that makes the cells larger.
   function PasMaatAan() {
     const schaal = window.devicePixelRatio || 1;
-    const breedte = spel.clientWidth;
-    const hoogte = spel.clientHeight - einde.offsetHeight - aanraaktoetsen.offsetHeight;
-    const b = Math.max(1, Math.floor(Math.min((breedte * schaal) / Breedte,
-                                              (hoogte * schaal) / (2 * Hoogte))));
+    const onder = CelBreedte(false, schaal);
+    const naast = !aanraaktoetsen.hidden && spel.clientWidth > spel.clientHeight &&
+                  CelBreedte(true, schaal) > onder;
+    const b = naast ? CelBreedte(true, schaal) : CelBreedte(false, schaal);
+    draai.hidden = b / schaal >= KleinsteCel || spel.clientWidth > spel.clientHeight;
     cel = { b, h: 2 * b };
     scherm.width = Breedte * cel.b;
     scherm.height = Hoogte * cel.h;
@@ -251,15 +278,28 @@
     Druk(TekenVan(toets), code);
   }
 
-  // Letters from a touch device's own keyboard, which gives no key codes.
-  function OpTypen() {
-    for (const teken of typvak.value) {
-      const c = teken.codePointAt(0);
-      const hoofd = teken.toUpperCase();
-      const code = /^[A-Z0-9 ]$/.test(hoofd) ? hoofd.charCodeAt(0) : 0;
-      if (c < 0x10000) Druk(c, code);
+  // The typing field always holds this, so that a soft keyboard's Backspace
+  // has something to delete (on an empty field it sends no event at all).
+  const Vulsel = '  ';
+
+  // Text from a touch device's own keyboard, which gives no key codes: only
+  // committed text counts, so a keyboard that composes words (and shows
+  // "l", "li", "lie" on the way to "lief") gives each letter once.
+  function OpTypen(gebeurtenis) {
+    if (gebeurtenis.isComposing) return;
+    const waarde = typvak.value;
+    if (waarde === Vulsel) return;
+    if (waarde.length < Vulsel.length) {
+      for (let i = waarde.length; i < Vulsel.length; ++i) Druk(8, 8);
+    } else {
+      for (const teken of waarde.slice(Vulsel.length)) {
+        const c = teken.codePointAt(0);
+        const hoofd = teken.toUpperCase();
+        const code = /^[A-Z0-9 ]$/.test(hoofd) ? hoofd.charCodeAt(0) : 0;
+        if (c < 0x10000) Druk(c, code);
+      }
     }
-    typvak.value = '';
+    typvak.value = Vulsel;
   }
 
   // ---- Focus
@@ -267,7 +307,89 @@
   function ToonHint() {
     const bijSpel = document.hasFocus() &&
                     (document.activeElement === scherm || document.activeElement === typvak);
-    hint.hidden = bijSpel || afgesloten !== null;
+    hint.hidden = bijSpel || afgesloten !== null || !laden.hidden;
+  }
+
+  // The keys on the screen: touch screens start with them, and the choice
+  // stays on the device.
+  const Onthouden = 'struinpaadje.toetsen';
+
+  function ToonToetsen(aan) {
+    aanraaktoetsen.hidden = !aan;
+    toetsenknop.setAttribute('aria-pressed', String(aan));
+    PasMaatAan();
+  }
+
+  function BewaarToetsen(aan) {
+    try {
+      localStorage.setItem(Onthouden, aan ? '1' : '0');
+    } catch {
+      // No storage (a file page, or a private window): only this visit then.
+    }
+  }
+
+  function ToetsenBewaard() {
+    try {
+      const keuze = localStorage.getItem(Onthouden);
+      return keuze === null ? aanraak : keuze === '1';
+    } catch {
+      return aanraak;
+    }
+  }
+
+  // ---- Loading and why it failed
+
+  const Meldingen = {
+    verbinding: 'Het spel kon niet worden geladen. Controleer de verbinding en probeer het opnieuw.',
+    bestand: 'Deze pagina is als bestand geopend, en zo laadt een browser het spel niet. Open de ' +
+             'pagina via een webserver: start in de map van het spel <code>python3 -m http.server ' +
+             '8000 --bind 127.0.0.1</code> en open <code>http://127.0.0.1:8000/</code>.',
+    webassembly: 'Deze browser kan het spel niet spelen: hij kent geen WebAssembly. Probeer een ' +
+                 'recente browser.',
+  };
+  let mislukt = null;
+
+  function Fout(soort) {
+    if (mislukt || beelden > 0) return; // the first reason is the one to tell
+    mislukt = soort;
+    ladentekst.innerHTML = Meldingen[soort];
+    voortgang.hidden = true;
+    nogmaals.hidden = soort !== 'verbinding';
+    laden.hidden = false;
+  }
+
+  // Counts what arrives of a download, for the progress bar.
+  async function TelVoortgang(stroom, totaal) {
+    const lezer = stroom.getReader();
+    let binnen = 0;
+    for (let stuk = await lezer.read(); !stuk.done; stuk = await lezer.read()) {
+      binnen += stuk.value.byteLength;
+      voortgang.value = binnen / totaal;
+    }
+  }
+
+  // The program fetched by the page itself, to show how far the download is
+  // (counted on a copy) and to say so when it fails. The browser compiles it
+  // while it streams in, and keeps the compiled code.
+  async function LaadProgramma(invoer) {
+    const antwoord = await fetch('struinpaadje.wasm', { credentials: 'same-origin' });
+    if (!antwoord.ok) throw new Error(`struinpaadje.wasm: ${antwoord.status}`);
+    const totaal = Number(antwoord.headers.get('Content-Length'));
+    if (totaal && antwoord.body) TelVoortgang(antwoord.clone().body, totaal).catch(() => {});
+    if (WebAssembly.instantiateStreaming) return WebAssembly.instantiateStreaming(antwoord, invoer);
+    return WebAssembly.instantiate(await antwoord.arrayBuffer(), invoer);
+  }
+
+  // A new version of the site waits in the service worker until the next
+  // start; "Opnieuw spelen" lets it take over first.
+  async function SpeelOpnieuw() {
+    const registratie = await navigator.serviceWorker?.getRegistration();
+    if (registratie?.waiting) {
+      navigator.serviceWorker.addEventListener('controllerchange', () => location.reload());
+      registratie.waiting.postMessage('neem over');
+    } else {
+      location.reload();
+    }
   }
 
   // ---- The runtime and the hooks
@@ -284,6 +406,10 @@
 
   function Mislukt(reden) {
     console.error('struinpaadje:', reden);
+    if (beelden === 0) {
+      Fout(typeof WebAssembly === 'object' ? 'verbinding' : 'webassembly');
+      return;
+    }
     eindtekst.textContent = 'Het spel kon niet verder. Laad de pagina opnieuw om het nog eens te proberen.';
     einde.hidden = false;
     PasMaatAan();
@@ -296,12 +422,21 @@
       attributen = nieuweAttributen;
       ++beelden;
       Teken();
-      if (beelden === 1) performance.mark('struinpaadje: eerste beeld');
+      if (beelden === 1) {
+        performance.mark('struinpaadje: eerste beeld');
+        laden.hidden = true;
+        ToonHint();
+        navigator.serviceWorker?.register('sw.js').catch((e) => console.warn('struinpaadje:', e));
+      }
     },
     // The next key press as character * 65536 + code, once there is one.
     volgendeToets() {
       if (wachtrij.length) return Promise.resolve(wachtrij.shift());
       return new Promise((klaar) => { wachtende = klaar; });
+    },
+    instantiateWasm(invoer, klaar) {
+      LaadProgramma(invoer).then((uit) => klaar(uit.instance, uit.module), Mislukt);
+      return {};
     },
     noInitialRun: true,
     onRuntimeInitialized() {
@@ -335,21 +470,64 @@
   scherm.addEventListener('keydown', OpToets);
   typvak.addEventListener('keydown', OpToets);
   typvak.addEventListener('input', OpTypen);
+  typvak.addEventListener('compositionend', OpTypen);
+  typvak.value = Vulsel;
   scherm.addEventListener('pointerdown', () => scherm.focus());
   for (const gebeurtenis of ['focusin', 'focusout']) document.addEventListener(gebeurtenis, ToonHint);
   window.addEventListener('focus', ToonHint);
   window.addEventListener('blur', ToonHint);
 
-  for (const knop of document.querySelectorAll('#aanraaktoetsen button[data-code]')) {
-    // Pressing an on-screen key must not take the focus from the game.
+  // Pressing a button on the screen must not take the focus from the game
+  // (nor from the typing field, which keeps the soft keyboard open).
+  function BijHetSpel(knop, actie) {
     knop.addEventListener('pointerdown', (e) => e.preventDefault());
-    knop.addEventListener('click', () => Druk(Number(knop.dataset.teken || 0), Number(knop.dataset.code)));
+    knop.addEventListener('click', () => {
+      actie();
+      if (document.activeElement === knop) scherm.focus();
+    });
   }
+  for (const knop of document.querySelectorAll('#aanraaktoetsen button[data-code]')) {
+    BijHetSpel(knop, () => Druk(Number(knop.dataset.teken || 0), Number(knop.dataset.code)));
+  }
+  BijHetSpel(toetsenknop, () => {
+    ToonToetsen(aanraaktoetsen.hidden);
+    BewaarToetsen(!aanraaktoetsen.hidden);
+  });
   document.getElementById('typen').addEventListener('click', () => typvak.focus());
-  document.getElementById('opnieuw').addEventListener('click', () => location.reload());
+  document.getElementById('opnieuw').addEventListener('click', SpeelOpnieuw);
+  nogmaals.addEventListener('click', () => location.reload());
 
+  // A walk in progress is lost when the page goes: the browser asks first.
+  window.addEventListener('beforeunload', (e) => {
+    if (beelden > 0 && einde.hidden) e.preventDefault();
+  });
+
+  // Sharp at every pixel ratio: a window moved to another screen gets the
+  // same CSS size but other device pixels.
+  function VolgPixelratio() {
+    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)
+      .addEventListener('change', () => { PasMaatAan(); VolgPixelratio(); }, { once: true });
+  }
+  VolgPixelratio();
+
+  // The soft keyboard takes the bottom of the screen: the page shrinks to
+  // what stays visible, so the grid and what is typed stay above it.
+  window.visualViewport?.addEventListener('resize', () => {
+    const typen = document.activeElement === typvak;
+    spel.style.height = typen ? `${window.visualViewport.height}px` : '';
+  });
+
+  // Loading fails: a loader that does not arrive, a page opened as a file,
+  // a browser without WebAssembly.
+  window.addEventListener('error', (e) => {
+    if (e.target instanceof HTMLScriptElement) Fout('verbinding');
+  }, true);
+  if (location.protocol === 'file:') Fout('bestand');
+  else if (typeof WebAssembly !== 'object') Fout('webassembly');
+
+  hint.textContent = `${aanraak ? 'Tik' : 'Klik'} op het spel om verder te spelen.`;
   new ResizeObserver(PasMaatAan).observe(spel);
-  PasMaatAan();
+  ToonToetsen(ToetsenBewaard());
   scherm.focus();
   ToonHint();
 }

@@ -1,4 +1,5 @@
 #include "console/Console.h"
+#include "console/terminal/Toetsdecoder.h"
 #include "support/Spelen.h"
 
 #include <iomanip>
@@ -99,6 +100,25 @@ TEST_F(Console, KeysComeFromTheScriptAsCharacterOrCode) {
     EXPECT_EQ(LeesToetsCode(), 40);
     EXPECT_EQ(LeesToets(), 13);
     EXPECT_THROW(LeesToetsCode(), ToetsenOp);
+}
+
+// The main keyboard's + (with its '=') and -, as the terminal's decoder
+// delivers them, and the keypad's own.
+TEST_F(Console, ZonderNumeriekWordenPlusEnMinVanHetGewoneToetsenbordDieVanHetNumerieke) {
+    const Toetsen toetsen{
+        ToetsVoorTeken('+'), ToetsVoorTeken('='), ToetsVoorTeken('-'), PlusNum, MinNum, Teken('q')};
+    ZetScript(toetsen);
+    for (std::uint16_t code : {ToetsPlus, ToetsPlus, ToetsMin, ToetsPlusNum, ToetsMinNum})
+        EXPECT_EQ(LeesToetsCode(), code) << "zonder de instelling verandert niets";
+    EXPECT_EQ(LeesToetsCode(), 'Q');
+
+    ZetZonderNumeriek(true);
+    ZetScript(toetsen + toetsen);
+    for (std::uint16_t code : {ToetsPlusNum, ToetsPlusNum, ToetsMinNum, ToetsPlusNum, ToetsMinNum})
+        EXPECT_EQ(LeesToetsCode(), code);
+    EXPECT_EQ(LeesToetsCode(), 'Q');
+    for (char teken : {'+', '=', '-', '+', '-', 'q'})
+        EXPECT_EQ(LeesToets(), teken) << "het teken blijft wat er getypt is";
 }
 
 TEST_F(Console, EveryKeyReadPresentsOneFrame) {

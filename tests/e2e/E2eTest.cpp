@@ -192,6 +192,36 @@ TEST(E2eTest, KlinkersWinnenVanuitTestEenSpel) {
     EXPECT_TRUE(ToontTekstOp(s.scherm, 4, 8, "Debug opties"));
 }
 
+// Keyboards without a keypad: with --zonder-numeriek the main keyboard's +
+// (and its '=') and - move nuts in De Eekhoorn; without it they move nothing.
+TEST(E2eTest, ZonderNumeriekVerplaatsenPlusEnMinVanHetGewoneToetsenbordNoten) {
+    for (const bool zonder : {true, false}) {
+        SCOPED_TRACE(zonder ? "met --zonder-numeriek" : "zonder opties");
+        pty::Sessie s;
+        pty::Opties opties;
+        if (zonder) opties.argumenten = {"--zonder-numeriek"};
+        StartTotMenu(s, opties);
+        StartSpel(s, 1);
+        WachtOpTekstOp(s, 1, 8, "Algemene Voorraad");
+        ASSERT_EQ(vt::TekstOp(s.scherm, 48, 10, 4), "[ 0]") << vt::Dump(s.scherm);
+        const std::string plusNum = s.scherm.toetsenbordApplicatie ? "\x1bOk" : "+";
+        if (zonder) {
+            for (const auto& [toets, daarna] :
+                 {std::pair{"+", "[ 1]"}, {"=", "[ 2]"}, {"-", "[ 1]"}}) {
+                pty::Stuur(s, toets);
+                WachtOpTekstOp(s, 48, 10, daarna);
+            }
+        } else {
+            pty::Stuur(s, plusNum);
+            WachtOpTekstOp(s, 48, 10, "[ 1]");
+        }
+        // Down leaves the count unmarked: every key before it has been read.
+        pty::Stuur(s, "+=-" + pty::Pijl(s.scherm, 'B'));
+        WachtOpTekstOp(s, 48, 10, zonder ? "  2 " : "  1 ");
+        EXPECT_TRUE(ToontTekstOp(s.scherm, 48, 11, "[ 0]"));
+    }
+}
+
 TEST(E2eTest, EscTerugNaarHetMenuEnAfsluiten) {
     pty::Sessie s;
     StartTotMenu(s);

@@ -154,7 +154,10 @@ bool Start(Sessie& s, const Opties& opties, std::string& fout) {
     for (auto& e : omgeving) envp.push_back(e.data());
     envp.push_back(nullptr);
     std::vector<std::string> opdracht = opties.opdracht;
-    if (opdracht.empty()) opdracht = {Programma()};
+    if (opdracht.empty()) {
+        opdracht = {Programma()};
+        opdracht.insert(opdracht.end(), opties.argumenten.begin(), opties.argumenten.end());
+    }
     std::vector<char*> argv;
     for (auto& a : opdracht) argv.push_back(a.data());
     argv.push_back(nullptr);

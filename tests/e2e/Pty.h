@@ -33,6 +33,7 @@ struct Opties {
     // environment for it.
     std::vector<std::string> opdracht;
     std::vector<std::string> omgeving;
+    std::vector<std::string> argumenten; // for the game itself
     // O_NONBLOCK on the terminal's descriptors the program gets, as some
     // programs leave it.
     bool nietBlokkerend = false;

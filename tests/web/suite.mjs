@@ -10,6 +10,10 @@
 // machine is slow, not wrong; only a hang fails (Wacht). The figures go to
 // the output and to build/web/metingen.json; the screenshots to
 // build/web/schermafdrukken/.
+//
+// The core of it (the menu, a game won, Afsluiten) also runs in Debian's
+// firefox-esr through WebDriver BiDi, when that is installed. The first frame
+// with a slow processor and on a slow line is measured too.
 import { after, before, test } from 'node:test';
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
@@ -24,11 +28,21 @@ const Site = path.resolve(process.argv[2] || path.join(Wortel, 'build', 'web', '
 const Uitvoer = path.dirname(Site);
 const Afdrukken = path.join(Uitvoer, 'schermafdrukken');
 const Chromium = process.env.STRUIN_CHROMIUM || '/usr/bin/chromium';
+const Firefox = process.env.STRUIN_FIREFOX || '/usr/bin/firefox-esr';
 
 const Grenzen = {
   gzipBytes: 130_000, // the whole site, each file gzip -9
 };
 const Wacht = 10_000; // ms for the page to load or the game to answer a key: a hang
+
+// Screens as players have them.
+const Apparaten = {
+  bureau: { width: 1366, height: 768, deviceScaleFactor: 1 },
+  tablet: { width: 1024, height: 768, deviceScaleFactor: 2, isMobile: true, hasTouch: true },
+  telefoonRechtop: { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true },
+  telefoonLiggend: { width: 844, height: 390, deviceScaleFactor: 3, isMobile: true, hasTouch: true,
+                     isLandscape: true },
+};
 
 // The 16 console colours as the page draws them.
 const Kleuren = [
@@ -58,20 +72,25 @@ let page;
 const Soorten = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8',
   '.css': 'text/css; charset=utf-8', '.wasm': 'application/wasm',
+  '.webmanifest': 'application/manifest+json', '.svg': 'image/svg+xml', '.png': 'image/png',
 };
 
-function Serveer(verzoek, antwoord) {
+// The site under `map` (a sub-folder as some hosts have it); `anders`
+// may change a file's bytes, as a new version of the site would.
+function Serveer(verzoek, antwoord, { map = '/', anders = (naam, bytes) => bytes } = {}) {
   const naam = decodeURIComponent(new URL(verzoek.url, 'http://x').pathname);
-  const bestand = path.join(Site, naam === '/' ? 'index.html' : naam);
-  if (!bestand.startsWith(Site + path.sep) || !fs.existsSync(bestand)) {
+  const bestand = path.join(Site, naam === map ? 'index.html' : naam.slice(map.length));
+  if (!naam.startsWith(map) || !bestand.startsWith(Site + path.sep) || !fs.existsSync(bestand)) {
     antwoord.writeHead(404).end();
     return;
   }
+  const bytes = anders(path.basename(bestand), fs.readFileSync(bestand));
   antwoord.writeHead(200, {
     'Content-Type': Soorten[path.extname(bestand)] || 'application/octet-stream',
     'Cache-Control': 'no-store',
+    'Content-Length': bytes.length,
   });
-  fs.createReadStream(bestand).pipe(antwoord);
+  antwoord.end(bytes);
 }
 
 // ---- Reading and playing the page
@@ -115,6 +134,22 @@ async function Druk(toets, { shift = false } = {}) {
 async function DrukAlles(toetsen) {
   for (const toets of toetsen) await Druk(toets);
 }
+
+// Presses a key on the screen (a click, or a tap on a touch screen) and
+// waits for the game's answer.
+async function Knop(code, { tik = false } = {}) {
+  const voor = await Beelden();
+  const kiezer = `#aanraaktoetsen [data-code="${code}"]`;
+  await (tik ? page.tap(kiezer) : page.click(kiezer));
+  try {
+    await page.waitForFunction((n) => struinpaadje.beelden > n, { timeout: Wacht }, voor);
+  } catch {
+    assert.fail(`geen nieuw beeld na knop ${code}:\n${await Scherm()}`);
+  }
+}
+
+const Zichtbaar = (kiezer) => page.$eval(kiezer, (e) => e.checkVisibility());
+const LaadTekst = () => page.$eval('#laden', (l) => (l.hidden ? '' : l.querySelector('p').textContent));
 
 async function Laad() {
   await page.goto(adres, { waitUntil: 'load' });
@@ -170,22 +205,31 @@ function KlinkersVerbergen() {
   woorden.forEach((woord, rij) => {
     const heen = rij % 2 === 0;
     for (let stap = 0; stap < 8; ++stap) {
-      if ('aeiou'.includes(woord[heen ? stap : 7 - stap])) toetsen.push('Space');
+      if ('aeiou'.includes(woord[heen ? stap : 7 - stap])) toetsen.push(' ');
       if (stap < 7) toetsen.push(heen ? 'ArrowRight' : 'ArrowLeft');
     }
     if (rij < 6) toetsen.push('ArrowDown');
   });
-  return toetsen.slice(0, toetsen.lastIndexOf('Space') + 1);
+  return toetsen.slice(0, toetsen.lastIndexOf(' ') + 1);
 }
 
-// A page that reports every error to `fouten` and counts every timer and
-// animation frame it asks for, to show that an idle page asks for none.
-async function NieuwePagina() {
+// A page that reports every error to `fouten` (unless the test makes them
+// on purpose) and counts every timer and animation frame it asks for, to show
+// that an idle page asks for none. It has no service worker unless `werker`
+// says so (then it plays from the worker's cache); it leaves without asking.
+async function NieuwePagina({ meld = true, werker = false } = {}) {
   const nieuw = await browser.newPage();
-  nieuw.on('console', (m) => { if (m.type() === 'error') fouten.push(`console: ${m.text()}`); });
-  nieuw.on('pageerror', (e) => fouten.push(`pagina: ${e.message}`));
-  nieuw.on('requestfailed', (v) => fouten.push(`verzoek: ${v.url()} ${v.failure()?.errorText}`));
-  nieuw.on('response', (a) => { if (a.status() >= 400) fouten.push(`${a.status()}: ${a.url()}`); });
+  if (meld) {
+    nieuw.on('console', (m) => { if (m.type() === 'error') fouten.push(`console: ${m.text()}`); });
+    nieuw.on('pageerror', (e) => fouten.push(`pagina: ${e.message}`));
+    nieuw.on('requestfailed', (v) => fouten.push(`verzoek: ${v.url()} ${v.failure()?.errorText}`));
+    nieuw.on('response', (a) => { if (a.status() >= 400) fouten.push(`${a.status()}: ${a.url()}`); });
+  }
+  nieuw.on('dialog', (d) => d.accept());
+  if (!werker) {
+    await nieuw.evaluateOnNewDocument(() =>
+      Object.defineProperty(Navigator.prototype, 'serviceWorker', { get: () => undefined }));
+  }
   await nieuw.evaluateOnNewDocument(() => {
     window.__gevraagd = 0;
     for (const naam of ['setTimeout', 'setInterval', 'requestAnimationFrame', 'requestIdleCallback']) {
@@ -194,6 +238,48 @@ async function NieuwePagina() {
     }
   });
   return nieuw;
+}
+
+// Runs `werk` on a page of its own, on this screen, while the helpers play
+// that page; the suite's page is back afterwards.
+async function OpEigenPagina(werk, { apparaat, ...opties } = {}) {
+  const hoofd = page;
+  page = await NieuwePagina(opties);
+  try {
+    if (apparaat) await page.emulate({ userAgent: await browser.userAgent(), viewport: apparaat });
+    return await werk();
+  } finally {
+    await page.close();
+    page = hoofd;
+  }
+}
+
+// From a fresh main menu: the debug section on, and the game at `positie`
+// (1 Eekhoorn ... 6 Klinkers) of " Test een spel > " started.
+async function StartSpel(positie) {
+  await DrukAlles(['F12', 'ArrowUp', 'ArrowRight', ...Array(positie - 1).fill('ArrowDown'), 'Enter']);
+}
+
+// A fair share of De Eekhoorn's stock (hazelnuts, beechnuts, walnuts,
+// chestnuts; worth 1, 2, 5 and 3): per family the number of each nut.
+function EerlijkeVerdeling(voorraad) {
+  const doel = (voorraad[0] + 2 * voorraad[1] + 5 * voorraad[2] + 3 * voorraad[3]) / 4;
+  const delen = [];
+  const verdeel = (over, familie) => {
+    if (familie === 4) return over.every((n) => n === 0);
+    for (let w = 0; w <= over[2]; ++w) {
+      for (let k = 0; k <= over[3]; ++k) {
+        for (let b = 0; b <= over[1]; ++b) {
+          const h = doel - 5 * w - 3 * k - 2 * b;
+          if (h < 0 || h > over[0]) continue;
+          delen[familie] = [h, b, w, k];
+          if (verdeel(over.map((n, i) => n - delen[familie][i]), familie + 1)) return true;
+        }
+      }
+    }
+    return false;
+  };
+  return verdeel(voorraad, 0) ? delen : null;
 }
 
 // ---- The browser
@@ -462,7 +548,11 @@ test('het raster vult het venster in hele pixels per cel, bij elke pixeldichthei
   const beelden = await Beelden();
   for (const [breedte, hoogte, dichtheid] of [[1600, 1000, 1], [700, 900, 2], [1280, 720, 1.5]]) {
     await page.setViewport({ width: breedte, height: hoogte, deviceScaleFactor: dichtheid });
-    const cel = Math.floor(Math.min((breedte * dichtheid) / 80, (hoogte * dichtheid) / 50));
+    // The grid shares the window with the bar under it, and leaves 2 px
+    // around it for the focus ring.
+    const balk = await page.$eval('#bediening', (b) => b.offsetHeight);
+    const cel = Math.floor(Math.min(((breedte - 4) * dichtheid) / 80,
+                                    ((hoogte - balk - 4) * dichtheid) / 50));
     const gezet = await page.waitForFunction((b) => document.getElementById('scherm').width === b,
                                              { timeout: Wacht }, 80 * cel).catch(() => null);
     const doek = await page.$eval('#scherm', (d) => [d.width, d.height, d.getBoundingClientRect().width]);
@@ -478,44 +568,277 @@ test('het raster vult het venster in hele pixels per cel, bij elke pixeldichthei
   assert.equal(await Beelden(), beelden, 'een andere maat is geen beeld van het spel');
 });
 
+test('alleen een andere pixeldichtheid: het doek wordt scherp opnieuw getekend', async () => {
+  const doek = () => page.$eval('#scherm', (d) => [d.width, d.getBoundingClientRect().width]);
+  const [voor] = await doek();
+  // As a window moved to another screen: the same size in CSS pixels.
+  await page.setViewport({ width: 1024, height: 768, deviceScaleFactor: 2 });
+  await page.screenshot(); // headless Chromium updates its media queries with a painted frame
+  const gezet = await page.waitForFunction((b) => document.getElementById('scherm').width > b,
+                                           { timeout: Wacht }, voor).catch(() => null);
+  const [na, css] = await doek();
+  assert.ok(gezet, `doek ${voor} -> ${na}`);
+  assert.equal(na, css * 2, 'niet in de pixels van het scherm');
+  const { png } = await Kiekje('pixeldichtheid-2');
+  assert.ok(ZelfdeKleur((await Pixels(png, [[2, 2]]))[0], Kleuren[Blauw]), 'niet opnieuw getekend');
+  await page.setViewport({ width: 1024, height: 768, deviceScaleFactor: 1 });
+});
+
 test('op een aanraakscherm: toetsen op het scherm onder het spel', async () => {
   assert.equal(await page.$eval('#aanraaktoetsen', (r) => getComputedStyle(r).display), 'none');
-  const hoofd = page;
-  page = await NieuwePagina();
-  try {
-    await page.emulate({
-      userAgent: await browser.userAgent(),
-      viewport: { width: 412, height: 860, deviceScaleFactor: 2.625, isMobile: true, hasTouch: true },
-    });
+  await OpEigenPagina(async () => {
     await Laad();
     assert.equal(await page.$eval('#aanraaktoetsen', (r) => getComputedStyle(r).display), 'flex');
-    const tik = async (code) => {
-      const voor = await Beelden();
-      await page.tap(`#aanraaktoetsen [data-code="${code}"]`);
-      await page.waitForFunction((n) => struinpaadje.beelden > n, { timeout: Wacht }, voor);
-    };
-    await tik(40);
+    assert.equal(await page.$eval('#toetsenknop', (k) => k.getAttribute('aria-pressed')), 'true');
+    await Knop(40, { tik: true });
     await MenuMetKeuze(2);
-    await tik(39);
+    await Knop(39, { tik: true });
     await WachtOpTekst(23, 6, ' Help            ');
     await page.screenshot({ path: path.join(Afdrukken, 'aanraakscherm.png') });
-    await tik(27);
+    await Knop(27, { tik: true });
     assert.ok(!(await Regels()).join('').includes('Help'));
     assert.equal(await page.evaluate(() => document.activeElement.id), 'scherm');
-  } finally {
-    await page.close();
-    page = hoofd;
+    await page.evaluate(() => document.activeElement.blur());
+    assert.equal(await page.$eval('#hint', (h) => h.textContent), 'Tik op het spel om verder te spelen.');
+  }, { apparaat: { width: 412, height: 860, deviceScaleFactor: 2.625, isMobile: true, hasTouch: true } });
+});
+
+test('zonder aanraakscherm: de knop toont de toetsen, en De Eekhoorn is te winnen met de + op het scherm',
+     async () => {
+  await OpEigenPagina(async () => {
+    await Laad();
+    assert.ok(await Zichtbaar('#toetsenknop'), 'de knop voor de toetsen is niet te zien');
+    for (const code of [107, 109, 8]) {
+      assert.ok(!(await Zichtbaar(`[data-code="${code}"]`)), `toets ${code} staat al op het scherm`);
+    }
+    await page.screenshot({ path: path.join(Afdrukken, 'bureau.png') });
+    await page.click('#toetsenknop');
+    for (const code of [107, 109, 8]) assert.ok(await Zichtbaar(`[data-code="${code}"]`), `toets ${code}`);
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'scherm', 'de focus ging weg');
+    await page.screenshot({ path: path.join(Afdrukken, 'bureau-toetsen.png') });
+
+    await StartSpel(1);
+    await WachtOpTekst(1, 8, 'Algemene Voorraad');
+    const regels = await Regels();
+    const voorraad = [10, 11, 12, 13].map((y) => parseInt(regels[y].slice(13, 27), 10));
+    const delen = EerlijkeVerdeling(voorraad);
+    assert.ok(delen, `geen eerlijke verdeling van ${voorraad}:\n${await Scherm()}`);
+    await Druk('Equal', { shift: true }); // the main keyboard's plus moves nothing
+    assert.equal(await TekstOp(48, 10, 4), '[ 0]');
+    let selectie = 0;
+    for (let plek = 0; plek < 16; ++plek) {
+      const aantal = delen[Math.floor(plek / 4)][plek % 4];
+      if (aantal === 0) continue;
+      for (; selectie < plek; ++selectie) await Knop(40);
+      for (let keer = 0; keer < aantal; ++keer) await Knop(107);
+    }
+    await page.waitForFunction(() => struinpaadje.regels().join('').includes('Gefeliciteerd!'),
+                               { timeout: Wacht });
+    await page.screenshot({ path: path.join(Afdrukken, 'bureau-eekhoorn-gewonnen.png') });
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'scherm');
+
+    // The choice stays on the device.
+    await Laad();
+    assert.ok(await Zichtbaar('[data-code="107"]'), 'de toetsen zijn na het laden weer weg');
+    await page.click('#toetsenknop');
+    assert.ok(!(await Zichtbaar('[data-code="107"]')));
+    await page.evaluate(() => localStorage.clear()); // the next pages start as a new device
+  }, { apparaat: Apparaten.bureau });
+});
+
+test('op een tablet: letters van het schermtoetsenbord komen één keer aan, Backspace wist', async () => {
+  await OpEigenPagina(async () => {
+    await Laad();
+    await StartSpel(5);
+    await WachtOpTekst(1, 2, 'Het geheimschrift');
+    await page.tap('#typen');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'typvak');
+    assert.ok(await page.$eval('#typvak', (t) => parseFloat(getComputedStyle(t).fontSize) >= 16),
+              'iOS zoomt in op een typvak onder 16 px');
+    const cdp = await page.createCDPSession();
+    const antwoord = () => TekstOp(1, 13, 10);
+    const wachtOp = (tekst) => page.waitForFunction((t) => struinpaadje.regels()[13].slice(1, 11) === t,
+                                                    { timeout: Wacht }, tekst)
+      .catch(async () => assert.fail(`"${tekst}" verwacht, "${await antwoord()}" staat er`));
+    // A keyboard that composes the word, then commits it.
+    for (const stuk of ['l', 'li', 'lie', 'lief']) {
+      await cdp.send('Input.imeSetComposition', { text: stuk, selectionStart: stuk.length,
+                                                  selectionEnd: stuk.length });
+    }
+    await cdp.send('Input.insertText', { text: 'lief' });
+    await wachtOp('lief      ');
+    // Backspace from the soft keyboard: keydown 229, then the field loses a character.
+    await cdp.send('Input.dispatchKeyEvent', { type: 'rawKeyDown', windowsVirtualKeyCode: 229,
+                                                key: 'Unidentified' });
+    await page.evaluate(() => document.execCommand('delete'));
+    await wachtOp('lie       ');
+    // A keyboard that inserts text straight away, and a hardware one.
+    await cdp.send('Input.insertText', { text: 's' });
+    await wachtOp('lies      ');
+    await Druk('KeyT');
+    await wachtOp('liest     ');
+    await page.screenshot({ path: path.join(Afdrukken, 'tablet-geheimschrift.png') });
+    await cdp.detach();
+  }, { apparaat: Apparaten.tablet });
+});
+
+test('een telefoon: rechtop leesbare cellen of een hint om te draaien, liggend de toetsen ernaast',
+     async () => {
+  for (const [naam, apparaat] of [['rechtop', Apparaten.telefoonRechtop],
+                                  ['liggend', Apparaten.telefoonLiggend]]) {
+    await OpEigenPagina(async () => {
+      await Laad();
+      const [cel, naast] = await page.$eval('#scherm', (d) =>
+        [d.getBoundingClientRect().width / 80, document.getElementById('spel').classList.contains('naast')]);
+      const hint = await Zichtbaar('#draai');
+      metingen[`telefoon ${naam}: cel breed, CSS px`] = cel.toFixed(2);
+      if (naam === 'rechtop') {
+        assert.ok(cel >= 8 || hint, `cellen van ${cel} px en geen hint om te draaien`);
+      } else {
+        assert.ok(naast, 'liggend staan de toetsen niet naast het raster');
+        assert.ok(!hint, 'liggend nog de hint om te draaien');
+      }
+      await page.screenshot({ path: path.join(Afdrukken, `telefoon-${naam}.png`) });
+    }, { apparaat });
+  }
+});
+
+test('laden: een melding vanaf het begin, en een eigen melding voor elke mislukking', async () => {
+  const Verbinding = 'Controleer de verbinding';
+  for (const bestand of ['struinpaadje.wasm', 'struinpaadje.js']) {
+    await OpEigenPagina(async () => {
+      await page.setRequestInterception(true);
+      let vast;
+      const gevraagd = new Promise((klaar) => page.on('request', (v) => {
+        if (v.url().endsWith(bestand)) {
+          vast = v;
+          klaar();
+        } else {
+          v.continue();
+        }
+      }));
+      await page.goto(adres, { waitUntil: 'domcontentloaded' });
+      await gevraagd;
+      assert.equal(await LaadTekst(), 'Het spel wordt geladen…', `${bestand} wordt nog geladen`);
+      await vast.abort('connectionaborted');
+      await page.waitForFunction((t) => document.getElementById('ladentekst').textContent.includes(t),
+                                 { timeout: Wacht }, Verbinding)
+        .catch(async () => assert.fail(`${bestand} afgebroken: "${await LaadTekst()}"`));
+      assert.ok(await Zichtbaar('#nogmaals'), 'geen knop om het opnieuw te proberen');
+      await page.screenshot({ path: path.join(Afdrukken, `laden-mislukt-${bestand}.png`) });
+    }, { meld: false });
+  }
+  await OpEigenPagina(async () => {
+    await page.evaluateOnNewDocument(() => delete window.WebAssembly);
+    await page.goto(adres, { waitUntil: 'load' });
+    await page.waitForFunction(() => !document.getElementById('laden').hidden &&
+                               document.getElementById('ladentekst').textContent.includes('WebAssembly'),
+                               { timeout: Wacht }).catch(async () => assert.fail(await LaadTekst()));
+  }, { meld: false });
+  await OpEigenPagina(async () => {
+    await page.goto(`file://${path.join(Site, 'index.html')}`, { waitUntil: 'load' });
+    const tekst = await LaadTekst();
+    assert.ok(tekst.includes('via een webserver') && tekst.includes('python3 -m http.server'), tekst);
+    await page.screenshot({ path: path.join(Afdrukken, 'laden-als-bestand.png') });
+  }, { meld: false });
+});
+
+test('uit een submap: na één bezoek speelt het zonder server, te installeren, en een nieuwe versie ' +
+     'wacht op "Opnieuw spelen"', async () => {
+  // A new version of the site: its service worker names another cache.
+  let versie = '';
+  const anders = (naam, bytes) =>
+    (naam === 'sw.js' ? Buffer.from(bytes.toString().replace(/(struinpaadje-\w+)/, `$1${versie}`)) : bytes);
+  const eigen = http.createServer((v, a) => Serveer(v, a, { map: '/spel/', anders }));
+  const start = (poort) => new Promise((klaar) => eigen.listen(poort, '127.0.0.1', klaar));
+  const stop = () => {
+    eigen.closeAllConnections();
+    return new Promise((klaar) => eigen.close(klaar));
+  };
+  await start(0);
+  const poort = eigen.address().port;
+  const caches = () => page.evaluate(() => caches.keys());
+  await OpEigenPagina(async () => {
+    await page.goto(`http://127.0.0.1:${poort}/spel/`, { waitUntil: 'load' });
+    await WachtOpTekst(3, 2, 'Hoofdmenu');
+    const cdp = await page.createCDPSession();
+    const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
+    assert.deepEqual(installabilityErrors, []);
+    await cdp.detach();
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    const [oud] = await caches();
+
+    await stop();
+    await page.reload({ waitUntil: 'load' });
+    await WachtOpTekst(3, 2, 'Hoofdmenu');
+    await Druk('ArrowDown');
+    await MenuMetKeuze(2);
+
+    // The new version arrives while the game runs, and waits.
+    versie = '-nieuw';
+    await start(poort);
+    const wacht = await page.evaluate(async (ms) => {
+      const registratie = await navigator.serviceWorker.getRegistration();
+      await registratie.update();
+      for (let t = 0; t < ms && !registratie.waiting; t += 50) {
+        await new Promise((klaar) => setTimeout(klaar, 50));
+      }
+      return Boolean(registratie.waiting);
+    }, Wacht);
+    assert.ok(wacht, 'de nieuwe versie wacht niet');
+    assert.deepEqual((await caches()).sort(), [oud, `${oud}-nieuw`].sort());
+    await Druk('ArrowDown');
+    await MenuMetKeuze(3);
+    await Druk('Enter');
+    await page.waitForFunction(() => struinpaadje.afgesloten === 0, { timeout: Wacht });
+    await Promise.all([page.waitForNavigation(), page.click('#opnieuw')]);
+    await MenuMetKeuze(1);
+    assert.deepEqual(await caches(), [`${oud}-nieuw`], 'de oude versie is niet opgeruimd');
+  }, { werker: true });
+  await stop();
+});
+
+test('eerste beeld met een vier keer tragere processor en op een trage lijn (alleen gemeten)', async () => {
+  const omstandigheden = {
+    'processor 4x trager': (cdp) => cdp.send('Emulation.setCPUThrottlingRate', { rate: 4 }),
+    'lijn 1,6 Mbit/s, 300 ms': (cdp) => cdp.send('Network.emulateNetworkConditions', {
+      offline: false, latency: 300, downloadThroughput: 1.6e6 / 8, uploadThroughput: 750e3 / 8 }),
+  };
+  for (const [naam, stel] of Object.entries(omstandigheden)) {
+    await OpEigenPagina(async () => {
+      await page.setCacheEnabled(false);
+      const cdp = await page.createCDPSession();
+      await cdp.send('Network.enable');
+      await stel(cdp);
+      const tijden = [];
+      for (let keer = 0; keer < 3; ++keer) {
+        await page.goto(adres, { waitUntil: 'load' });
+        await page.waitForFunction(() => struinpaadje.beelden > 0, { timeout: 60_000 });
+        tijden.push(await page.evaluate(() =>
+          performance.getEntriesByName('struinpaadje: eerste beeld')[0].startTime));
+      }
+      metingen[`eerste beeld, ${naam}, mediaan ms`] =
+        `${Mediaan(tijden).toFixed(0)}, ${tijden.map((t) => t.toFixed(0)).join(' ')}`;
+    }, { meld: false }); // a throttled page reports aborted requests of its own
   }
 });
 
 test('" Afsluiten       " zet afgesloten op 0 en laat het laatste beeld staan', async () => {
+  // Whether the browser would ask before the page goes.
+  const vraagtEerst = () => page.evaluate(() => {
+    const weg = new Event('beforeunload', { cancelable: true });
+    window.dispatchEvent(weg);
+    return weg.defaultPrevented;
+  });
   assert.equal(await page.evaluate(() => struinpaadje.afgesloten), null);
+  assert.equal(await vraagtEerst(), true, 'een lopend spel gaat zonder vragen weg');
   await DrukAlles(['ArrowDown', 'ArrowDown']);
   await MenuMetKeuze(3);
   const laatste = await Regels();
   await Druk('Enter');
   await page.waitForFunction(() => struinpaadje.afgesloten !== null, { timeout: Wacht });
   assert.equal(await page.evaluate(() => struinpaadje.afgesloten), 0);
+  assert.equal(await vraagtEerst(), false, 'na Afsluiten is er niets te verliezen');
   assert.deepEqual(await Regels(), laatste);
   assert.equal(await page.$eval('#einde', (e) => e.hidden), false);
   assert.equal(await page.$eval('#opnieuw', (k) => k.textContent), 'Opnieuw spelen');
@@ -529,6 +852,34 @@ test('" Afsluiten       " zet afgesloten op 0 en laat het laatste beeld staan', 
   await Promise.all([page.waitForNavigation(), page.click('#opnieuw')]);
   await MenuMetKeuze(1);
   assert.equal(await page.evaluate(() => struinpaadje.afgesloten), null);
+});
+
+test('in firefox-esr (WebDriver BiDi): het menu, een gewonnen spel en Afsluiten',
+     { skip: !fs.existsSync(Firefox) && `${Firefox} ontbreekt: alleen Chromium getest` }, async () => {
+  const [hoofdBrowser, hoofdPagina] = [browser, page];
+  browser = await puppeteer.launch({
+    browser: 'firefox', executablePath: Firefox, protocol: 'webDriverBiDi', headless: true,
+    defaultViewport: { width: 1024, height: 768, deviceScaleFactor: 1 },
+  });
+  try {
+    page = await NieuwePagina();
+    await Laad();
+    await MenuMetKeuze(1);
+    await StartSpel(6);
+    await WachtOpTekst(1, 2, 'De klinkers');
+    await DrukAlles(KlinkersVerbergen());
+    await WachtOpTekst(32, 9, 'Gefeliciteerd!');
+    await Kiekje('firefox-klinkers-gewonnen');
+    await Druk('KeyQ');
+    await MenuMetKeuze(1);
+    await DrukAlles(['ArrowDown', 'ArrowDown']);
+    await MenuMetKeuze(3);
+    await Druk('Enter');
+    await page.waitForFunction(() => struinpaadje.afgesloten === 0, { timeout: Wacht });
+  } finally {
+    await browser.close();
+    [browser, page] = [hoofdBrowser, hoofdPagina];
+  }
 });
 
 test('geen fout in de console van de browser', () => {

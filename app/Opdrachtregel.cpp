@@ -1,0 +1,45 @@
+#include "app/Opdrachtregel.h"
+
+#include "console/Console.h"
+
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view Hulp =
+    "Gebruik: struinpaadje [OPTIE]...\n"
+    "Speel De Struinpaadje, een puzzelspel in de terminal (minstens 80 bij 25).\n"
+    "\n"
+    "      --zonder-numeriek  voor toetsenborden zonder numeriek deel: de + en -\n"
+    "                           van het gewone toetsenbord werken als die van het\n"
+    "                           numerieke (nodig voor De Eekhoorn)\n"
+    "      --help             deze hulp tonen en stoppen\n"
+    "      --version          de versie tonen en stoppen\n"
+    "\n"
+    "Afsluitstatus: 0 na Afsluiten, 1 als een zelftest faalt, 2 zonder bruikbare\n"
+    "terminal of bij een onbekende optie. Meer in man 6 struinpaadje.\n";
+
+} // namespace
+
+std::optional<int> LeesOpties(std::span<char* const> argumenten, std::ostream& uit,
+                              std::ostream& fout) {
+    bool zonderNumeriek = false;
+    for (const std::string_view optie : argumenten) {
+        if (optie == "--help") {
+            uit << Hulp;
+            return 0;
+        }
+        if (optie == "--version") {
+            uit << "struinpaadje " STRUIN_VERSIE "\n";
+            return 0;
+        }
+        if (optie != "--zonder-numeriek") {
+            fout << "struinpaadje: onbekende optie '" << optie
+                 << "'; 'struinpaadje --help' toont de opties.\n";
+            return 2;
+        }
+        zonderNumeriek = true;
+    }
+    ZetZonderNumeriek(zonderNumeriek);
+    return std::nullopt;
+}
