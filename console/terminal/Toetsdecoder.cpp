@@ -394,6 +394,11 @@ ToetsDruk ToetsVoorTeken(char teken) {
     return ToetsDruk{teken, 0};
 }
 
+std::string ToetsenbordAan(bool protocolBekend) {
+    if (protocolBekend) return ToetsenbordAlleToetsen;
+    return std::string(ToetsenbordOnderscheiden) + ToetsenbordVraag;
+}
+
 std::vector<ToetsDruk> DecodeerToetsen(std::string& invoer, bool stilte,
                                        bool* toetsenbordAntwoord) {
     std::vector<ToetsDruk> toetsen;

@@ -27,6 +27,9 @@ constexpr char ToetsenbordOnderscheiden[] = "\x1b[>1u";
 constexpr char ToetsenbordVraag[] = "\x1b[?u";
 constexpr char ToetsenbordOphogen[] = "\x1b[=29;1u";
 
+// What taking over the terminal sends for the keyboard protocol.
+std::string ToetsenbordAan(bool protocolBekend);
+
 // How long a lone ESC may wait for the rest of a sequence before it counts as
 // the Esc key, in milliseconds.
 constexpr int EscWachttijdMs = 25;

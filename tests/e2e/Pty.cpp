@@ -117,6 +117,7 @@ const char* Programma() {
 
 bool Start(Sessie& s, const Opties& opties, std::string& fout) {
     s.scherm = vt::NieuwScherm(opties.breedte, opties.hoogte);
+    s.scherm.toetsenprotocol = opties.toetsenprotocol;
     s.master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (s.master < 0 || grantpt(s.master) != 0 || unlockpt(s.master) != 0) {
         fout = std::string("geen pseudo-terminal: ") + std::strerror(errno);
