@@ -425,6 +425,7 @@ void ExpectHersteld(const Sessie& s) {
     EXPECT_FALSE(s.scherm.toetsenbordApplicatie) << "numeriek toetsenbord nog in applicatiemodus";
     EXPECT_FALSE(s.scherm.cursortoetsenApplicatie) << "cursortoetsen nog in applicatiemodus";
     EXPECT_EQ(s.scherm.pen, vt::Cel{}) << "kleuren niet teruggezet";
+    EXPECT_TRUE(s.scherm.toetsenStapel.empty()) << "het toetsenbordprotocol bleef op de stapel";
 }
 
 std::string Pijl(const vt::Scherm& scherm, char richting) {
