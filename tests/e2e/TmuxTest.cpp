@@ -40,7 +40,8 @@ struct TmuxSessie {
     // `ervoor`: more environment and a program that runs the game, as
     // "VAR=waarde screen".
     explicit TmuxSessie(const std::string& term, const std::string& ervoor = "") {
-        socket = "struin-e2e-" + std::to_string(getpid()) + "-" + term;
+        static int sessies = 0; // a server that just quit may still hold its socket
+        socket = "struin-e2e-" + std::to_string(getpid()) + "-" + std::to_string(++sessies);
         Tmux("-f /dev/null new-session -d -s spel -x 80 -y 25 'env TERM=" + term +
              " LANG=C.UTF-8 LC_ALL=C.UTF-8 " + ervoor + " " + pty::Programma() + "'");
     }
@@ -71,7 +72,7 @@ struct TmuxSessie {
     }
 
     bool WachtOp(const std::function<bool(const vt::Scherm&)>& klaar, vt::Scherm& laatste) const {
-        const auto einde = Klok::now() + std::chrono::seconds(3);
+        const auto einde = Klok::now() + std::chrono::milliseconds(pty::Kort);
         do {
             laatste = Beeld();
             if (klaar(laatste)) return true;
