@@ -56,10 +56,13 @@
 
 namespace {
 
-// Taking over: alternate screen, kitty keyboard disambiguation pushed (on the
-// alternate screen, which keeps its own stack), application cursor keys and
-// keypad, no automatic wrap at the right edge.
-constexpr char Overnemen[] = "\x1b[?1049h\x1b[>1u\x1b[?1h\x1b=\x1b[?7l";
+// Taking over: alternate screen, the kitty keyboard protocol pushed (on the
+// alternate screen, which keeps its own stack; every key as an escape code
+// where the terminal says it can, see Toetsdecoder.h), application cursor
+// keys and keypad, no automatic wrap at the right edge.
+std::string Overnemen(bool toetsenprotocol) {
+    return "\x1b[?1049h" + ToetsenbordAan(toetsenprotocol) + "\x1b[?1h\x1b=\x1b[?7l";
+}
 // Giving back, in the reverse order. Signal handlers write it too, so it is a
 // constant made in advance.
 constexpr char Teruggeven[] = "\x1b[<u\x1b[0m\x1b[?25h\x1b[?7h\x1b[?1l\x1b>\x1b[?1049l";
@@ -118,7 +121,9 @@ Terminalstand stand;                 // its size, cursor and colours as the last
 bool meldingGetoond = false;         // the "too small" notice is on the screen
 int terminalBreedte = 80;
 int terminalHoogte = 25;
-std::string invoer; // bytes read but not yet whole key presses
+std::string invoer;              // bytes read but not yet whole key presses
+std::string overnemen;           // what taking over sends, for this terminal
+bool toetsenbordOphogen = false; // the terminal answered the keyboard protocol's question
 std::deque<ToetsDruk> wachtrij;
 
 int VerstrekenMs(const timespec& begin) {
@@ -196,8 +201,11 @@ bool Schrijf(const char* data, std::size_t lengte, int wachtMs) {
 // shows an empty alternate screen. A frame that does not all arrive leaves the
 // screen unknown, and the next frame is drawn whole.
 void SchrijfAlles(const std::string& tekst) {
-    const std::string uit = overnameUitstaand ? Overnemen + tekst : tekst;
+    std::string uit = overnameUitstaand ? overnemen : std::string();
+    if (toetsenbordOphogen) uit += ToetsenbordOphogen; // after the push, on our own entry
+    uit += tekst;
     overnameUitstaand = 0;
+    toetsenbordOphogen = false;
     if (!Schrijf(uit.data(), uit.size(), -1)) schermOnbekend = true;
 }
 
@@ -509,7 +517,7 @@ void VerwerkWekker() {
 }
 
 void Decodeer(bool stilte) {
-    for (const ToetsDruk& toets : DecodeerToetsen(invoer, stilte)) {
+    for (const ToetsDruk& toets : DecodeerToetsen(invoer, stilte, &toetsenbordOphogen)) {
         // Terminals that report Ctrl+key as an escape sequence (the kitty
         // protocol) bypass the terminal's own signals: raise them here.
         if (toets.teken == 3) raise(SIGINT);
@@ -575,6 +583,7 @@ bool StartAchterkant() {
         return false;
     }
     weergave = soort.weergave;
+    overnemen = Overnemen(soort.toetsenprotocol);
     stuurterminal = tcgetpgrp(STDIN_FILENO) != -1;
     terminalWeg = false;
     schermOnbekend = false;

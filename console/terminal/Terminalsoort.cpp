@@ -42,12 +42,25 @@ bool ZestienKleuren(std::string_view term) {
 // Erasing in the current background colour (back-colour erase): the xterm
 // family and the emulators that follow it, tmux, the Linux console. GNU screen
 // only when its name says so, and unknown names not at all.
-bool AchtergrondWissen(std::string_view term, bool inTmux) {
-    return inTmux || term.find("-bce") != std::string_view::npos ||
+bool AchtergrondWissen(std::string_view term) {
+    return term.find("-bce") != std::string_view::npos ||
            BeginMetEen(term, {"xterm", "tmux", "linux", "kitty", "alacritty", "foot", "wezterm",
                               "ghostty", "contour", "konsole", "gnome", "vte", "iterm", "mlterm",
                               "rxvt", "putty", "mintty", "st-", "ms-terminal"}) ||
            term == "st";
+}
+
+// What sits between the program and the terminal. tmux and GNU screen give
+// TERM names of their own (GNU screen's may be changed in its settings);
+// TMUX with any other name leaked from outside. STY means GNU screen, unless
+// TERM names tmux, which then runs inside it.
+enum class Tussenlaag { Geen, Tmux, Screen };
+
+Tussenlaag VindTussenlaag(std::string_view term, bool tmux, bool screen) {
+    if (tmux && BeginMetEen(term, {"tmux"})) return Tussenlaag::Tmux;
+    if (screen) return Tussenlaag::Screen;
+    if (tmux && BeginMetEen(term, {"screen"})) return Tussenlaag::Tmux;
+    return Tussenlaag::Geen;
 }
 
 } // namespace
@@ -67,14 +80,21 @@ Terminalsoort HerkenTerminal(const std::function<const char*(const char*)>& omge
 
     soort.weergave.achtKleuren = waarde("COLORTERM").empty() && !ZestienKleuren(naam);
 
-    const bool inTmux = !waarde("TMUX").empty();
-    soort.weergave.achtergrondWissen = AchtergrondWissen(naam, inTmux);
+    const Tussenlaag tussen = VindTussenlaag(naam, !waarde("TMUX").empty(), !waarde("STY").empty());
+    const bool direct = tussen == Tussenlaag::Geen;
+    soort.weergave.achtergrondWissen =
+        tussen == Tussenlaag::Tmux ||
+        (direct ? AchtergrondWissen(naam) : naam.find("-bce") != std::string_view::npos);
     // Repeating the last character (REP) is not in every terminal that calls
     // itself xterm: only where the terminal makes itself known.
-    const int vte = std::atoi(std::string(waarde("VTE_VERSION")).c_str());
-    soort.weergave.herhalen = inTmux || !waarde("XTERM_VERSION").empty() ||
-                              !waarde("KITTY_WINDOW_ID").empty() || vte >= 6000 ||
-                              BeginMetEen(naam, {"tmux", "kitty", "xterm-kitty", "foot", "wezterm",
-                                                 "ghostty", "xterm-ghostty", "contour"});
+    const bool xterm = !waarde("XTERM_VERSION").empty() && BeginMetEen(naam, {"xterm"});
+    const bool vte = std::atoi(std::string(waarde("VTE_VERSION")).c_str()) >= 6000 &&
+                     BeginMetEen(naam, {"xterm", "vte"});
+    soort.weergave.herhalen =
+        tussen == Tussenlaag::Tmux ||
+        (direct && (xterm || vte ||
+                    BeginMetEen(naam, {"tmux", "kitty", "xterm-kitty", "foot", "wezterm", "ghostty",
+                                       "xterm-ghostty", "contour"})));
+    soort.toetsenprotocol = direct && BeginMetEen(naam, {"kitty", "xterm-kitty"});
     return soort;
 }

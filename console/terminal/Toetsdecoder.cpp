@@ -4,28 +4,44 @@
 
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 namespace {
 
 constexpr unsigned char Esc = 0x1b;
 
 // One step of the decoder: how many bytes it took (0: wait for more) and the
-// key press they made, if any.
+// key press they made, if any. While it waits, `korter` (when not empty) is
+// what the rest of the buffer may be shortened to without changing its meaning.
 struct Stap {
     std::size_t lengte = 0;
     bool heeftToets = false;
     ToetsDruk toets{};
+    std::string korter;
 };
 
-constexpr Stap Wacht{};
+const Stap Wacht{};
+
+Stap WachtKorter(std::string korter) {
+    return Stap{0, false, {}, std::move(korter)};
+}
 
 Stap Toets(std::size_t lengte, ToetsDruk toets) {
-    return Stap{lengte, true, toets};
+    return Stap{lengte, true, toets, {}};
 }
 
 Stap Niets(std::size_t lengte) {
-    return Stap{lengte, false, {}};
+    return Stap{lengte, false, {}, {}};
 }
+
+// The terminal's answer to the keyboard protocol's question (CSI ? flags u):
+// not a key, DecodeerToetsen reports it apart.
+constexpr ToetsDruk ToetsenbordAntwoord{0, 0xffff};
+
+// What an over-long sequence that has not ended yet is shortened to: its
+// introducer and this mark. No terminal starts a sequence's parameters with
+// it, and a sequence that starts with it means nothing.
+constexpr char TeLangMerk = ';';
 
 ToetsDruk Code(std::uint16_t code) {
     return ToetsDruk{0, code};
@@ -165,8 +181,12 @@ constexpr Betekenis Codepunten[] = {
 };
 
 // A key reported by its Unicode code point (CSI cp;mods u, and xterm's
-// CSI 27;mods;cp ~), with the functional keys in the private use area.
-bool CodepuntToets(long codepunt, long modificaties, ToetsDruk& toets) {
+// CSI 27;mods;cp ~), with the functional keys in the private use area. The
+// kitty protocol may add the text the key typed (`tekst`) and the key's
+// shifted form (`geschoven`): the text is the character, whatever the
+// layout, Shift or Caps Lock made of the key; without it the shifted form
+// stands in for a key pressed with Shift.
+bool CodepuntToets(long codepunt, long modificaties, long tekst, long geschoven, ToetsDruk& toets) {
     const long bits = modificaties > 0 ? modificaties - 1 : 0;
     const bool shift = (bits & 1) != 0;
     const bool ctrl = (bits & 4) != 0;
@@ -182,6 +202,8 @@ bool CodepuntToets(long codepunt, long modificaties, ToetsDruk& toets) {
         return true;
     }
     if (codepunt >= 57344 && codepunt <= 63743) return false; // lock, media and modifier keys
+    if (tekst > 0) return CodepuntToets(tekst, 1, 0, 0, toets);
+    if (shift && geschoven > 0) codepunt = geschoven;
     if (codepunt >= 128) {
         toets = ToetsDruk{};
         return true;
@@ -202,6 +224,11 @@ bool CodepuntToets(long codepunt, long modificaties, ToetsDruk& toets) {
 bool CsiToets(std::string_view parameters, unsigned char slot, ToetsDruk& toets) {
     if (!parameters.empty()) {
         const char eerste = parameters.front();
+        if (eerste == '?' && slot == 'u' && parameters.size() > 1 &&
+            parameters.find_first_not_of("0123456789", 1) == std::string_view::npos) {
+            toets = ToetsenbordAntwoord;
+            return true;
+        }
         if (eerste == '<' || eerste == '=' || eerste == '>' || eerste == '?') return false;
     }
     for (char c : parameters)
@@ -209,10 +236,11 @@ bool CsiToets(std::string_view parameters, unsigned char slot, ToetsDruk& toets)
     const Parameters p = LeesParameters(parameters);
     if (p.veld[1][1] == 3) return false; // a key release
     const long eerste = p.veld[0][0];
-    if (slot == 'u') return CodepuntToets(eerste, Of(p.veld[1][0], 1), toets);
+    if (slot == 'u')
+        return CodepuntToets(eerste, Of(p.veld[1][0], 1), p.veld[2][0], p.veld[0][1], toets);
     if (slot == '~') {
         if (eerste == 27 && p.velden == 3) // xterm's modifyOtherKeys
-            return CodepuntToets(p.veld[2][0], Of(p.veld[1][0], 1), toets);
+            return CodepuntToets(p.veld[2][0], Of(p.veld[1][0], 1), 0, 0, toets);
         return Zoek(TildeNummers, eerste, toets);
     }
     if (slot == 'Z') {
@@ -235,18 +263,21 @@ bool IsSlotByte(unsigned char c) {
 
 // ESC [ ... and ESC O ...: `begin` is the first byte after the introducer.
 // `parameterByte` says which bytes may stand between introducer and final.
+// A sequence of MaxSequentieLengte bytes or more before its final byte is
+// garbage, swallowed whole.
 template <class Parameter, class Betekenis>
 Stap LeesSequentie(const std::string& s, std::size_t i, std::size_t begin, bool stilte,
                    Parameter parameterByte, Betekenis betekenis) {
     std::size_t k = begin;
-    while (true) {
-        if (k - i >= MaxSequentieLengte) return Niets(k - i); // too long: garbage
-        if (k >= s.size()) return stilte ? Niets(k - i) : Wacht;
-        if (!parameterByte(static_cast<unsigned char>(s[k]))) break;
-        ++k;
+    while (k < s.size() && parameterByte(static_cast<unsigned char>(s[k]))) ++k;
+    const bool teLang = k - i >= MaxSequentieLengte || (begin < s.size() && s[begin] == TeLangMerk);
+    if (k >= s.size()) {
+        if (stilte) return Niets(k - i);
+        return teLang ? WachtKorter(s.substr(i, begin - i) + TeLangMerk) : Wacht;
     }
     const auto slot = static_cast<unsigned char>(s[k]);
     if (!IsSlotByte(slot)) return Niets(k - i); // broken off by a control byte
+    if (teLang) return Niets(k - i + 1);
     ToetsDruk toets;
     const std::string_view parameters(s.data() + begin, k - begin);
     if (betekenis(parameters, slot, toets)) return Toets(k - i + 1, toets);
@@ -263,6 +294,12 @@ Stap LeesCsi(const std::string& s, std::size_t i, bool stilte) {
             return Toets(4, Code(static_cast<std::uint16_t>(ToetsF1 + (slot - 'A'))));
         return IsSlotByte(slot) ? Niets(4) : Niets(3);
     }
+    // An X10 mouse report: ESC [ M and three bytes of button and position,
+    // whatever they are.
+    if (begin < s.size() && s[begin] == 'M') {
+        if (begin + 4 <= s.size()) return Niets(6);
+        return stilte ? Niets(s.size() - i) : Wacht;
+    }
     return LeesSequentie(s, i, begin, stilte, IsParameterByte, CsiToets);
 }
 
@@ -277,11 +314,31 @@ Stap LeesSs3(const std::string& s, std::size_t i, bool stilte) {
     return LeesSequentie(s, i, i + 2, stilte, cijfer, betekenis);
 }
 
+// A string: OSC (ESC ]), DCS (ESC P), SOS (ESC X), PM (ESC ^) or APC (ESC _),
+// ended by ST (ESC \) or BEL. Another ESC ends it too and starts a sequence
+// of its own. Nothing in it is a key; while it lasts only its introducer
+// (and an ESC that may start ST) stays in the buffer.
+Stap LeesTekenreeks(const std::string& s, std::size_t i, bool stilte) {
+    for (std::size_t k = i + 2; k < s.size(); ++k) {
+        if (s[k] == '\a') return Niets(k - i + 1);
+        if (s[k] != '\x1b') continue;
+        if (k + 1 >= s.size()) break;
+        return Niets(s[k + 1] == '\\' ? k - i + 2 : k - i);
+    }
+    if (stilte) return Niets(s.size() - i);
+    return WachtKorter(s.substr(i, 2) + (s.size() - i > 2 && s.back() == '\x1b' ? "\x1b" : ""));
+}
+
+bool IsTekenreeksBegin(char c) {
+    return c == ']' || c == 'P' || c == 'X' || c == '^' || c == '_';
+}
+
 Stap LeesEscape(const std::string& s, std::size_t i, bool stilte) {
     if (i + 1 >= s.size()) return stilte ? Toets(1, Gelijk('\x1b')) : Wacht;
     const char volgende = s[i + 1];
     if (volgende == '[') return LeesCsi(s, i, stilte);
     if (volgende == 'O') return LeesSs3(s, i, stilte);
+    if (IsTekenreeksBegin(volgende)) return LeesTekenreeks(s, i, stilte);
     // ESC before anything else (Alt+key, or Esc typed just before a key):
     // the Esc key, and the next byte is a key of its own.
     return Toets(1, Gelijk('\x1b'));
@@ -337,13 +394,26 @@ ToetsDruk ToetsVoorTeken(char teken) {
     return ToetsDruk{teken, 0};
 }
 
-std::vector<ToetsDruk> DecodeerToetsen(std::string& invoer, bool stilte) {
+std::string ToetsenbordAan(bool protocolBekend) {
+    if (protocolBekend) return ToetsenbordAlleToetsen;
+    return std::string(ToetsenbordOnderscheiden) + ToetsenbordVraag;
+}
+
+std::vector<ToetsDruk> DecodeerToetsen(std::string& invoer, bool stilte,
+                                       bool* toetsenbordAntwoord) {
     std::vector<ToetsDruk> toetsen;
     std::size_t i = 0;
     while (i < invoer.size()) {
-        const Stap stap = LeesStap(invoer, i, stilte);
-        if (stap.lengte == 0) break;
-        if (stap.heeftToets) toetsen.push_back(stap.toets);
+        Stap stap = LeesStap(invoer, i, stilte);
+        if (stap.lengte == 0) {
+            if (!stap.korter.empty()) invoer.replace(i, std::string::npos, stap.korter);
+            break;
+        }
+        if (stap.toets == ToetsenbordAntwoord) {
+            if (toetsenbordAntwoord != nullptr) *toetsenbordAntwoord = true;
+        } else if (stap.heeftToets) {
+            toetsen.push_back(stap.toets);
+        }
         i += stap.lengte;
     }
     invoer.erase(0, i);

@@ -8,9 +8,27 @@
 #include <string>
 #include <vector>
 
-// The longest escape sequence the decoder waits for. Anything longer without
-// an end is garbage: its bytes are thrown away, so the buffer never grows.
+// The longest escape sequence the decoder keeps whole while it waits for the
+// rest. A longer one is garbage: it is swallowed up to its final byte, however
+// long it is, with only its introducer kept while it lasts, so the buffer
+// never grows.
 constexpr std::size_t MaxSequentieLengte = 32;
+
+// The kitty keyboard protocol. Taking over pushes `ToetsenbordAlleToetsen` on
+// the terminal's stack where the terminal is known to speak the protocol;
+// elsewhere it pushes `ToetsenbordOnderscheiden` and asks with
+// `ToetsenbordVraag`, and an answer raises the pushed entry to every key with
+// `ToetsenbordOphogen`. Either way one pop gives it back. Every key then
+// arrives as an escape code, the keypad's included (57413 is its +), with the
+// key's shifted form (flag 4) and the text it typed (flag 16), so typed
+// characters stay right on any layout.
+constexpr char ToetsenbordAlleToetsen[] = "\x1b[>29u";
+constexpr char ToetsenbordOnderscheiden[] = "\x1b[>1u";
+constexpr char ToetsenbordVraag[] = "\x1b[?u";
+constexpr char ToetsenbordOphogen[] = "\x1b[=29;1u";
+
+// What taking over the terminal sends for the keyboard protocol.
+std::string ToetsenbordAan(bool protocolBekend);
 
 // How long a lone ESC may wait for the rest of a sequence before it counts as
 // the Esc key, in milliseconds.
@@ -18,12 +36,16 @@ constexpr int EscWachttijdMs = 25;
 
 // Decodes as many whole key presses as `invoer` holds and removes their bytes.
 // A lone ESC or an unfinished sequence stays in `invoer` (fewer than
-// MaxSequentieLengte bytes), unless `stilte` says that nothing more arrived
-// within the Esc wait: then a lone ESC is the Esc key, an unfinished sequence
-// is thrown away and `invoer` is left empty. Unknown sequences are consumed
-// whole and give nothing. Every way of splitting the same bytes over calls
-// without silence gives the same key presses.
-std::vector<ToetsDruk> DecodeerToetsen(std::string& invoer, bool stilte);
+// MaxSequentieLengte bytes, shortened where it is too long to mean anything),
+// unless `stilte` says that nothing more arrived within the Esc wait: then a
+// lone ESC is the Esc key, an unfinished sequence is thrown away and `invoer`
+// is left empty. Unknown sequences, strings (OSC, DCS, SOS, PM and APC, up to
+// ST or BEL) and X10 mouse reports are consumed whole and give nothing. The
+// terminal's answer to `ToetsenbordVraag` sets `toetsenbordAntwoord` when
+// given. Every way of splitting the same bytes over calls without silence
+// gives the same key presses.
+std::vector<ToetsDruk> DecodeerToetsen(std::string& invoer, bool stilte,
+                                       bool* toetsenbordAntwoord = nullptr);
 
 // A typed ASCII character with the key code of the key that types it on a US
 // keyboard (letters their capital, '+' and '=' ToetsPlus, '-' ToetsMin, ...).

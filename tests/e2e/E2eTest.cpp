@@ -69,7 +69,7 @@ std::string Pijlen(const pty::Sessie& s, char richting, int aantal) {
 // From the main menu with item 1 chosen: the debug section on and the game at
 // position `positie` (1 Eekhoorn ... 6 Klinkers) of " Test een spel > " started.
 void StartSpel(pty::Sessie& s, int positie) {
-    pty::Stuur(s, pty::F12);
+    if (!ToontTekstOp(s.scherm, 4, 8, "Debug opties")) pty::Stuur(s, pty::F12);
     WachtOpTekstOp(s, 4, 8, "Debug opties");
     pty::Stuur(s, pty::Pijl(s.scherm, 'A')); // Up wraps to " Test een spel > "
     WachtOpMenu(s, 6);
@@ -219,6 +219,51 @@ TEST(E2eTest, ZonderNumeriekVerplaatsenPlusEnMinVanHetGewoneToetsenbordNoten) {
         pty::Stuur(s, "+=-" + pty::Pijl(s.scherm, 'B'));
         WachtOpTekstOp(s, 48, 10, zonder ? "  2 " : "  1 ");
         EXPECT_TRUE(ToontTekstOp(s.scherm, 48, 11, "[ 0]"));
+    }
+}
+
+// Escape strings, an over-long sequence and a mouse report, as a terminal or
+// another program may send them: none of it is a key.
+const std::string GeenToetsen = std::string("\x1b]0;titel\x07\x1b]11;?\x1b\\\x1bPq#0\x1b\\") +
+                                "\x1b[" + std::string(40, '1') + "A\x1b[M #!";
+
+// A terminal that speaks the kitty keyboard protocol, known by its name or by
+// its answer to the question: the game asks for every key as an escape code,
+// and pops what it pushed when it ends. The keypad's + and - then move De
+// Eekhoorn's nuts, the main keyboard's + does not; text typed with Shift or
+// on another layout arrives as typed, and what is no key adds nothing.
+TEST(E2eTest, KittyToetsenprotocolGeeftKeypadEnGetypteTekst) {
+    for (const char* term : {"xterm-kitty", "xterm-256color"}) {
+        SCOPED_TRACE(term);
+        pty::Sessie s;
+        pty::Opties opties;
+        opties.term = term;
+        opties.toetsenprotocol = true;
+        StartTotMenu(s, opties);
+        ASSERT_TRUE(pty::WachtOp(
+            s, [](const vt::Scherm& sch) { return sch.toetsenStapel == std::vector<int>{29}; },
+            Kort))
+            << testing::PrintToString(s.scherm.toetsenStapel);
+
+        StartSpel(s, 1);
+        WachtOpTekstOp(s, 1, 2, "De Eekhoorn");
+        WachtOpTekstOp(s, 48, 10, "[ 0]");
+        pty::Stuur(s, "\x1b[57413u");
+        WachtOpTekstOp(s, 48, 10, "[ 1]");
+        pty::Stuur(s, "\x1b[61:43;2;43u\x1b[57412u"); // the main +, then the keypad's -
+        WachtOpTekstOp(s, 48, 10, "[ 0]");
+        pty::Stuur(s, "\x1b[27u");
+        WachtOpMenu(s, 1);
+
+        StartSpel(s, 5);
+        WachtOpTekstOp(s, 1, 2, "Het geheimschrift");
+        // Shift+H, Shift+7 and AltGr+Q on a German keyboard, a plain a; then b.
+        pty::Stuur(s, "\x1b[104:72;2;72u\x1b[55:47;2;47u\x1b[113;;64ua" + GeenToetsen + "b");
+        WachtOpTekstOp(s, 1, 13, "H/@ab ");
+        EXPECT_TRUE(ToontTekstOp(s.scherm, 1, 2, "Het geheimschrift"));
+        kill(s.pid, SIGTERM);
+        ASSERT_TRUE(pty::WachtOpEinde(s, Kort));
+        ExpectHersteld(s);
     }
 }
 

@@ -117,6 +117,7 @@ const char* Programma() {
 
 bool Start(Sessie& s, const Opties& opties, std::string& fout) {
     s.scherm = vt::NieuwScherm(opties.breedte, opties.hoogte);
+    s.scherm.toetsenprotocol = opties.toetsenprotocol;
     s.master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (s.master < 0 || grantpt(s.master) != 0 || unlockpt(s.master) != 0) {
         fout = std::string("geen pseudo-terminal: ") + std::strerror(errno);
@@ -427,6 +428,7 @@ void ExpectHersteld(const Sessie& s) {
     EXPECT_FALSE(s.scherm.toetsenbordApplicatie) << "numeriek toetsenbord nog in applicatiemodus";
     EXPECT_FALSE(s.scherm.cursortoetsenApplicatie) << "cursortoetsen nog in applicatiemodus";
     EXPECT_EQ(s.scherm.pen, vt::Cel{}) << "kleuren niet teruggezet";
+    EXPECT_TRUE(s.scherm.toetsenStapel.empty()) << "het toetsenbordprotocol bleef op de stapel";
 }
 
 std::string Pijl(const vt::Scherm& scherm, char richting) {

@@ -37,6 +37,8 @@ struct Opties {
     // O_NONBLOCK on the terminal's descriptors the program gets, as some
     // programs leave it.
     bool nietBlokkerend = false;
+    // The test terminal speaks the kitty keyboard protocol.
+    bool toetsenprotocol = false;
 };
 
 // One run of the program. The destructor kills a program that still runs.

@@ -8,10 +8,12 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -35,10 +37,13 @@ bool TmuxAanwezig() {
 struct TmuxSessie {
     std::string socket;
 
-    explicit TmuxSessie(const std::string& term) {
-        socket = "struin-e2e-" + std::to_string(getpid()) + "-" + term;
+    // `ervoor`: more environment and a program that runs the game, as
+    // "VAR=waarde screen".
+    explicit TmuxSessie(const std::string& term, const std::string& ervoor = "") {
+        static int sessies = 0; // a server that just quit may still hold its socket
+        socket = "struin-e2e-" + std::to_string(getpid()) + "-" + std::to_string(++sessies);
         Tmux("-f /dev/null new-session -d -s spel -x 80 -y 25 'env TERM=" + term +
-             " LANG=C.UTF-8 LC_ALL=C.UTF-8 " + pty::Programma() + "'");
+             " LANG=C.UTF-8 LC_ALL=C.UTF-8 " + ervoor + " " + pty::Programma() + "'");
     }
     TmuxSessie(const TmuxSessie&) = delete;
     TmuxSessie& operator=(const TmuxSessie&) = delete;
@@ -55,10 +60,11 @@ struct TmuxSessie {
         const std::string tekst = Tmux("capture-pane -p -e -t spel");
         vt::Scherm s = vt::NieuwScherm(80, 25);
         std::size_t begin = 0;
+        // tmux writes the colours of a line as changes from the line before it.
         for (int y = 0; y < 25 && begin < tekst.size(); ++y) {
             std::size_t eind = tekst.find('\n', begin);
             if (eind == std::string::npos) eind = tekst.size();
-            vt::Verwerk(s, "\x1b[0m\x1b[" + std::to_string(y + 1) + ";1H");
+            vt::Verwerk(s, "\x1b[" + std::to_string(y + 1) + ";1H");
             vt::Verwerk(s, std::string_view(tekst).substr(begin, eind - begin));
             begin = eind + 1;
         }
@@ -66,7 +72,7 @@ struct TmuxSessie {
     }
 
     bool WachtOp(const std::function<bool(const vt::Scherm&)>& klaar, vt::Scherm& laatste) const {
-        const auto einde = Klok::now() + std::chrono::seconds(3);
+        const auto einde = Klok::now() + std::chrono::milliseconds(pty::Kort);
         do {
             laatste = Beeld();
             if (klaar(laatste)) return true;
@@ -119,6 +125,88 @@ TEST_P(TmuxTest, PijlF12KeypadEnEscKomenAanAlsDieToetsen) {
     ASSERT_TRUE(toont("Hoofdmenu")) << "Escape:\n" << vt::Dump(beeld);
     EXPECT_TRUE(vt::ToontErgens(beeld, "Debug opties"));
     EXPECT_EQ(vt::CelOp(beeld, 3, 4).achter, 1) << "het eerste item is weer gekozen";
+}
+
+// GNU screen with a socket directory of its own; at the end it quits, as
+// losing its terminal only detaches it.
+struct ScreenMap {
+    std::string map;
+    ScreenMap() {
+        char naam[] = "/tmp/struin-screen-XXXXXX"; // mkdtemp makes it 0700, as screen wants
+        if (mkdtemp(naam) != nullptr) map = naam;
+    }
+    ScreenMap(const ScreenMap&) = delete;
+    ScreenMap& operator=(const ScreenMap&) = delete;
+    ~ScreenMap() { Uitvoer("SCREENDIR=" + map + " screen -S struin -X quit; rm -rf " + map); }
+};
+
+// The picture once it has settled: two looks in a row the same.
+bool WachtOpRust(const TmuxSessie& tmux, const std::string& tekst, vt::Scherm& beeld) {
+    vt::Scherm vorig = tmux.Beeld();
+    return tmux.WachtOp(
+        [&](const vt::Scherm& s) {
+            const bool rust = vt::ToontErgens(s, tekst) && s.normaal == vorig.normaal;
+            vorig = s;
+            return rust;
+        },
+        beeld);
+}
+
+// What a player sees of a cell: its character and background, and its
+// foreground where the character shows it.
+bool ZelfdeZichtbaar(const vt::Cel& a, const vt::Cel& b) {
+    return a.teken == b.teken && a.achter == b.achter && a.vet == b.vet &&
+           (a.teken == U' ' || a.voor == b.voor);
+}
+
+// The first cell where the two pictures differ for a player; -1 when none.
+int EersteVerschil(const vt::Scherm& a, const vt::Scherm& b) {
+    for (int i = 0; i < 80 * 25; ++i)
+        if (!ZelfdeZichtbaar(vt::CelOp(a, i % 80, i / 80), vt::CelOp(b, i % 80, i / 80))) return i;
+    return -1;
+}
+
+// The menu, the forest and the menu again, as a player goes there.
+const char* const Rondje[][2] = {
+    {"", "Hoofdmenu"}, {"Enter", "Objecten verzameld"}, {"Escape", "Hoofdmenu"}};
+
+// GNU screen started from a terminal that set its own variables (or from
+// tmux): the game inside inherits them, but GNU screen repeats nothing and
+// erases in its own colours. Its picture is the game's picture, cell for
+// cell, colours included: the same as straight in tmux drawn with only what
+// every terminal has (without TMUX, the name GNU screen's; tmux's capture
+// leaves out the colours of what was erased in colour).
+TEST(TmuxTest, OnderGnuScreenMetGeleendeVariabelenKloptElkeCel) {
+    if (!TmuxAanwezig() || std::system("command -v screen >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "tmux of screen ontbreekt";
+    std::vector<vt::Scherm> verwacht;
+    {
+        const TmuxSessie direct("screen-256color", "env -u TMUX");
+        for (const auto& [toets, tekst] : Rondje) {
+            if (*toets) direct.Toets(toets);
+            verwacht.emplace_back();
+            ASSERT_TRUE(WachtOpRust(direct, tekst, verwacht.back())) << vt::Dump(verwacht.back());
+        }
+    }
+    for (const char* geleend : {"VTE_VERSION=7402", "XTERM_VERSION=XTerm\\(379\\)",
+                                "TMUX=/tmp/tmux-0/default,1,0", "KITTY_WINDOW_ID=1"}) {
+        SCOPED_TRACE(geleend);
+        const ScreenMap screen;
+        const TmuxSessie tmux("tmux-256color", std::string(geleend) + " SCREENDIR=" + screen.map +
+                                                   " screen -S struin -T screen-256color");
+        for (std::size_t i = 0; i < verwacht.size(); ++i) {
+            if (*Rondje[i][0]) tmux.Toets(Rondje[i][0]);
+            vt::Scherm beeld;
+            tmux.WachtOp([&](const vt::Scherm& s) { return EersteVerschil(s, verwacht[i]) < 0; },
+                         beeld);
+            const int cel = EersteVerschil(beeld, verwacht[i]);
+            ASSERT_LT(cel, 0) << Rondje[i][1] << ", cel (" << cel % 80 << ", " << cel / 80 << "): "
+                              << testing::PrintToString(vt::CelOp(beeld, cel % 80, cel / 80))
+                              << "\n"
+                              << vt::Dump(beeld) << "verwacht:\n"
+                              << vt::Dump(verwacht[i]);
+        }
+    }
 }
 
 std::string TermNaam(const ::testing::TestParamInfo<const char*>& term) {

@@ -4,10 +4,10 @@
 // with and without back-colour erase and repeating, on a larger terminal too.
 // The differences of thousands of frames pile up on one terminal, so a diff
 // that forgets a cell, a colour or a cursor move shows at once.
-#include "console/terminal/Weergave.h"
 #include "app/Start.h"
 #include "console/Cp437.h"
 #include "console/Script.h"
+#include "console/terminal/Weergave.h"
 #include "forest/Bos.h"
 #include "support/Bostabellen.h"
 #include "support/Vt.h"

@@ -170,12 +170,22 @@ void Modus(Scherm& s, const std::vector<int>& p, bool aan) {
     }
 }
 
+void ToetsenStapel(Scherm& s, char soort, const std::vector<int>& p) {
+    auto& stapel = s.toetsenStapel;
+    if (soort == '?')
+        s.antwoord += "\x1b[?" + std::to_string(stapel.empty() ? 0 : stapel.back()) + "u";
+    if (soort == '>') stapel.push_back(Param(p, 0, 0));
+    for (int n = Param(p, 0, 1); soort == '<' && n > 0 && !stapel.empty(); --n) stapel.pop_back();
+    if (soort == '=' && !stapel.empty() && Param(p, 1, 1) == 1) stapel.back() = Param(p, 0, 0);
+}
+
 void Csi(Scherm& s, std::string_view parameters, char eind) {
     const bool prive = !parameters.empty() && (parameters[0] == '?' || parameters[0] == '>' ||
                                                parameters[0] == '<' || parameters[0] == '=');
     const std::vector<int> p = Getallen(prive ? parameters.substr(1) : parameters);
     if (prive) {
         if (parameters[0] == '?' && (eind == 'h' || eind == 'l')) Modus(s, p, eind == 'h');
+        if (eind == 'u' && s.toetsenprotocol) ToetsenStapel(s, parameters[0], p);
         return; // other private queries and settings do not change the picture
     }
     ++s.gebruikt[eind];

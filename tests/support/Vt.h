@@ -65,6 +65,11 @@ struct Scherm {
     // Replies a real terminal would send back (cursor position, device
     // attributes); the driver writes them to the program and empties this.
     std::string antwoord;
+    // The kitty keyboard protocol: a terminal that speaks it answers its
+    // question (CSI ? u) and keeps a stack of flags (CSI > pushes, CSI =
+    // sets the top, CSI < pops); one that does not ignores all of it.
+    bool toetsenprotocol = false;
+    std::vector<int> toetsenStapel;
 };
 
 Scherm NieuwScherm(int breedte, int hoogte);

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -75,6 +76,51 @@ TEST(Terminalsoort, RepeatingOnlyWhereTheTerminalMakesItselfKnown) {
     EXPECT_TRUE(In({{"TERM", "screen"}, {"TMUX", "/tmp/tmux-0/default,1,0"}}).weergave.herhalen);
     EXPECT_TRUE(In({{"TERM", "xterm-256color"}, {"VTE_VERSION", "7402"}}).weergave.herhalen);
     EXPECT_FALSE(In({{"TERM", "xterm-256color"}, {"VTE_VERSION", "5202"}}).weergave.herhalen);
+}
+
+// Variables a terminal sets for itself are inherited by everything started
+// inside it: under GNU screen, or in another terminal started from it, they
+// say nothing, and the picture keeps to what every terminal does.
+TEST(Terminalsoort, GeleendeVariabelenGevenGeenHerhalenEnGeenAchtergrondWissen) {
+    const std::pair<const char*, const char*> geleend[] = {{"VTE_VERSION", "7402"},
+                                                           {"XTERM_VERSION", "XTerm(379)"},
+                                                           {"TMUX", "/tmp/tmux-0/default,1,0"},
+                                                           {"KITTY_WINDOW_ID", "1"}};
+    for (const auto& [variabele, waarde] : geleend)
+        for (const char* term :
+             {"screen", "screen-256color", "screen.xterm-256color", "xterm-256color"}) {
+            const Terminalsoort soort =
+                In({{"TERM", term}, {"STY", "1234.pts-0.host"}, {variabele, waarde}});
+            EXPECT_FALSE(soort.weergave.herhalen) << term << " met " << variabele;
+            EXPECT_FALSE(soort.weergave.achtergrondWissen) << term << " met " << variabele;
+            EXPECT_FALSE(soort.toetsenprotocol) << term << " met " << variabele;
+        }
+    EXPECT_TRUE(In({{"TERM", "screen-bce"}, {"STY", "1.a"}}).weergave.achtergrondWissen);
+    // A terminal started from another one, or from inside tmux.
+    EXPECT_FALSE(
+        In({{"TERM", "rxvt-unicode-256color"}, {"XTERM_VERSION", "XTerm(379)"}}).weergave.herhalen);
+    EXPECT_FALSE(In({{"TERM", "st-256color"}, {"VTE_VERSION", "7402"}}).weergave.herhalen);
+    const Terminalsoort xtermUitTmux = In({{"TERM", "xterm-256color"}, {"TMUX", "/tmp/t,1,0"}});
+    EXPECT_FALSE(xtermUitTmux.weergave.herhalen);
+    EXPECT_TRUE(xtermUitTmux.weergave.achtergrondWissen);
+    // tmux inside GNU screen is tmux; GNU screen inside tmux is GNU screen.
+    const Terminalsoort tmuxInScreen =
+        In({{"TERM", "tmux-256color"}, {"TMUX", "/tmp/t,1,0"}, {"STY", "1.a"}});
+    EXPECT_TRUE(tmuxInScreen.weergave.herhalen);
+    EXPECT_TRUE(tmuxInScreen.weergave.achtergrondWissen);
+    const Terminalsoort screenInTmux =
+        In({{"TERM", "screen"}, {"TMUX", "/tmp/t,1,0"}, {"STY", "1.a"}});
+    EXPECT_FALSE(screenInTmux.weergave.herhalen);
+    EXPECT_FALSE(screenInTmux.weergave.achtergrondWissen);
+}
+
+TEST(Terminalsoort, HetToetsenprotocolAlleenWaarDeNaamKittyIs) {
+    EXPECT_TRUE(Met("xterm-kitty").toetsenprotocol);
+    EXPECT_TRUE(In({{"TERM", "xterm-kitty"}, {"KITTY_WINDOW_ID", "1"}}).toetsenprotocol);
+    EXPECT_FALSE(In({{"TERM", "xterm-256color"}, {"KITTY_WINDOW_ID", "1"}}).toetsenprotocol);
+    EXPECT_FALSE(In({{"TERM", "xterm-kitty"}, {"STY", "1.a"}}).toetsenprotocol);
+    for (const char* term : {"xterm-256color", "alacritty", "st-256color", "tmux-256color"})
+        EXPECT_FALSE(Met(term).toetsenprotocol) << term;
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <random>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -109,6 +110,15 @@ const std::vector<std::pair<std::string, ToetsDruk>> BekendeToetsen = {
     {"\x1b[57414u", Enter},
     {"\x1b[57419u", Omhoog},
     {"\x1b[97;3u", ToetsDruk{'a', 'A'}},
+    // Every key as an escape code, with its text (flag 16) and shifted form (flag 4).
+    {"\x1b[97;2;65u", ToetsDruk{'A', 'A'}},
+    {"\x1b[97;65;65u", ToetsDruk{'A', 'A'}},   // Caps Lock
+    {"\x1b[55:47;2;47u", ToetsDruk{'/', 191}}, // Shift+7 on a German keyboard
+    {"\x1b[113;;64u", ToetsDruk{'@', '2'}},    // AltGr+Q there
+    {"\x1b[49:33;2u", ToetsDruk{'!', '1'}},    // shifted form, no text
+    {"\x1b[1092;;1092u", ToetsDruk{0, 0}},     // a Cyrillic letter
+    {"\x1b[57413;129;43u", PlusNum},           // keypad + with Num Lock, text and all
+    {"\x1b[57409;;46u", ToetsDruk{'.', ToetsPuntNum}},
     {"a", ToetsDruk{'a', 'A'}},
     {"Z", ToetsDruk{'Z', 'Z'}},
     {"7", ToetsDruk{'7', '7'}},
@@ -199,34 +209,76 @@ TEST(Toetsdecoder, WholeKeysAreTakenAndAnUnfinishedTailStays) {
     EXPECT_TRUE(invoer.empty());
 }
 
+// Escape strings of every kind, an over-long sequence and mouse reports from
+// a terminal left in mouse mode: none of them is a key.
+const std::vector<std::string> Tekenreeksen = {
+    "\x1b]0;een titel\x07",
+    "\x1b]11;rgb:0000/0000/0000\x1b\\",
+    "\x1bP1$r0m\x1b\\",
+    "\x1b_Gi=31;OK\x1b\\",
+    "\x1b^geheim\x07",
+    "\x1bXbegin\x1b\\",
+    "\x1b]52;c;" + std::string(70, 'Q') + "\x07",
+    "\x1b[" + std::string(40, '1') + "A",
+    "\x1bO" + std::string(40, '5') + "P",
+    "\x1b[M !!",
+    "\x1b[M\x23\xff\x1b",
+};
+
 TEST(Toetsdecoder, UnknownSequencesAreSwallowedWhole) {
     // Replies and keys the game has no use for: nothing comes out, and the
     // keys around them are intact.
-    for (std::string onbekend :
-         {"\x1b[?1;2c", "\x1b[?1u", "\x1b[>0;276;0c", "\x1b[12;40R", "\x1b[200~", "\x1b[99~",
-          "\x1b[57441u", "\x1bOz", "\x1b[1 q", "\x1b[97;1:3u", "\x1b[1;1:3A"}) {
+    std::vector<std::string> onbekende = {
+        "\x1b[?1;2c",  "\x1b[?1u", "\x1b[>0;276;0c", "\x1b[12;40R",  "\x1b[200~",  "\x1b[99~",
+        "\x1b[57441u", "\x1bOz",   "\x1b[1 q",       "\x1b[97;1:3u", "\x1b[1;1:3A"};
+    onbekende.insert(onbekende.end(), Tekenreeksen.begin(), Tekenreeksen.end());
+    for (const std::string& onbekend : onbekende) {
         EXPECT_EQ(Decodeer("a" + onbekend + "b"), (Toetsen{{'a', 'A'}, {'b', 'B'}}))
             << testing::PrintToString(onbekend);
     }
 }
 
 TEST(Toetsdecoder, GarbageCannotGrowTheBuffer) {
-    std::string invoer = "\x1b[";
-    Toetsen uit;
-    for (int i = 0; i < 10000; ++i) {
-        invoer += '1';
-        const Toetsen stuk = DecodeerToetsen(invoer, false);
+    // An endless sequence and endless strings, a byte at a time: nothing comes
+    // out of them, however long, and the key after their end is intact.
+    for (auto [begin, vulling, einde] :
+         {std::tuple{"\x1b[", '1', "A"}, {"\x1b]0;", 'x', "\x07"}, {"\x1bP", 'q', "\x1b\\"}}) {
+        std::string invoer = begin;
+        Toetsen uit;
+        for (int i = 0; i < 10000; ++i) {
+            invoer += vulling;
+            const Toetsen stuk = DecodeerToetsen(invoer, false);
+            uit.insert(uit.end(), stuk.begin(), stuk.end());
+            ASSERT_LT(invoer.size(), MaxSequentieLengte);
+        }
+        invoer += std::string(einde) + "b";
+        const Toetsen stuk = DecodeerToetsen(invoer, true);
         uit.insert(uit.end(), stuk.begin(), stuk.end());
-        ASSERT_LT(invoer.size(), MaxSequentieLengte);
+        EXPECT_EQ(uit, (Toetsen{{'b', 'B'}})) << testing::PrintToString(begin);
     }
-    // Bytes past the limit are typed digits at worst, never a sequence.
-    for (const ToetsDruk& toets : uit) EXPECT_EQ(toets, (ToetsDruk{'1', '1'}));
 }
 
 TEST(Toetsdecoder, ASequenceBrokenOffByAControlByteGivesWayToIt) {
     EXPECT_EQ(Decodeer("\x1b[1\r"), Toetsen{Enter});
     EXPECT_EQ(Decodeer("\x1b[1;\x1b[B"), Toetsen{Omlaag});
     EXPECT_EQ(Decodeer("\x1bO\x7f"), Toetsen{Backspace});
+    // An ESC that does not start ST ends a string and starts a sequence.
+    EXPECT_EQ(Decodeer("\x1b]0;titel\x1b[B"), Toetsen{Omlaag});
+    EXPECT_EQ(Decodeer("\x1bPq#0\x1b\x1b"), (Toetsen{Escape, Escape}));
+}
+
+TEST(Toetsdecoder, HetAntwoordOpDeToetsenbordvraagIsGeenToets) {
+    for (const std::string antwoord : {"\x1b[?0u", "\x1b[?31u"}) {
+        std::string invoer = "a" + antwoord + "b";
+        bool gemeld = false;
+        EXPECT_EQ(DecodeerToetsen(invoer, true, &gemeld), (Toetsen{{'a', 'A'}, {'b', 'B'}}));
+        EXPECT_TRUE(gemeld) << testing::PrintToString(antwoord);
+    }
+    // The device attributes and every other reply say nothing about it.
+    std::string invoer = "\x1b[?1;2c\x1b[?1;2u\x1b[>1u\x1b[?u";
+    bool gemeld = false;
+    EXPECT_TRUE(DecodeerToetsen(invoer, true, &gemeld).empty());
+    EXPECT_FALSE(gemeld);
 }
 
 TEST(Toetsdecoder, NonAsciiIsOneKeyPerCharacterWithoutCharacterOrCode) {
@@ -263,6 +315,11 @@ TEST(Toetsdecoder, SplittingTheBytesAnywhereChangesNothing) {
         stromen.push_back("x" + bytes + bytes + "\x1b");
     }
     stromen.push_back("\x1b[?1;2c\x1b[1;5A\xc3\xa9\x1b\x1bOk");
+    for (const std::string& tekenreeks : Tekenreeksen) {
+        stromen.push_back(tekenreeks);
+        stromen.push_back("x" + tekenreeks + "\x1b[A" + tekenreeks + "\x1b");
+    }
+    stromen.push_back("\x1b]0;titel\x1b[B\x1bPq\x1b\x1b\x1b[M\x1b[A!");
     for (const std::string& stroom : stromen) {
         const Toetsen heel = Decodeer(stroom);
         for (std::size_t a = 0; a <= stroom.size(); ++a) {
@@ -292,8 +349,9 @@ TEST(Toetsdecoder, ByteByByteEqualsAllAtOnceForLongMixedInput) {
 // stays small, silence empties it, and splits change nothing.
 TEST(Toetsdecoder, RandomBytesKeepTheRulesToo) {
     std::mt19937 gen(2026);
-    const std::string alfabet = std::string("\x1b\x1b\x1b[[[OOO0123456789;;:~uAPkm?>\r\x7f a") +
-                                "\xc3\xa9\xe2\x82\xf0\x80\xff\x03";
+    const std::string alfabet =
+        std::string("\x1b\x1b\x1b[[[OOO0123456789;;:~uAPkm?>\r\x7f a]]PX_^M\\\a") +
+        "\xc3\xa9\xe2\x82\xf0\x80\xff\x03";
     for (int ronde = 0; ronde < 2000; ++ronde) {
         std::string stroom;
         const std::size_t lengte = gen() % 60;
