@@ -157,17 +157,31 @@ void TekenMenuKader(const MenuStand& m) {
     }
 }
 
+// A label as it is said: without its padding and its submenu mark.
+std::string Kaal(const std::string& label) {
+    const auto begin = label.find_first_not_of(" >");
+    const auto eind = label.find_last_not_of(" >");
+    return begin == std::string::npos ? "" : label.substr(begin, eind - begin + 1);
+}
+
+// The items; the focus and the words go to the selected one.
 void TekenItems(const MenuStand& m) {
     for (int i = 1; i <= AantalGetoond(m); ++i)
         SchrijfTekst(Hoofditems.at(static_cast<std::size_t>(i - 1)).label, 3, ItemRij(i), Wit,
                      i == m.hoofdKeuze ? Blauw : Donkergrijs);
-    if (m.subKeuze == 0) return;
+    if (m.subKeuze == 0) {
+        GaNaarXY(4, ItemRij(m.hoofdKeuze));
+        Zeg(Kaal(Item(m).label) + (Submenu(m).empty() ? "" : ", submenu"));
+        return;
+    }
     const WoordLijst& submenu = Submenu(m);
     const int eersteRij = Paneel(m).titelRij + 2;
     for (int i = 1; i <= static_cast<int>(submenu.size()); ++i)
         SchrijfTekst(submenu.at(static_cast<std::size_t>(i - 1)), 23,
                      static_cast<std::int16_t>(eersteRij + i - 1), Wit,
                      i == m.subKeuze ? Blauw : Donkergrijs);
+    GaNaarXY(24, static_cast<std::int16_t>(eersteRij + m.subKeuze - 1));
+    Zeg(Kaal(submenu.at(static_cast<std::size_t>(m.subKeuze - 1))));
 }
 
 void TekenSubmenuPaneel(const MenuStand& m) {

@@ -60,6 +60,10 @@ void GaNaarXY(std::int16_t x, std::int16_t y) {
     m.cursorY = y;
 }
 
+void Zeg(const std::string& zin) {
+    Voorlezen(zin);
+}
+
 signed char LeesToets() {
     return static_cast<signed char>(WachtOpToets(Model()).teken);
 }

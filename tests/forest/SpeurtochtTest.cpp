@@ -83,10 +83,15 @@ TEST_F(Wandeling, TheCountGoesToTheStreamInLightGreyBelowSix) {
         SpeelTotWachten({}, ::Speurtocht);
         EXPECT_EQ(TekstOp(4, 21, 22), Telling(n));
         for (int x = 4; x < 26; ++x) EXPECT_EQ(AttribuutOp(x, 21), 0x07) << n;
-        // Written at the cursor, which stands just behind it.
-        EXPECT_EQ(Model().cursorX, 26);
-        EXPECT_EQ(Model().cursorY, 21);
+        // The frame's focus is the place's first word, not the end of the count.
+        EXPECT_EQ(Model().cursorX, 4);
+        EXPECT_EQ(Model().cursorY, 3);
     }
+    // Written through the stream: the count takes the stream's attribute.
+    Model().tekstAttribuut = 0x3c;
+    Verzameld.fill(false);
+    SpeelTotWachten({}, ::Speurtocht);
+    for (int x = 4; x < 26; ++x) EXPECT_EQ(AttribuutOp(x, 21), 0x3c) << x;
 }
 
 TEST_F(Wandeling, SixObjectsAreCountedInYellowByACellWrite) {
