@@ -195,4 +195,20 @@ TEST_F(Wandeling, EscLeavesAndForgetsEveryObject) {
     EXPECT_EQ(TekstOp(4, 21, 22), Telling(0));
 }
 
+TEST_F(Wandeling, ElkePlekNoemtHaarOpenPadenInWoorden) {
+    for (int y = 1; y <= 4; ++y)
+        for (int x = 1; x <= 4; ++x) {
+            SpeelTotWachten(Route({1, 1}, {x, y}), ::Speurtocht);
+            std::string paden;
+            for (const Stap& stap : Stappen)
+                if (Doorgang({x, y}, {x + stap.dx, y + stap.dy}))
+                    paden += (paden.empty() ? "" : ", ") + std::string(stap.uitgang);
+            const std::string gezegd = Berichten().back();
+            EXPECT_EQ(gezegd.substr(0, gezegd.find('.')), "Paden: " + paden) << x << "," << y;
+            EXPECT_EQ(gezegd.find("Enter") != std::string::npos,
+                      TekstOp(34, 24, 20) == "<enter> Spel spelen!")
+                << x << "," << y;
+        }
+}
+
 } // namespace
