@@ -12,7 +12,7 @@ if(EMSCRIPTEN)
   # status once the game has ended after its last awaited key.
   target_link_options(struinpaadje PRIVATE -sASYNCIFY -sINVOKE_RUN=0 -sENVIRONMENT=web
                       -sALLOW_MEMORY_GROWTH -sEXPORTED_RUNTIME_METHODS=ccall)
-  foreach(bestand index.html speelveld.js speelveld.css)
+  foreach(bestand index.html speelveld.js speelveld.css voorlezen.js)
     configure_file(${CMAKE_SOURCE_DIR}/web/${bestand} ${STRUIN_SITE}/${bestand} COPYONLY)
   endforeach()
 

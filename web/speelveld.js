@@ -40,6 +40,7 @@
   const Schaduwen = new Map([[0x2591, 0.25], [0x2592, 0.5], [0x2593, 0.75]]);
 
   const scherm = document.getElementById('scherm');
+  const focusvak = scherm.closest('[role="application"]'); // takes the keys for the canvas
   const spel = document.getElementById('spel');
   const aanraaktoetsen = document.getElementById('aanraaktoetsen');
   const hint = document.getElementById('hint');
@@ -266,7 +267,7 @@
 
   function ToonHint() {
     const bijSpel = document.hasFocus() &&
-                    (document.activeElement === scherm || document.activeElement === typvak);
+                    (document.activeElement === focusvak || document.activeElement === typvak);
     hint.hidden = bijSpel || afgesloten !== null;
   }
 
@@ -332,10 +333,10 @@
 
   // ---- Wiring
 
-  scherm.addEventListener('keydown', OpToets);
+  focusvak.addEventListener('keydown', OpToets);
   typvak.addEventListener('keydown', OpToets);
   typvak.addEventListener('input', OpTypen);
-  scherm.addEventListener('pointerdown', () => scherm.focus());
+  scherm.addEventListener('pointerdown', () => focusvak.focus());
   for (const gebeurtenis of ['focusin', 'focusout']) document.addEventListener(gebeurtenis, ToonHint);
   window.addEventListener('focus', ToonHint);
   window.addEventListener('blur', ToonHint);
@@ -350,6 +351,6 @@
 
   new ResizeObserver(PasMaatAan).observe(spel);
   PasMaatAan();
-  scherm.focus();
+  focusvak.focus();
   ToonHint();
 }
