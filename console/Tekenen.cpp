@@ -93,6 +93,7 @@ void SpelScherm(const std::string& naam, const std::vector<VoetDeel>& bediening)
     TitelEnLijn();
     SchrijfVoet(bediening);
     SchrijfTekst(naam, 1, 2, Wit, Zwart);
+    Zeg(naam);
 }
 
 void TekenPaneel(const std::string& titel, int titelKolom, int x1, int y1, int x2, int y2) {

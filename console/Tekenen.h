@@ -66,7 +66,7 @@ extern const std::string CopyrightRegel;
 void SchermKader(const std::vector<VoetDeel>& bediening);
 void SchermKaderCopyright();
 // The frame of a mini-game: the frame with its controls, the cursor hidden and
-// the game's name at (1, 2).
+// the game's name at (1, 2), also said.
 void SpelScherm(const std::string& naam, const std::vector<VoetDeel>& bediening);
 
 // A panel: a blue header on 1-based row y1 from column x1 to x2, its title in
