@@ -21,11 +21,6 @@ if(STRUIN_TESTS AND NOT WIN32)
   endif()
   gtest_discover_tests(struin_e2e TEST_PREFIX "e2e." DISCOVERY_TIMEOUT 60
                        PROPERTIES TIMEOUT ${STRUIN_E2E_TIJD} LABELS e2e)
-  # The program under a real screen reader (fenrir); skipped when it is missing.
-  add_test(NAME e2e.voorlezer COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/voorlezer.py
-                                      $<TARGET_FILE:struinpaadje>)
-  set_tests_properties(e2e.voorlezer PROPERTIES SKIP_RETURN_CODE 77 TIMEOUT ${STRUIN_E2E_TIJD}
-                                                LABELS e2e)
 endif()
 
 # Fuzzing the key decoder (clang only: cmake --preset fuzz, then build the
