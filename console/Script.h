@@ -48,7 +48,8 @@ void VoegToe(const Toetsen& toetsen);
 std::size_t ToetsenOver();
 // How many frames the backend was asked to present.
 std::size_t AantalFrames();
-// Every sentence handed to the screen reader since the script was set.
+// Every sentence handed to the screen reader since the script was set (the
+// last thousand at least, in a long run).
 const std::vector<std::string>& Berichten();
 // Called with the model on every presentation (a benchmark attaches a renderer).
 void BijTonen(std::function<void(const ConsoleModel&)> waarnemer);

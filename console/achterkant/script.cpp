@@ -30,6 +30,8 @@ void StopAchterkant() {}
 void MeldNaStop(const char*) {}
 
 void Voorlezen(const std::string& zin) {
+    // A long run (the monkey's million keys) keeps only the recent ones.
+    if (berichten.size() >= 2000) berichten.erase(berichten.begin(), berichten.begin() + 1000);
     berichten.push_back(zin);
 }
 
