@@ -13,8 +13,10 @@ void TestUnit(std::string naam, std::span<const UnitTest> testen) {
             break;
         }
     }
-    SchrijfTekst(geslaagd ? "De test is geslaagd..." : "De test is niet geslaagd...", 20, 11, Wit,
-                 Donkergrijs);
+    const std::string uitslag = geslaagd ? "De test is geslaagd..." : "De test is niet geslaagd...";
+    SchrijfTekst(uitslag, 20, 11, Wit, Donkergrijs);
+    GaNaarXY(20, 11);
+    Zeg(naam + ": " + uitslag);
     LeesToets();
     VulVlak(20, 10, 60, 13, Zwart);
 }

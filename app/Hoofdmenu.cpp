@@ -8,12 +8,15 @@
 
 #include <array>
 
-WoordLijst HoofdmenuItems() {
-    return {" Spel Starten    ", " Informatie    > ", " Afsluiten       ",
-            " Kaart tonen     ", " Test een unit > ", " Test een spel > "};
-}
-
 namespace {
+
+struct MenuStand {
+    std::vector<WoordLijst> submenus;
+    int hoofdKeuze = 1; // 1 to the number of shown items
+    int subKeuze = 0;   // 0: no submenu open
+    bool debugModus = false;
+    bool einde = false;
+};
 
 // The debug submenus show the names of the units and the games, blank-padded
 // to 19 characters.
@@ -27,36 +30,91 @@ template <class Lijst> WoordLijst Namen(const Lijst& lijst) {
     return namen;
 }
 
-} // namespace
-
-std::vector<WoordLijst> Submenus() {
-    return {
-        {},
-        {" Help            ", " Over het spel   "},
-        {},
-        {},
-        Namen(UnitTesten),
-        Namen(MiniSpellen),
-    };
+WoordLijst InformatieMenu() {
+    return {" Help            ", " Over het spel   "};
+}
+WoordLijst UnitMenu() {
+    return Namen(UnitTesten);
+}
+WoordLijst SpelMenu() {
+    return Namen(MiniSpellen);
 }
 
-namespace {
+// The actions; an item with a submenu acts on the submenu's cursor position.
+void SpelStarten(MenuStand&) {
+    Speurtocht();
+}
+void Informatie(MenuStand& m) {
+    if (m.subKeuze == 1)
+        ToonHelp();
+    else
+        ToonOverHetSpel();
+}
+void Afsluiten(MenuStand& m) {
+    m.einde = true;
+}
+void KaartTonen(MenuStand&) {
+    ToonKaart();
+}
+void TestEenUnit(MenuStand& m) {
+    TestUnitOpPositie(m.subKeuze);
+}
+void TestEenSpel(MenuStand& m) {
+    TestSpelOpPositie(m.subKeuze);
+}
 
-struct MenuStand {
-    WoordLijst items;
-    std::vector<WoordLijst> submenus;
-    int hoofdKeuze = 1; // 1 to the number of shown items
-    int subKeuze = 0;   // 0: no submenu open
-    bool debugModus = false;
-    bool einde = false;
+// The panel of an item's submenu: its title on row `titelRij` (0-based), the
+// entries from two rows lower, and its right edge (1-based).
+struct SubmenuPaneel {
+    const char* titel;
+    int titelRij;
+    int rechts;
+};
+
+// A main item: its label (17 characters), its submenu's entries (nullptr: it
+// has none) and their panel, and what choosing it does.
+struct MenuItem {
+    const char* label;
+    WoordLijst (*submenu)();
+    SubmenuPaneel paneel;
+    void (*actie)(MenuStand&);
 };
 
 // The menu's own items, then the debug section's.
 constexpr int GewoneItems = 3;
 constexpr int AlleItems = 6;
+constexpr std::array<MenuItem, AlleItems> Hoofditems = {{
+    {" Spel Starten    ", nullptr, {"", 0, 0}, SpelStarten},
+    {" Informatie    > ", InformatieMenu, {"Informatie", 4, 41}, Informatie},
+    {" Afsluiten       ", nullptr, {"", 0, 0}, Afsluiten},
+    {" Kaart tonen     ", nullptr, {"", 0, 0}, KaartTonen},
+    {" Test een unit > ", UnitMenu, {"Test een unit", 10, 43}, TestEenUnit},
+    {" Test een spel > ", SpelMenu, {"Test een spel", 11, 43}, TestEenSpel},
+}};
+
+} // namespace
+
+WoordLijst HoofdmenuItems() {
+    WoordLijst labels;
+    for (const MenuItem& item : Hoofditems) labels.push_back(item.label);
+    return labels;
+}
+
+std::vector<WoordLijst> Submenus() {
+    std::vector<WoordLijst> submenus;
+    for (const MenuItem& item : Hoofditems)
+        submenus.push_back(item.submenu ? item.submenu() : WoordLijst{});
+    return submenus;
+}
+
+namespace {
 
 int AantalGetoond(const MenuStand& m) {
     return m.debugModus ? AlleItems : GewoneItems;
+}
+
+const MenuItem& Item(const MenuStand& m) {
+    return Hoofditems.at(static_cast<std::size_t>(m.hoofdKeuze - 1));
 }
 
 const WoordLijst& Submenu(const MenuStand& m) {
@@ -69,24 +127,8 @@ std::int16_t ItemRij(int item) {
     return static_cast<std::int16_t>(item <= GewoneItems ? 3 + item : 6 + item);
 }
 
-// The panel of each item's submenu: its title on row `titelRij` (0-based),
-// the entries from two rows lower, and its right edge (1-based).
-struct SubmenuPaneel {
-    const char* titel;
-    int titelRij;
-    int rechts;
-};
-constexpr std::array<SubmenuPaneel, AlleItems> Panelen = {{
-    {"", 0, 0},
-    {"Informatie", 4, 41},
-    {"", 0, 0},
-    {"", 0, 0},
-    {"Test een unit", 10, 43},
-    {"Test een spel", 11, 43},
-}};
-
 const SubmenuPaneel& Paneel(const MenuStand& m) {
-    return Panelen.at(static_cast<std::size_t>(m.hoofdKeuze - 1));
+    return Item(m).paneel;
 }
 
 void WisSubmenuGebied() {
@@ -115,17 +157,31 @@ void TekenMenuKader(const MenuStand& m) {
     }
 }
 
+// A label as it is said: without its padding and its submenu mark.
+std::string Kaal(const std::string& label) {
+    const auto begin = label.find_first_not_of(" >");
+    const auto eind = label.find_last_not_of(" >");
+    return begin == std::string::npos ? "" : label.substr(begin, eind - begin + 1);
+}
+
+// The items; the focus and the words go to the selected one.
 void TekenItems(const MenuStand& m) {
     for (int i = 1; i <= AantalGetoond(m); ++i)
-        SchrijfTekst(m.items.at(static_cast<std::size_t>(i - 1)), 3, ItemRij(i), Wit,
+        SchrijfTekst(Hoofditems.at(static_cast<std::size_t>(i - 1)).label, 3, ItemRij(i), Wit,
                      i == m.hoofdKeuze ? Blauw : Donkergrijs);
-    if (m.subKeuze == 0) return;
+    if (m.subKeuze == 0) {
+        GaNaarXY(4, ItemRij(m.hoofdKeuze));
+        Zeg(Kaal(Item(m).label) + (Submenu(m).empty() ? "" : ", submenu"));
+        return;
+    }
     const WoordLijst& submenu = Submenu(m);
     const int eersteRij = Paneel(m).titelRij + 2;
     for (int i = 1; i <= static_cast<int>(submenu.size()); ++i)
         SchrijfTekst(submenu.at(static_cast<std::size_t>(i - 1)), 23,
                      static_cast<std::int16_t>(eersteRij + i - 1), Wit,
                      i == m.subKeuze ? Blauw : Donkergrijs);
+    GaNaarXY(24, static_cast<std::int16_t>(eersteRij + m.subKeuze - 1));
+    Zeg(Kaal(submenu.at(static_cast<std::size_t>(m.subKeuze - 1))));
 }
 
 void TekenSubmenuPaneel(const MenuStand& m) {
@@ -209,38 +265,11 @@ Gevolg VerwerkToets(MenuStand& m, std::uint16_t code) {
     return Gevolg::Items;
 }
 
-// The actions, one per main item; an item with a submenu acts on the
-// submenu's cursor position.
-void SpelStarten(MenuStand&) {
-    Speurtocht();
-}
-void Informatie(MenuStand& m) {
-    if (m.subKeuze == 1)
-        ToonHelp();
-    else
-        ToonOverHetSpel();
-}
-void Afsluiten(MenuStand& m) {
-    m.einde = true;
-}
-void KaartTonen(MenuStand&) {
-    ToonKaart();
-}
-void TestEenUnit(MenuStand& m) {
-    TestUnitOpPositie(m.subKeuze);
-}
-void TestEenSpel(MenuStand& m) {
-    TestSpelOpPositie(m.subKeuze);
-}
-constexpr std::array<void (*)(MenuStand&), AlleItems> Acties = {
-    SpelStarten, Informatie, Afsluiten, KaartTonen, TestEenUnit, TestEenSpel,
-};
-
 } // namespace
 
 void Hoofdmenu() {
     VerbergCursor();
-    MenuStand m{HoofdmenuItems(), Submenus()};
+    MenuStand m{Submenus()};
     Gevolg gevolg = Gevolg::Actie; // the first picture is drawn in full, as after an action
     while (true) {
         if (gevolg == Gevolg::Actie) TekenVolledig(m);
@@ -248,7 +277,7 @@ void Hoofdmenu() {
         TekenItems(m);
         gevolg = VerwerkToets(m, LeesToetsCode());
         if (gevolg == Gevolg::Actie) {
-            Acties.at(static_cast<std::size_t>(m.hoofdKeuze - 1))(m);
+            Item(m).actie(m);
             if (m.einde) return;
         }
     }

@@ -37,6 +37,7 @@ void ToonHelp() {
         {20, "hij/zij het eindpunt, dan is het spel uitgespeeld."},
     }};
     for (const Regel& regel : regels) SchrijfTekst(regel.tekst, 3, regel.rij, Wit, Donkergrijs);
+    GaNaarXY(3, regels.front().rij);
     LeesToets();
 }
 
@@ -52,6 +53,7 @@ void ToonOverHetSpel() {
     SchrijfTekst("(c) 2026 het Struinpaadje-team.", 22, 16, Wit, Donkergrijs);
     SchrijfTekst("Alle rechten voorbehouden.", 22, 17, Wit, Donkergrijs);
     SchrijfTekst("Project De Struinpaadje", 26, 21, Geel, Zwart);
+    GaNaarXY(22, 11);
     LeesToets();
 }
 
@@ -111,5 +113,6 @@ void ToonKaart() {
         GaNaar(30, regel.rij + 1);
         Schrijf(regel.tekst);
     }
+    GaNaarXY(3, 4); // the panel's title
     LeesToets();
 }

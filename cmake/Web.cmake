@@ -16,7 +16,7 @@ if(EMSCRIPTEN)
   # The icons' PNGs come from icoon.svg: rsvg-convert -w 192 -h 192 icoon.svg
   # -o icoon-192.png (package librsvg2-bin), the same for 512.
   set(STRUIN_PAGINA index.html speelveld.js speelveld.css manifest.webmanifest icoon.svg
-      icoon-192.png icoon-512.png)
+      icoon-192.png icoon-512.png voorlezen.js)
   foreach(bestand ${STRUIN_PAGINA})
     configure_file(${CMAKE_SOURCE_DIR}/web/${bestand} ${STRUIN_SITE}/${bestand} COPYONLY)
   endforeach()

@@ -5,6 +5,8 @@
 
 #include "console/Model.h"
 
+#include <string>
+
 // Takes over the screen. False when that is impossible; the backend has then
 // told the player why and touched nothing.
 bool StartAchterkant();
@@ -15,3 +17,6 @@ ToetsDruk WachtOpToets(const ConsoleModel& model);
 // A message for the player once the screen has been given back (a terminal
 // shows it below its own prompt; a console that keeps the picture needs none).
 void MeldNaStop(const char* tekst);
+// A sentence for a screen reader, belonging to the next frame shown. A
+// backend with no screen reader to hand it to drops it.
+void Voorlezen(const std::string& zin);

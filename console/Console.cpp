@@ -69,6 +69,10 @@ void GaNaarXY(std::int16_t x, std::int16_t y) {
     m.cursorY = y;
 }
 
+void Zeg(const std::string& zin) {
+    Voorlezen(zin);
+}
+
 signed char LeesToets() {
     return static_cast<signed char>(VolgendeToets().teken);
 }

@@ -55,7 +55,13 @@ constexpr std::uint16_t ToetsF1 = 112; // F1 to F24 are 112 to 135
 // Clears every cell of the buffer (character 0, attribute 7); cursor to (0, 0).
 void WisScherm();
 void VerbergCursor();
+// Moves the cursor; a screen leaves it on what matters now (its focus), where
+// a screen reader reads even when the cursor is hidden.
 void GaNaarXY(std::int16_t x, std::int16_t y);
+// Hands a Dutch sentence to the backend for a screen reader: what the screen
+// shows only by colour or layout, the most important first. Draws nothing; it
+// belongs to the next frame.
+void Zeg(const std::string& zin);
 // Wait for the next key press; its character, or its virtual-key code.
 signed char LeesToets();
 std::uint16_t LeesToetsCode();

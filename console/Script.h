@@ -1,5 +1,6 @@
 // The scripted backend: a test (or the monkey run, or a benchmark) hands it a
-// list of key presses and reads back every cell of the console.
+// list of key presses and reads back every cell of the console and every
+// sentence said for a screen reader.
 #pragma once
 
 #include "console/Achterkant.h"
@@ -47,6 +48,9 @@ void VoegToe(const Toetsen& toetsen);
 std::size_t ToetsenOver();
 // How many frames the backend was asked to present.
 std::size_t AantalFrames();
+// Every sentence handed to the screen reader since the script was set (the
+// last thousand at least, in a long run).
+const std::vector<std::string>& Berichten();
 // Called with the model on every presentation (a benchmark attaches a renderer).
 void BijTonen(std::function<void(const ConsoleModel&)> waarnemer);
 

@@ -93,6 +93,7 @@ void SpelScherm(const std::string& naam, const std::vector<VoetDeel>& bediening)
     TitelEnLijn();
     SchrijfVoet(bediening);
     SchrijfTekst(naam, 1, 2, Wit, Zwart);
+    Zeg(naam);
 }
 
 void TekenPaneel(const std::string& titel, int titelKolom, int x1, int y1, int x2, int y2) {
@@ -109,11 +110,17 @@ void MeldingVenster(const std::string& titel, int titelKolom,
     for (const MeldingRegel& regel : regels)
         SchrijfTekst(regel.tekst, static_cast<std::int16_t>(regel.kolom),
                      static_cast<std::int16_t>(regel.rij), regel.voor, Donkergrijs);
+    if (!regels.empty())
+        GaNaarXY(static_cast<std::int16_t>(regels.front().kolom),
+                 static_cast<std::int16_t>(regels.front().rij));
+    Zeg(titel);
 }
 
 void MeldTotToets(const std::string& tekst, int kolom, int rij) {
     SchrijfTekst(tekst, static_cast<std::int16_t>(kolom), static_cast<std::int16_t>(rij), Geel,
                  Zwart);
+    GaNaarXY(static_cast<std::int16_t>(kolom), static_cast<std::int16_t>(rij));
+    Zeg(tekst);
     LeesToets();
     GaNaar(kolom + 1, rij + 1);
     Schrijf(std::string(tekst.size(), ' '));
@@ -121,6 +128,8 @@ void MeldTotToets(const std::string& tekst, int kolom, int rij) {
 
 bool Feliciteer(const std::vector<MeldingRegel>& regels, int margeOnder) {
     MeldingVenster("Gefeliciteerd!", 32, regels, margeOnder);
+    for (const MeldingRegel& regel : regels)
+        if (regel.voor == Geel) Zeg("Gewonnen: " + regel.tekst);
     LeesToets();
     return true;
 }

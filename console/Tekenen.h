@@ -66,7 +66,7 @@ extern const std::string CopyrightRegel;
 void SchermKader(const std::vector<VoetDeel>& bediening);
 void SchermKaderCopyright();
 // The frame of a mini-game: the frame with its controls, the cursor hidden and
-// the game's name at (1, 2).
+// the game's name at (1, 2), also said.
 void SpelScherm(const std::string& naam, const std::vector<VoetDeel>& bediening);
 
 // A panel: a blue header on 1-based row y1 from column x1 to x2, its title in
@@ -85,15 +85,16 @@ struct MeldingRegel {
 // The message panel: blue header with the title in yellow at 0-based column
 // `titelKolom` of row 9, dark grey body with the lines. `margeOnder` 18 or 19
 // first blanks a black margin from 1-based (21, 9) to (59, margeOnder); 0
-// leaves none.
+// leaves none. The focus goes to the first line; the title is said.
 void MeldingVenster(const std::string& titel, int titelKolom,
                     const std::vector<MeldingRegel>& regels, int margeOnder = 0);
 
-// A game's short message: the text in yellow at 0-based (kolom, rij) until the
-// next key of any kind, then blanked through the output stream.
+// A game's short message: the text in yellow at 0-based (kolom, rij), said and
+// in focus, until the next key of any kind, then blanked through the output
+// stream.
 void MeldTotToets(const std::string& tekst, int kolom, int rij);
 
 // The end of a won game: the "Gefeliciteerd!" panel with the game's lines
-// (and margin, as MeldingVenster), then one key of any kind. Returns true, the
-// game's result.
+// (and margin, as MeldingVenster), then one key of any kind. The object won,
+// the line in yellow, is said. Returns true, the game's result.
 bool Feliciteer(const std::vector<MeldingRegel>& regels, int margeOnder = 0);

@@ -72,9 +72,15 @@ OpenUitgangen TekenPlek(int x, int y) {
     OpenUitgangen open{};
     for (std::size_t i = 0; i < Uitgangen.size(); ++i)
         open[i] = UitgangOpen(x, y, Uitgangen[i].richting);
-    for (std::size_t i = 0; i < Uitgangen.size(); ++i)
+    std::string paden;
+    for (std::size_t i = 0; i < Uitgangen.size(); ++i) {
         SchrijfTeken(Uitgangen[i].pijl, Uitgangen[i].x, Uitgangen[i].y,
                      open[i] ? Geel : Donkergrijs, Zwart);
+        if (open[i]) paden += std::string(paden.empty() ? "" : ", ") + Uitgangen[i].richting;
+    }
+    // The arrows' colours in words; the focus on the place's first word.
+    Zeg("Paden: " + paden + (spel && !VlagVan(*spel) ? ". Enter: spel spelen." : "."));
+    GaNaarXY(4, 3);
     return open;
 }
 

@@ -65,6 +65,8 @@ bool SpeelAlfabet() {
     while (!gewonnen) {
         TekenWoorden(woorden);
         TekenWoordCursor(positie, vasthouden);
+        GaNaarXY(33, static_cast<std::int16_t>(positie + 8));
+        if (vasthouden == 1) Zeg("Vastgepakt"); // shown only by the marks' shape
         const std::uint16_t toets = LeesToetsCode();
         if (toets == ToetsOmlaag) Verplaats(woorden, positie, +1, vasthouden);
         if (toets == ToetsOmhoog) Verplaats(woorden, positie, -1, vasthouden);

@@ -33,6 +33,11 @@ constexpr std::array<FamilieVak, AantalFamilies> FamilieVakken = {{
     {73, 16, 72, 18}, // Munk
 }};
 
+constexpr std::array<const char*, AantalFamilies> FamilieNamen = {"Knabbel", "Babbel", "Chip",
+                                                                  "Munk"};
+constexpr std::array<const char*, AantalSoorten> NotenNamen = {
+    "Hazelnoten:", "Beukennoten:", "Walnoten:", "Kastanjes:"};
+
 const std::string EekhoornBediening =
     "Noten selecteren: " + MetKomma({PijlLinks, PijlOmhoog, PijlRechts, PijlOmlaag}) +
     "  Voorraad verhogen/verlagen: +,- <esc> Spel verlaten";
@@ -96,12 +101,18 @@ void TekenGetallen(const Noten& voorraad, int voorraadWaarde,
     }
 }
 
-void TekenSelectie(int selectie) {
-    const FamilieVak& vak = FamilieVakken[(selectie - 1) / AantalSoorten];
+// The marks around the selected count; the focus on its last digit, and its
+// family and nut in words (the screen shows them only by where it stands).
+void TekenSelectie(int selectie, const std::array<Noten, AantalFamilies>& families) {
+    const int familie = (selectie - 1) / AantalSoorten;
+    const FamilieVak& vak = FamilieVakken[familie];
     const int soort = (selectie - 1) % AantalSoorten;
     const auto rij = static_cast<std::int16_t>(vak.aantalRij - 1 + soort);
     SchrijfTekst("[", static_cast<std::int16_t>(vak.aantalKolom - 1), rij, Geel, Zwart);
     SchrijfTekst("]", static_cast<std::int16_t>(vak.aantalKolom + 2), rij, Geel, Zwart);
+    GaNaarXY(static_cast<std::int16_t>(vak.aantalKolom + 1), rij);
+    Zeg(std::string(FamilieNamen[familie]) + ", " + NotenNamen[soort] + " " +
+        std::to_string(families[familie][soort]));
 }
 
 // Moves the selection (1 to AantalKeuzes) by `stap`, wrapping at both ends.
@@ -112,11 +123,9 @@ int Stap(int selectie, int stap) {
 } // namespace
 
 void SchrijfNotenNamen(int x, int y) {
-    static const std::array<std::string, AantalSoorten> namen = {
-        "Hazelnoten:", "Beukennoten:", "Walnoten:", "Kastanjes:"};
     for (int soort = 0; soort < AantalSoorten; ++soort) {
         GaNaar(x, y + soort);
-        Schrijf(namen[soort]);
+        Schrijf(NotenNamen[soort]);
     }
 }
 
@@ -140,7 +149,7 @@ bool SpeelEekhoorn() {
 
     for (;;) {
         TekenGetallen(voorraad, voorraadWaarde, families, waarden);
-        TekenSelectie(selectie);
+        TekenSelectie(selectie, families);
         const std::uint16_t toets = LeesToetsCode();
         const int familie = (selectie - 1) / AantalSoorten;
         const int soort = (selectie - 1) % AantalSoorten;

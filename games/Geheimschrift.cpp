@@ -85,6 +85,7 @@ bool SpeelGeheimschrift() {
     int kolom = 1;
     bool gewonnen = false;
     while (!gewonnen) {
+        GaNaarXY(static_cast<std::int16_t>(kolom), static_cast<std::int16_t>(AntwoordRij(regel)));
         // Characters 128 and up come as negative values and are never typed.
         const signed char teken = LeesToets();
         if (teken == ToetsBackspace) WisTeken(antwoord, regel, kolom);

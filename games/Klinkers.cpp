@@ -89,6 +89,8 @@ bool SpeelKlinkers() {
 
     bool gewonnen = false;
     while (!gewonnen) {
+        GaNaarXY(static_cast<std::int16_t>(LetterX(kolom)),
+                 static_cast<std::int16_t>(LetterY(rij)));
         const std::uint16_t toets = LeesToetsCode();
         int nieuweKolom = kolom;
         int nieuweRij = rij;

@@ -134,11 +134,18 @@ bool SpeelKluis() {
             Uitvoer() << gok[i];
         }
         if (pogingen != AantalPogingen && laatsteToets == ToetsEnter) {
+            std::string oordeel;
             for (int i = 0; i < AantalCijfers; ++i) {
                 GaNaar(VakKolommen[i] - 3, OordeelRij);
-                ToonOordeel(VergelijkGetallen(code[i], gok[i]));
+                const int vergelijking = VergelijkGetallen(code[i], gok[i]);
+                ToonOordeel(vergelijking);
+                oordeel += std::string(i == 0 ? "" : ", ") + (vergelijking == 0  ? "goed"
+                                                              : vergelijking < 0 ? "te laag"
+                                                                                 : "te hoog");
             }
+            Zeg("Cijfers: " + oordeel + ". Nog " + std::to_string(pogingen) + " pogingen.");
         }
+        GaNaarXY(static_cast<std::int16_t>(VakKolommen[cursor - 1]), CijferRij - 1);
         laatsteToets = LeesToetsCode();
         if (laatsteToets == ToetsEnter) {
             --pogingen;

@@ -17,24 +17,21 @@ const std::string PostduifBediening = "Noord/Zuid: " + MetKomma({PijlOmhoog, Pij
 const std::string FouteRoute = "Dat is niet de juiste route...";
 
 // One count of the route: "3 West", "0 Oost/West" or "3 Oost", say.
-void SchrijfTelling(int aantal, const char* negatief, const char* nul, const char* positief) {
-    if (aantal < 0)
-        Uitvoer() << std::abs(aantal) << ' ' << negatief;
-    else if (aantal == 0)
-        Uitvoer() << "0 " << nul;
-    else
-        Uitvoer() << aantal << ' ' << positief;
+std::string Telling(int aantal, const char* negatief, const char* nul, const char* positief) {
+    if (aantal == 0) return std::string("0 ") + nul;
+    return std::to_string(std::abs(aantal)) + ' ' + (aantal < 0 ? negatief : positief);
 }
 
 // The route line; the twelve blanks at its end wipe what a longer earlier line
-// left behind.
-void SchrijfRoute(int noordZuid, int oostWest) {
+// left behind. The focus goes to the count that the last key changed, or
+// could have.
+void SchrijfRoute(int noordZuid, int oostWest, bool noordZuidInFocus) {
+    const std::string oostWestTelling = Telling(oostWest, "West", "Oost/West", "Oost");
     GaNaar(23, 14);
-    Schrijf("Terugreis: ");
-    SchrijfTelling(oostWest, "West", "Oost/West", "Oost");
-    Schrijf(", ");
-    SchrijfTelling(noordZuid, "Noord", "Noord/Zuid", "Zuid");
-    Schrijf(std::string(12, ' '));
+    Schrijf("Terugreis: " + oostWestTelling + ", " +
+            Telling(noordZuid, "Noord", "Noord/Zuid", "Zuid") + std::string(12, ' '));
+    const int kolom = 33 + (noordZuidInFocus ? static_cast<int>(oostWestTelling.size()) + 2 : 0);
+    GaNaarXY(static_cast<std::int16_t>(kolom), 13);
 }
 
 void SchrijfMelding(const std::string& tekst) {
@@ -60,9 +57,12 @@ bool SpeelPostduif() {
     int noordZuid = 0;
     int oostWest = 0;
     bool goed = false;
+    bool noordZuidInFocus = false;
     for (;;) {
-        SchrijfRoute(noordZuid, oostWest);
+        SchrijfRoute(noordZuid, oostWest, noordZuidInFocus);
         const std::uint16_t toets = LeesToetsCode();
+        if (toets == ToetsLinks || toets == ToetsRechts) noordZuidInFocus = false;
+        if (toets == ToetsOmhoog || toets == ToetsOmlaag) noordZuidInFocus = true;
         SchrijfMelding(std::string(30, ' '));
         if (toets == ToetsLinks && oostWest > -Grens) --oostWest;
         if (toets == ToetsRechts && oostWest < Grens) ++oostWest;
@@ -70,7 +70,10 @@ bool SpeelPostduif() {
         if (toets == ToetsOmlaag && noordZuid < Grens) ++noordZuid;
         if (toets == ToetsEnter) {
             goed = Terugreis(noord, oost, zuid, west, noordZuid, oostWest);
-            if (!goed) SchrijfMelding(FouteRoute);
+            if (!goed) {
+                SchrijfMelding(FouteRoute);
+                Zeg(FouteRoute);
+            }
         }
         if (toets == ToetsEsc) return false;
         if (goed) break;

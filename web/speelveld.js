@@ -43,6 +43,7 @@
   const Schaduwen = new Map([[0x2591, 0.25], [0x2592, 0.5], [0x2593, 0.75]]);
 
   const scherm = document.getElementById('scherm');
+  const focusvak = scherm.closest('[role="application"]'); // takes the keys for the canvas
   const spel = document.getElementById('spel');
   const aanraaktoetsen = document.getElementById('aanraaktoetsen');
   const hint = document.getElementById('hint');
@@ -306,7 +307,7 @@
 
   function ToonHint() {
     const bijSpel = document.hasFocus() &&
-                    (document.activeElement === scherm || document.activeElement === typvak);
+                    (document.activeElement === focusvak || document.activeElement === typvak);
     hint.hidden = bijSpel || afgesloten !== null || !laden.hidden;
   }
 
@@ -467,12 +468,12 @@
 
   // ---- Wiring
 
-  scherm.addEventListener('keydown', OpToets);
+  focusvak.addEventListener('keydown', OpToets);
   typvak.addEventListener('keydown', OpToets);
   typvak.addEventListener('input', OpTypen);
   typvak.addEventListener('compositionend', OpTypen);
   typvak.value = Vulsel;
-  scherm.addEventListener('pointerdown', () => scherm.focus());
+  scherm.addEventListener('pointerdown', () => focusvak.focus());
   for (const gebeurtenis of ['focusin', 'focusout']) document.addEventListener(gebeurtenis, ToonHint);
   window.addEventListener('focus', ToonHint);
   window.addEventListener('blur', ToonHint);
@@ -483,7 +484,7 @@
     knop.addEventListener('pointerdown', (e) => e.preventDefault());
     knop.addEventListener('click', () => {
       actie();
-      if (document.activeElement === knop) scherm.focus();
+      if (document.activeElement === knop) focusvak.focus();
     });
   }
   for (const knop of document.querySelectorAll('#aanraaktoetsen button[data-code]')) {
@@ -528,6 +529,6 @@
   hint.textContent = `${aanraak ? 'Tik' : 'Klik'} op het spel om verder te spelen.`;
   new ResizeObserver(PasMaatAan).observe(spel);
   ToonToetsen(ToetsenBewaard());
-  scherm.focus();
+  focusvak.focus();
   ToonHint();
 }

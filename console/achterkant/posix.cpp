@@ -658,3 +658,5 @@ ToetsDruk WachtOpToets(const ConsoleModel& model) {
         WachtOpInvoer();
     }
 }
+
+void Voorlezen(const std::string&) {} // screen readers read the console itself, at its cursor

@@ -13,6 +13,7 @@ std::deque<ToetsDruk>& Wachtrij() {
     return rij;
 }
 std::size_t frames = 0;
+std::vector<std::string> berichten;
 std::function<void(const ConsoleModel&)>& Waarnemer() {
     static std::function<void(const ConsoleModel&)> w;
     return w;
@@ -27,6 +28,12 @@ bool StartAchterkant() {
 void StopAchterkant() {}
 
 void MeldNaStop(const char*) {}
+
+void Voorlezen(const std::string& zin) {
+    // A long run (the monkey's million keys) keeps only the recent ones.
+    if (berichten.size() >= 2000) berichten.erase(berichten.begin(), berichten.begin() + 1000);
+    berichten.push_back(zin);
+}
 
 ToetsDruk WachtOpToets(const ConsoleModel& model) {
     ++frames;
@@ -66,6 +73,7 @@ Toetsen operator+(Toetsen a, const Toetsen& b) {
 void ZetScript(Toetsen toetsen) {
     Wachtrij().assign(toetsen.begin(), toetsen.end());
     frames = 0;
+    berichten.clear();
 }
 
 void VoegToe(const Toetsen& toetsen) {
@@ -78,6 +86,10 @@ std::size_t ToetsenOver() {
 
 std::size_t AantalFrames() {
     return frames;
+}
+
+const std::vector<std::string>& Berichten() {
+    return berichten;
 }
 
 void BijTonen(std::function<void(const ConsoleModel&)> waarnemer) {

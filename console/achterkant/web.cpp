@@ -13,6 +13,9 @@
 //
 // The end of the program works as in a Windows console: the last picture
 // stays, and the page shows the exit status under it.
+//
+// With each frame go the sentences said for it and the cursor, the focus:
+// web/voorlezen.js turns them into the page's words for screen readers.
 #include "console/Achterkant.h"
 #include "console/Cp437.h"
 
@@ -21,6 +24,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace {
 
@@ -33,11 +37,17 @@ std::array<std::uint32_t, Cellen> glyphs{};
 std::array<std::uint8_t, Cellen> attributen{};
 
 bool actief = false;
+std::string berichten; // the sentences for the next frame, one a line
 
 // clang-format off
 EM_JS(void, ToonOpPagina, (const std::uint32_t* tekens, const std::uint8_t* kleuren, int aantal), {
     Module.toonBeeld(HEAPU32.slice(tekens >> 2, (tekens >> 2) + aantal),
                      HEAPU8.slice(kleuren, kleuren + aantal));
+});
+
+EM_JS(void, LeesVoorOpPagina, (const char* tekst, int lengte, int x, int y), {
+    if (Module.leesVoor)
+        Module.leesVoor(new TextDecoder().decode(HEAPU8.subarray(tekst, tekst + lengte)), x, y);
 });
 
 // The next key press as character * 65536 + virtual-key code; the character
@@ -90,8 +100,15 @@ void MeldNaStop(const char*) {
     // The message stays on the last picture, as in a Windows console.
 }
 
+void Voorlezen(const std::string& zin) {
+    berichten += zin + '\n';
+}
+
 ToetsDruk WachtOpToets(const ConsoleModel& model) {
     Toon(model);
+    LeesVoorOpPagina(berichten.data(), static_cast<int>(berichten.size()), model.cursorX,
+                     model.cursorY);
+    berichten.clear();
     const std::uint32_t toets = VolgendeToetsVanPagina();
     return ToetsDruk{TekenVan(toets >> 16), static_cast<std::uint16_t>(toets & 0xFFFF)};
 }

@@ -256,3 +256,5 @@ ToetsDruk WachtOpToets(const ConsoleModel& model) {
         return ToetsDruk{TekenVan(toets), toets.wVirtualKeyCode};
     }
 }
+
+void Voorlezen(const std::string&) {} // screen readers read the console itself, at its cursor

@@ -33,6 +33,7 @@ TEST_F(Debug, TestUnitScreenOfEveryUnitPasses) {
         EXPECT_EQ(Uitslag(), Geslaagd + "     ") << unit.naam;
         EXPECT_EQ(AttribuutOp(20, 11), 0x8f);
         EXPECT_EQ(RijTekst(11).find(unit.naam), std::string::npos) << "the name is not shown";
+        EXPECT_EQ(Berichten().back(), unit.naam + (": " + Geslaagd)) << "but it is said";
     }
 }
 

@@ -10,8 +10,21 @@ using namespace script;
 
 namespace {
 
+// Where a screen reader reads: every frame leaves the cursor on what matters,
+// a character that is neither blank nor line drawing. The one exception is a
+// typing position, which is blank until something is typed there.
+void VerwachtFocusOpInhoud(const ConsoleModel& m) {
+    const unsigned char teken = TekenOp(m.cursorX, m.cursorY);
+    const bool typpositie = TekstOp(1, 2, 17) == "Het geheimschrift" && m.cursorY >= 13;
+    EXPECT_TRUE(typpositie || (teken != 0 && teken != ' ' && (teken < 179 || teken > 218)))
+        << "frame " << AantalFrames() << ": de focus staat op (" << m.cursorX << ", "
+        << m.cursorY << ")\n"
+        << SchermDump();
+}
+
 // A script of keys with checks on the pictures in between: a check added with
-// `Dan` looks at the picture that waits for the next key pressed after it.
+// `Dan` looks at the picture that waits for the next key pressed after it. Every
+// picture is checked for its focus.
 struct Doorspeling {
     Toetsen toetsen;
     std::map<std::size_t, std::vector<std::function<void()>>> controles;
@@ -22,7 +35,8 @@ struct Doorspeling {
         controles[toetsen.size() + 1].push_back(std::move(controle));
     }
     int SpeelProgramma() {
-        BijTonen([this](const ConsoleModel&) {
+        BijTonen([this](const ConsoleModel& m) {
+            VerwachtFocusOpInhoud(m);
             for (const auto& controle : controles[AantalFrames()]) {
                 controle();
                 ++gecontroleerd;

@@ -264,4 +264,15 @@ TEST_F(Menu, EnterOnAnEntryRunsItsAction) {
     EXPECT_EQ(PlekOpScherm(), (Plek{1, 1}));
 }
 
+TEST_F(Menu, ZegtHetGekozenItemEnOfHetEenSubmenuHeeft) {
+    SpeelTotWachten({Pijl(script::Omlaag), Pijl(script::Omlaag), Pijl(Omhoog), Pijl(Omhoog),
+                     Pijl(script::Omlaag), Pijl(Rechts), Pijl(script::Omlaag), F12, Pijl(Omhoog)},
+                    Hoofdmenu);
+    const std::vector<std::string> verwacht = {
+        "Spel Starten", "Informatie, submenu",   "Afsluiten", "Informatie, submenu",
+        "Spel Starten", "Informatie, submenu",   "Help",      "Over het spel",
+        "Spel Starten", "Test een spel, submenu"};
+    EXPECT_EQ(Berichten(), verwacht) << "one sentence a frame, the item first";
+}
+
 } // namespace

@@ -83,10 +83,15 @@ TEST_F(Wandeling, TheCountGoesToTheStreamInLightGreyBelowSix) {
         SpeelTotWachten({}, ::Speurtocht);
         EXPECT_EQ(TekstOp(4, 21, 22), Telling(n));
         for (int x = 4; x < 26; ++x) EXPECT_EQ(AttribuutOp(x, 21), 0x07) << n;
-        // Written at the cursor, which stands just behind it.
-        EXPECT_EQ(Model().cursorX, 26);
-        EXPECT_EQ(Model().cursorY, 21);
+        // The frame's focus is the place's first word, not the end of the count.
+        EXPECT_EQ(Model().cursorX, 4);
+        EXPECT_EQ(Model().cursorY, 3);
     }
+    // Written through the stream: the count takes the stream's attribute.
+    Model().tekstAttribuut = 0x3c;
+    Verzameld.fill(false);
+    SpeelTotWachten({}, ::Speurtocht);
+    for (int x = 4; x < 26; ++x) EXPECT_EQ(AttribuutOp(x, 21), 0x3c) << x;
 }
 
 TEST_F(Wandeling, SixObjectsAreCountedInYellowByACellWrite) {
@@ -188,6 +193,22 @@ TEST_F(Wandeling, EscLeavesAndForgetsEveryObject) {
     SpeelTotWachten({}, ::Speurtocht);
     EXPECT_EQ(PlekOpScherm(), (Plek{1, 1}));
     EXPECT_EQ(TekstOp(4, 21, 22), Telling(0));
+}
+
+TEST_F(Wandeling, ElkePlekNoemtHaarOpenPadenInWoorden) {
+    for (int y = 1; y <= 4; ++y)
+        for (int x = 1; x <= 4; ++x) {
+            SpeelTotWachten(Route({1, 1}, {x, y}), ::Speurtocht);
+            std::string paden;
+            for (const Stap& stap : Stappen)
+                if (Doorgang({x, y}, {x + stap.dx, y + stap.dy}))
+                    paden += (paden.empty() ? "" : ", ") + std::string(stap.uitgang);
+            const std::string gezegd = Berichten().back();
+            EXPECT_EQ(gezegd.substr(0, gezegd.find('.')), "Paden: " + paden) << x << "," << y;
+            EXPECT_EQ(gezegd.find("Enter") != std::string::npos,
+                      TekstOp(34, 24, 20) == "<enter> Spel spelen!")
+                << x << "," << y;
+        }
 }
 
 } // namespace

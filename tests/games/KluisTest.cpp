@@ -107,6 +107,7 @@ TEST_F(Kluis, CrackingTheCodeWinsAndShowsTheDiamond) {
     const Toetsen spel = ZetCijfers(Vijven, code) + Toetsen{Enter};
     SpeelTotWachten(spel, SpeelKluis);
     EXPECT_EQ(Pogingen(), '5'); // the try is used, but the count is not drawn again
+    EXPECT_EQ(Berichten().back(), "Gewonnen: diamant"); // the object, shown only in yellow
     VerwachtWinstVenster({{22, 11, "Je hebt de combinatie van de kluis"},
                           {22, 12, "geraden! De kluis gaat open en je"},
                           {22, 13, "ziet er een "},
@@ -142,10 +143,17 @@ TEST_F(Kluis, AWrongTryShowsAVerdictUnderEveryDigit) {
     EXPECT_EQ(Pogingen(), '4');
     VerwachtCijfers(Vijven); // Enter changes no digit
     VerwachtGemarkeerd(1);
+    std::string woorden;
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(TekstOp(VakX[i] - 3, OordeelY, 9), Oordeel(code[i], 5)) << i;
         EXPECT_EQ(AttribuutOp(VakX[i] - 3, OordeelY), 7);
+        const std::string oordeel = Oordeel(code[i], 5);
+        woorden += std::string(i ? ", " : "") + (oordeel[3] == 'G'   ? "goed"
+                                                 : oordeel[4] == 'L' ? "te laag"
+                                                                     : "te hoog");
     }
+    // The verdict in words, for a screen reader.
+    EXPECT_EQ(Berichten().back(), "Cijfers: " + woorden + ". Nog 4 pogingen.");
 }
 
 TEST_F(Kluis, VerdictsStayUntilTheNextEnter) {

@@ -21,6 +21,7 @@ import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
 import zlib from 'node:zlib';
+import { createRequire } from 'node:module';
 import puppeteer from 'puppeteer-core';
 
 const Wortel = path.resolve(path.dirname(new URL(import.meta.url).pathname), '..', '..');
@@ -388,13 +389,13 @@ test('het hoofdmenu: cellen, kleuren en wat het doek toont', async () => {
 });
 
 test('de pagina heeft de focus, en zegt het als ze die kwijt is', async () => {
-  assert.equal(await page.evaluate(() => document.activeElement.id), 'scherm');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'vak');
   assert.equal(await page.$eval('#hint', (h) => h.hidden), true);
   await page.evaluate(() => document.activeElement.blur());
   assert.equal(await page.$eval('#hint', (h) => h.hidden), false);
   await Kiekje('focus-kwijt');
   await page.click('#scherm');
-  assert.equal(await page.evaluate(() => document.activeElement.id), 'scherm');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'vak');
   assert.equal(await page.$eval('#hint', (h) => h.hidden), true);
 });
 
@@ -597,7 +598,7 @@ test('op een aanraakscherm: toetsen op het scherm onder het spel', async () => {
     await page.screenshot({ path: path.join(Afdrukken, 'aanraakscherm.png') });
     await Knop(27, { tik: true });
     assert.ok(!(await Regels()).join('').includes('Help'));
-    assert.equal(await page.evaluate(() => document.activeElement.id), 'scherm');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'vak');
     await page.evaluate(() => document.activeElement.blur());
     assert.equal(await page.$eval('#hint', (h) => h.textContent), 'Tik op het spel om verder te spelen.');
   }, { apparaat: { width: 412, height: 860, deviceScaleFactor: 2.625, isMobile: true, hasTouch: true } });
@@ -614,7 +615,7 @@ test('zonder aanraakscherm: de knop toont de toetsen, en De Eekhoorn is te winne
     await page.screenshot({ path: path.join(Afdrukken, 'bureau.png') });
     await page.click('#toetsenknop');
     for (const code of [107, 109, 8]) assert.ok(await Zichtbaar(`[data-code="${code}"]`), `toets ${code}`);
-    assert.equal(await page.evaluate(() => document.activeElement.id), 'scherm', 'de focus ging weg');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'vak', 'de focus ging weg');
     await page.screenshot({ path: path.join(Afdrukken, 'bureau-toetsen.png') });
 
     await StartSpel(1);
@@ -635,7 +636,7 @@ test('zonder aanraakscherm: de knop toont de toetsen, en De Eekhoorn is te winne
     await page.waitForFunction(() => struinpaadje.regels().join('').includes('Gefeliciteerd!'),
                                { timeout: Wacht });
     await page.screenshot({ path: path.join(Afdrukken, 'bureau-eekhoorn-gewonnen.png') });
-    assert.equal(await page.evaluate(() => document.activeElement.id), 'scherm');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'vak');
 
     // The choice stays on the device.
     await Laad();
@@ -879,6 +880,98 @@ test('in firefox-esr (WebDriver BiDi): het menu, een gewonnen spel en Afsluiten'
   } finally {
     await browser.close();
     [browser, page] = [hoofdBrowser, hoofdPagina];
+  }
+});
+
+// ---- Screen readers: what the page gives them instead of the canvas.
+
+// Runs `werk` on a fresh page of the given size that logs every text the live
+// region gets, in `window.__gezegd`; the main page waits meanwhile.
+async function OpVoorleespagina(viewport, werk) {
+  const hoofd = page;
+  page = await NieuwePagina();
+  try {
+    await page.evaluateOnNewDocument(() => {
+      window.__gezegd = [];
+      new MutationObserver((wijzigingen) => {
+        for (const w of wijzigingen) {
+          for (const knoop of w.addedNodes) {
+            if (knoop.id === 'melding') window.__leegBijLaden = knoop.textContent === '';
+          }
+          if (w.target.id === 'melding' && w.addedNodes.length) window.__gezegd.push(w.target.textContent);
+        }
+      }).observe(document, { childList: true, subtree: true });
+    });
+    await page.setViewport(viewport);
+    await Laad();
+    await werk();
+  } finally {
+    await page.close();
+    page = hoofd;
+  }
+}
+
+const Gezegd = () => page.evaluate(() => window.__gezegd);
+const Bureaublad = { width: 1366, height: 768, deviceScaleFactor: 1 };
+
+test('voorlezen: de boom heeft het spel als toepassing, een statusregel en de tekst van het scherm', async () => {
+  await OpVoorleespagina(Bureaublad, async () => {
+    const boom = await page.accessibility.snapshot({ interestingOnly: false });
+    const knopen = [];
+    const loop = (k) => { knopen.push(k); (k.children || []).forEach(loop); };
+    loop(boom);
+    const toepassing = knopen.find((k) => k.role === 'application');
+    assert.ok(toepassing, 'geen knoop met de rol application');
+    assert.equal(toepassing.roledescription, 'spel');
+    assert.ok(knopen.some((k) => k.role === 'status'), 'geen statusregel');
+    assert.ok(!knopen.some((k) => k.role === 'img'), 'het doek is voor een schermlezer geen plaatje meer');
+    assert.ok(knopen.some((k) => k.role === 'heading' && k.level === 1), 'geen kop h1');
+    assert.ok(knopen.some((k) => (k.name || '').includes('Spel Starten')), 'het menu staat niet in de boom');
+    assert.ok(await page.evaluate(() => window.__leegBijLaden), 'de statusregel was niet leeg bij het laden');
+    assert.equal(await page.$eval('html', (h) => h.lang), 'nl');
+    // Tab reaches the text copy, which is the screen row for row.
+    await page.keyboard.press('Tab');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'schermtekst');
+    assert.deepEqual(await page.$eval('#schermtekst', (p) => p.textContent.split('\n')), await Regels());
+  });
+});
+
+test('voorlezen: de statusregel zegt bij elke pijl het gekozen item, één keer per toets', async () => {
+  await OpVoorleespagina(Bureaublad, async () => {
+    assert.match((await Gezegd()).at(-1), /^Spel Starten/);
+    for (const [toets, item] of [['ArrowDown', 'Informatie'], ['ArrowDown', 'Afsluiten'],
+                                 ['ArrowUp', 'Informatie'], ['ArrowUp', 'Spel Starten'],
+                                 ['ArrowDown', 'Informatie']]) {
+      const voor = (await Gezegd()).length;
+      await Druk(toets);
+      const gezegd = await Gezegd();
+      assert.equal(gezegd.length, voor + 1, `${toets}: ${JSON.stringify(gezegd.slice(voor))}`);
+      assert.ok(gezegd.at(-1).startsWith(item), `${toets}: "${gezegd.at(-1)}" in plaats van ${item}`);
+      assert.ok(gezegd.at(-1).length <= 40, `te lang: "${gezegd.at(-1)}"`);
+    }
+    // Into the forest: the open paths of the first place in words, then the place.
+    await DrukAlles(['ArrowUp', 'Enter']);
+    await WachtOpTekst(4, 21, '0/6 Objecten verzameld');
+    const plek = (await Gezegd()).at(-1);
+    assert.match(plek, /^Paden: zuid\. Je staat aan het begin van het bos\./);
+    // Bumping into a closed path twice says the paths twice: the second time
+    // with a no-break space, or the region would not speak again.
+    await DrukAlles(['ArrowRight', 'ArrowRight']);
+    assert.deepEqual((await Gezegd()).slice(-2), ['Paden: zuid.', 'Paden: zuid.\u00a0']);
+    assert.deepEqual(await page.$eval('#schermtekst', (p) => p.textContent.split('\n')), await Regels());
+  });
+});
+
+test('voorlezen: axe-core vindt niets op bureaublad en tablet', async () => {
+  const axe = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+  for (const viewport of [Bureaublad, { width: 1024, height: 768, deviceScaleFactor: 1 },
+                          { width: 768, height: 1024, deviceScaleFactor: 2, isMobile: true, hasTouch: true }]) {
+    await OpVoorleespagina(viewport, async () => {
+      await page.addScriptTag({ content: axe });
+      const fout = await page.evaluate(async () =>
+        (await axe.run(document)).violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`));
+      assert.deepEqual(fout, [], `${viewport.width}x${viewport.height}`);
+    });
   }
 });
 
