@@ -229,7 +229,8 @@ struct EigenWeergave {
 
 // A program on ncursesw that shows the same frames: every cell with its
 // colour pair, light grey on black as the terminal's own colours (pair 0), the
-// cursor where the model has it, then one doupdate. Its output goes into a
+// cursor where the model has it (ncursesw places it there, hidden or not), then
+// one doupdate. Its output goes into a
 // pipe and is read back after each frame.
 class Ncurses {
   public:
@@ -337,8 +338,9 @@ std::string Verschil(const vt::Scherm& s, const ConsoleModel& m, bool eigenKleur
                 t.achter != (cel.attribuut >> 4))
                 return "cel (" + std::to_string(x) + ", " + std::to_string(y) + ")";
         }
+    // Hidden or not, the cursor stands where the model has it (screen readers read there).
     if (s.cursorZichtbaar != m.cursorZichtbaar) return "cursor (on)zichtbaar";
-    if (m.cursorZichtbaar && (s.cursorX != m.cursorX || s.cursorY != m.cursorY))
+    if (s.cursorX != m.cursorX || s.cursorY != m.cursorY)
         return "cursor op (" + std::to_string(s.cursorX) + ", " + std::to_string(s.cursorY) + ")";
     return "";
 }

@@ -429,16 +429,11 @@ std::string TekenVerschil(const ConsoleModel* vorig, const ConsoleModel& nieuw,
         TekenRij(t, oud ? oud + begin : nullptr, rij, breedte, y);
     }
 
-    // The cursor where the model has it. A hidden one goes there too when that
-    // is a short move away and something was drawn: the game leaves it where it
-    // last wrote, and the next change is often right there (the next digit, a
-    // marker that moves on).
-    constexpr int KorteSprong = 4;
+    // The cursor where the model has it, hidden or not: screen readers read
+    // what stands at the terminal's cursor, and the game keeps its focus there.
     const int cursorX = t.links + std::clamp(nieuw.cursorX, 0, std::max(breedte - 1, 0));
     const int cursorY = t.boven + std::clamp(nieuw.cursorY, 0, std::max(hoogte - 1, 0));
-    if (nieuw.cursorZichtbaar ||
-        (!uit.empty() && Verplaats(nullptr, t.cx, t.cy, cursorX, cursorY) <= KorteSprong))
-        t.Ga(cursorX, cursorY);
+    t.Ga(cursorX, cursorY);
     if (nieuw.cursorZichtbaar && zichtbaarVeranderd) uit += "\x1b[?25h";
     stand.cursorX = t.cx;
     stand.cursorY = t.cy;

@@ -135,11 +135,10 @@ void VerwachtModel(const vt::Scherm& scherm, const ConsoleModel& m) {
             ASSERT_EQ(vt::CelOp(scherm, x, y),
                       Verwacht(m.cellen[static_cast<std::size_t>(y * m.breedte + x)]))
                 << "cell " << x << "," << y;
+    // Hidden or not, the cursor stands where the model has it.
     EXPECT_EQ(scherm.cursorZichtbaar, m.cursorZichtbaar);
-    if (m.cursorZichtbaar) {
-        EXPECT_EQ(scherm.cursorX, m.cursorX);
-        EXPECT_EQ(scherm.cursorY, m.cursorY);
-    }
+    EXPECT_EQ(scherm.cursorX, m.cursorX);
+    EXPECT_EQ(scherm.cursorY, m.cursorY);
 }
 
 const WeergaveOpties Utf8Zestien{true, false};
@@ -232,6 +231,15 @@ TEST(Weergave, TheCursorFollowsTheModel) {
     daarna.cellen[500].teken = 'x';
     Toon(scherm, &nieuw, daarna, Utf8Zestien, stand);
     VerwachtModel(scherm, daarna);
+    // A hidden cursor that moves with nothing else: the move alone, then nothing.
+    ConsoleModel verborgen = daarna;
+    verborgen.cursorZichtbaar = false;
+    Toon(scherm, &daarna, verborgen, Utf8Zestien, stand);
+    ConsoleModel verplaatst = verborgen;
+    verplaatst.cursorX = 40;
+    verplaatst.cursorY = 20;
+    EXPECT_EQ(TekenVerschil(&verborgen, verplaatst, Utf8Zestien, stand), "\x1b[21;41H");
+    EXPECT_EQ(TekenVerschil(&verplaatst, verplaatst, Utf8Zestien, stand), "");
 }
 
 TEST(Weergave, ForegroundAndBackgroundUseTheSixteenAnsiColours) {
@@ -388,10 +396,8 @@ vt::Scherm Referentie(const ConsoleModel& m, const WeergaveOpties& opties, int b
         }
     vt::Scherm scherm = Terminal(breedte, hoogte);
     vt::Verwerk(scherm, bytes);
-    if (m.cursorZichtbaar) {
-        scherm.cursorX = links + m.cursorX;
-        scherm.cursorY = boven + m.cursorY;
-    }
+    scherm.cursorX = links + m.cursorX;
+    scherm.cursorY = boven + m.cursorY;
     scherm.cursorZichtbaar = m.cursorZichtbaar;
     return scherm;
 }
@@ -479,10 +485,8 @@ std::map<char, long> Rondgang(const WeergaveOpties& opties, int breedte, int hoo
                 return scherm.gebruikt;
             }
         EXPECT_EQ(scherm.cursorZichtbaar, verwacht.cursorZichtbaar);
-        if (m.cursorZichtbaar) {
-            EXPECT_EQ(scherm.cursorX, verwacht.cursorX) << "frame " << frame;
-            EXPECT_EQ(scherm.cursorY, verwacht.cursorY) << "frame " << frame;
-        }
+        EXPECT_EQ(scherm.cursorX, verwacht.cursorX) << "frame " << frame;
+        EXPECT_EQ(scherm.cursorY, verwacht.cursorY) << "frame " << frame;
         vorig = m;
     }
     return scherm.gebruikt;
