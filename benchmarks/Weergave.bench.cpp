@@ -8,7 +8,8 @@
 // draws them, and through ncursesw as a program built on it would (one
 // doupdate per frame, TERM=xterm-256color, its output into a pipe so that the
 // bytes can be counted). Both byte streams are fed into the test terminal,
-// which must show the model after every frame. Reported for both: total
+// which must show the model after every frame (a blank by its background
+// alone), with the cursor where the model has it. Reported for both: total
 // bytes, bytes per key (mean, median, max), the first frame, and the processor
 // time per key; and whether the renderer meets its goals against ncursesw.
 //
@@ -334,8 +335,9 @@ std::string Verschil(const vt::Scherm& s, const ConsoleModel& m, bool eigenKleur
             vt::Cel t = vt::CelOp(s, x, y);
             if (eigenKleurIsGrijs && t.voor == vt::Standaard) t.voor = 7;
             if (eigenKleurIsGrijs && t.achter == vt::Standaard) t.achter = 0;
-            if (t.teken != Cp437NaarUnicode(cel.teken) || t.voor != (cel.attribuut & 15) ||
-                t.achter != (cel.attribuut >> 4))
+            const vt::Cel verwacht{Cp437NaarUnicode(cel.teken), cel.attribuut & 15,
+                                   cel.attribuut >> 4, false};
+            if (!vt::ZelfdeBeeld(t, verwacht))
                 return "cel (" + std::to_string(x) + ", " + std::to_string(y) + ")";
         }
     // Hidden or not, the cursor stands where the model has it (screen readers read there).

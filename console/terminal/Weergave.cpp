@@ -193,9 +193,17 @@ bool Leeg(unsigned char teken) {
     return teken == 0 || teken == ' ';
 }
 
-// Two cells that look the same on the terminal.
-bool Zelfde(const Cel& a, const Cel& b) {
-    return a.attribuut == b.attribuut && (a.teken == b.teken || (Leeg(a.teken) && Leeg(b.teken)));
+int Achtergrond(unsigned char attribuut) {
+    return attribuut >> 4;
+}
+
+// Two cells that look the same on the terminal: a blank shows only its
+// background, unless `volledig` (a shown cursor on it may take its foreground).
+bool Zelfde(const Cel& a, const Cel& b, bool volledig) {
+    if (Leeg(a.teken) && Leeg(b.teken))
+        return volledig ? a.attribuut == b.attribuut
+                        : Achtergrond(a.attribuut) == Achtergrond(b.attribuut);
+    return a.attribuut == b.attribuut && a.teken == b.teken;
 }
 
 // The drawing of one frame: the bytes so far and what the terminal has been
@@ -208,12 +216,18 @@ struct Tekenaar {
     int terminalBreedte; // erasing to the end of a line reaches this far
     int cx;              // the terminal's cursor; -1: unknown
     int cy;
-    int pen; // the attribute whose colours are set; -1: unknown
+    int pen;       // the attribute whose colours are set; -1: unknown
+    int cursorCel; // the picture's cell under a shown cursor; -1: none
 
     // A blank the terminal can draw by erasing: only where erasing takes the
-    // current background, and not in bold, which an erased cell loses.
-    bool Wisbaar(const Cel& cel) const {
-        return opties.achtergrondWissen && Leeg(cel.teken) && !KleurVan(cel.attribuut, opties).vet;
+    // current background.
+    bool Wisbaar(const Cel& cel) const { return opties.achtergrondWissen && Leeg(cel.teken); }
+
+    // The attribute to draw a cell of the picture in: a blank takes the
+    // foreground that is set, as nothing of it shows, except under the cursor.
+    unsigned char Attribuut(const Cel& cel, int plek) const {
+        if (!Leeg(cel.teken) || pen < 0 || plek == cursorCel) return cel.attribuut;
+        return static_cast<unsigned char>((cel.attribuut & 0xf0) | (pen & 0x0f));
     }
 
     int KleurLengte(int attribuut) const {
@@ -251,15 +265,16 @@ struct Tekenaar {
         if (cx >= terminalBreedte) cx = cy = -1;
     }
 
-    void Schrijf(const Cel& cel) {
-        Kleur(cel.attribuut);
+    // Cell `plek` of the picture.
+    void Schrijf(const Cel& cel, int plek) {
+        Kleur(Attribuut(cel, plek));
         VoegGlyphToe(uit, cel.teken, opties);
         Verder(1);
     }
 
-    // To cell x of picture row `rij`: by a cursor move, or by writing the
-    // cells in between again where that is shorter.
-    void GaNaarCel(const Cel* rij, int x, int y) {
+    // To cell x of picture row `rij` (row y, its first cell at `begin`): by a
+    // cursor move, or by writing the cells in between again where that is shorter.
+    void GaNaarCel(const Cel* rij, int begin, int x, int y) {
         const int doelX = links + x;
         const int doelY = boven + y;
         const int van = cx - links;
@@ -268,12 +283,13 @@ struct Tekenaar {
             int opnieuw = 0;
             const int bewaard = pen;
             for (int i = van; i < x && opnieuw < verplaatsen; ++i) {
-                opnieuw += KleurLengte(rij[i].attribuut) + GlyphLengte(rij[i].teken, opties);
-                pen = rij[i].attribuut;
+                const unsigned char attribuut = Attribuut(rij[i], begin + i);
+                opnieuw += KleurLengte(attribuut) + GlyphLengte(rij[i].teken, opties);
+                pen = attribuut;
             }
             pen = bewaard;
             if (opnieuw < verplaatsen) {
-                for (int i = van; i < x; ++i) Schrijf(rij[i]);
+                for (int i = van; i < x; ++i) Schrijf(rij[i], begin + i);
                 return;
             }
         }
@@ -283,9 +299,16 @@ struct Tekenaar {
 
 // Draws row y of the picture where it differs from `oud` (nullptr: nothing on
 // the terminal matches), run by run: a run of blanks by erasing where that is
-// shorter, a run of equal characters by repeating the first.
-void TekenRij(Tekenaar& t, const Cel* oud, const Cel* nieuw, int breedte, int y) {
-    const auto anders = [&](int x) { return oud == nullptr || !Zelfde(oud[x], nieuw[x]); };
+// shorter, a run of equal characters by repeating the first. Where a shown
+// cursor has just arrived (`cursorNieuw`) the terminal may hold any foreground
+// under it, so that cell counts as changed.
+void TekenRij(Tekenaar& t, const Cel* oud, const Cel* nieuw, int breedte, int y, bool cursorNieuw) {
+    const int begin = y * breedte;
+    const auto volledig = [&](int x) { return begin + x == t.cursorCel; };
+    const auto anders = [&](int x) {
+        return oud == nullptr || (cursorNieuw && volledig(x)) ||
+               !Zelfde(oud[x], nieuw[x], volledig(x));
+    };
     const bool totRand = t.links + breedte == t.terminalBreedte;
     int x = 0;
     while (true) {
@@ -295,7 +318,9 @@ void TekenRij(Tekenaar& t, const Cel* oud, const Cel* nieuw, int breedte, int y)
         // The run of cells that look like this one, and the last of them that changed.
         int eind = x + 1;
         int laatste = x;
-        for (; eind < breedte && Zelfde(nieuw[eind], cel); ++eind)
+        // The cell under a shown cursor stands alone, drawn in its own colours.
+        for (; eind < breedte && !volledig(x) && !volledig(eind) && Zelfde(nieuw[eind], cel, false);
+             ++eind)
             if (anders(eind)) laatste = eind;
         const int n = laatste - x + 1;
         if (n > 1 && t.Wisbaar(cel)) {
@@ -307,8 +332,8 @@ void TekenRij(Tekenaar& t, const Cel* oud, const Cel* nieuw, int breedte, int y)
                          : CsiLengte(n) + (laatste + 1 < breedte && anders(laatste + 1) ? 4 : 0);
             const int schrijven = t.opties.herhalen ? 1 + CsiLengte(n - 1) : n;
             if (wissen < schrijven) {
-                t.GaNaarCel(nieuw, x, y);
-                t.Kleur(cel.attribuut);
+                t.GaNaarCel(nieuw, begin, x, y);
+                t.Kleur(t.Attribuut(cel, begin + x));
                 if (totEinde)
                     t.uit += "\x1b[K";
                 else
@@ -317,8 +342,8 @@ void TekenRij(Tekenaar& t, const Cel* oud, const Cel* nieuw, int breedte, int y)
                 continue;
             }
         }
-        t.GaNaarCel(nieuw, x, y);
-        t.Schrijf(cel);
+        t.GaNaarCel(nieuw, begin, x, y);
+        t.Schrijf(cel, begin + x);
         const int rest = n - 1;
         if (rest > 0 && t.opties.herhalen && CsiLengte(rest) < rest &&
             GlyphLengte(cel.teken, t.opties) == 1) {
@@ -330,20 +355,29 @@ void TekenRij(Tekenaar& t, const Cel* oud, const Cel* nieuw, int breedte, int y)
             continue;
         }
         // Without a repeat the run goes out as it is, as far as it changed.
-        for (++x; x <= laatste && anders(x); ++x) t.Schrijf(nieuw[x]);
+        for (++x; x <= laatste && anders(x); ++x) t.Schrijf(nieuw[x], begin + x);
     }
 }
 
-// The blank the most cells of the picture can be erased to, -1 when none can.
+// The blank the most cells of the picture can be erased to (blanks count by
+// their background; of that background the commonest attribute), -1 when none can.
 int MeestGewisteLeeg(const ConsoleModel& m, const Tekenaar& t) {
     int aantal[256] = {};
+    int perAchtergrond[16] = {};
     for (const Cel& cel : m.cellen)
-        if (Leeg(cel.teken)) ++aantal[cel.attribuut];
+        if (Leeg(cel.teken)) {
+            ++aantal[cel.attribuut];
+            ++perAchtergrond[Achtergrond(cel.attribuut)];
+        }
     int beste = -1;
-    for (int a = 0; a < 256; ++a)
-        if (aantal[a] > 0 && (beste < 0 || aantal[a] > aantal[beste]) &&
-            t.Wisbaar(Cel{' ', static_cast<unsigned char>(a)}))
+    for (int a = 0; a < 256; ++a) {
+        if (aantal[a] == 0 || !t.Wisbaar(Cel{' ', static_cast<unsigned char>(a)})) continue;
+        const int b = beste < 0 ? -1 : Achtergrond(static_cast<unsigned char>(beste));
+        if (beste < 0 ||
+            perAchtergrond[Achtergrond(static_cast<unsigned char>(a))] > perAchtergrond[b] ||
+            (Achtergrond(static_cast<unsigned char>(a)) == b && aantal[a] > aantal[beste]))
             beste = a;
+    }
     return beste;
 }
 
@@ -404,7 +438,15 @@ std::string TekenVerschil(const ConsoleModel* vorig, const ConsoleModel& nieuw,
                stand.breedte,
                alles ? -1 : stand.cursorX,
                alles ? -1 : stand.cursorY,
-               alles ? -1 : stand.pen};
+               alles ? -1 : stand.pen,
+               -1};
+    // The cell under a shown cursor, and whether the cursor has just come to it.
+    const int cursorX = std::clamp(nieuw.cursorX, 0, std::max(breedte - 1, 0));
+    const int cursorY = std::clamp(nieuw.cursorY, 0, std::max(hoogte - 1, 0));
+    if (nieuw.cursorZichtbaar) t.cursorCel = cursorY * breedte + cursorX;
+    const bool cursorNieuw =
+        nieuw.cursorZichtbaar &&
+        (zichtbaarVeranderd || vorig->cursorX != nieuw.cursorX || vorig->cursorY != nieuw.cursorY);
     const Cel* oud = alles ? nullptr : vorig->cellen.data();
     std::vector<Cel> gewist;
     if (alles) {
@@ -425,15 +467,14 @@ std::string TekenVerschil(const ConsoleModel* vorig, const ConsoleModel& nieuw,
     for (int y = 0; y < hoogte; ++y) {
         const auto begin = static_cast<std::size_t>(y * breedte);
         const Cel* rij = nieuw.cellen.data() + begin;
-        if (oud != nullptr && std::equal(rij, rij + breedte, oud + begin)) continue;
-        TekenRij(t, oud ? oud + begin : nullptr, rij, breedte, y);
+        const bool cursorHier = cursorNieuw && y == cursorY;
+        if (oud != nullptr && !cursorHier && std::equal(rij, rij + breedte, oud + begin)) continue;
+        TekenRij(t, oud ? oud + begin : nullptr, rij, breedte, y, cursorHier);
     }
 
     // The cursor where the model has it, hidden or not: screen readers read
     // what stands at the terminal's cursor, and the game keeps its focus there.
-    const int cursorX = t.links + std::clamp(nieuw.cursorX, 0, std::max(breedte - 1, 0));
-    const int cursorY = t.boven + std::clamp(nieuw.cursorY, 0, std::max(hoogte - 1, 0));
-    t.Ga(cursorX, cursorY);
+    t.Ga(t.links + cursorX, t.boven + cursorY);
     if (nieuw.cursorZichtbaar && zichtbaarVeranderd) uit += "\x1b[?25h";
     stand.cursorX = t.cx;
     stand.cursorY = t.cy;

@@ -71,7 +71,10 @@ std::string Verschil(const vt::Scherm& s, const ConsoleModel& m, const WeergaveO
             if (opties.achtKleuren) {
                 if (t.achter < 0 || t.achter > 7 || t.voor < 0 || t.voor > 7)
                     return plek + " heeft een kleur die acht kleuren niet kennen";
-            } else if (t.voor != (cel.attribuut & 15) || t.achter != (cel.attribuut >> 4)) {
+            } else if (!vt::ZelfdeBeeld(
+                           t, vt::Cel{t.teken, cel.attribuut & 15, cel.attribuut >> 4, t.vet}) ||
+                       (m.cursorZichtbaar && x == m.cursorX && y == m.cursorY &&
+                        t.voor != (cel.attribuut & 15))) {
                 return plek + " heeft kleur " + std::to_string(t.voor) + " op " +
                        std::to_string(t.achter) + " in plaats van attribuut " +
                        std::to_string(cel.attribuut);
