@@ -150,7 +150,7 @@ void VerwachtModel(const vt::Scherm& scherm, const ConsoleModel& m) {
 
 const WeergaveOpties Utf8Zestien{true, false};
 
-TEST(Weergave, AFirstFrameDrawsEveryCellInItsColours) {
+TEST(Weergave, EenEersteBeeldTekentElkeCelInZijnKleuren) {
     std::mt19937 gen(7);
     const ConsoleModel m = WillekeurigModel(gen);
     vt::Scherm scherm = Terminal(80, 25);
@@ -158,7 +158,7 @@ TEST(Weergave, AFirstFrameDrawsEveryCellInItsColours) {
     VerwachtModel(scherm, m);
 }
 
-TEST(Weergave, AnIdenticalFrameSendsNothing) {
+TEST(Weergave, EenGelijkBeeldStuurtNiets) {
     std::mt19937 gen(8);
     const ConsoleModel m = WillekeurigModel(gen);
     const ConsoleModel kopie = m;
@@ -169,7 +169,7 @@ TEST(Weergave, AnIdenticalFrameSendsNothing) {
     }
 }
 
-TEST(Weergave, OnlyChangedCellsAreDrawn) {
+TEST(Weergave, AlleenVeranderdeCellenWordenGetekend) {
     std::mt19937 gen(9);
     for (int ronde = 0; ronde < 50; ++ronde) {
         const ConsoleModel vorig = WillekeurigModel(gen);
@@ -211,7 +211,7 @@ TEST(Weergave, OnlyChangedCellsAreDrawn) {
     }
 }
 
-TEST(Weergave, AChangeCostsBytesInProportionToIt) {
+TEST(Weergave, EenVeranderingKostBytesNaarVerhouding) {
     // A typical screen: mostly black with a dark grey panel. Thirty changed
     // cells in one row cost a few hundred bytes, not a frame.
     ConsoleModel vorig;
@@ -226,7 +226,7 @@ TEST(Weergave, AChangeCostsBytesInProportionToIt) {
     EXPECT_GT(TekenVerschil(nullptr, nieuw, Utf8Zestien, stand).size(), 80u * 25u);
 }
 
-TEST(Weergave, TheCursorFollowsTheModel) {
+TEST(Weergave, DeCursorVolgtHetModel) {
     ConsoleModel vorig;
     vorig.cursorZichtbaar = false;
     ConsoleModel nieuw = vorig;
@@ -256,7 +256,7 @@ TEST(Weergave, TheCursorFollowsTheModel) {
     EXPECT_EQ(TekenVerschil(&verplaatst, verplaatst, Utf8Zestien, stand), "");
 }
 
-TEST(Weergave, ForegroundAndBackgroundUseTheSixteenAnsiColours) {
+TEST(Weergave, VoorgrondEnAchtergrondGebruikenDeZestienAnsiKleuren) {
     for (int attribuut = 0; attribuut < 256; ++attribuut) {
         const int v = attribuut & 15;
         const int a = attribuut >> 4;
@@ -268,7 +268,7 @@ TEST(Weergave, ForegroundAndBackgroundUseTheSixteenAnsiColours) {
     EXPECT_EQ(KleurParameters(0x8f, Utf8Zestien), "97;100"); // white on dark grey
 }
 
-TEST(Weergave, GlyphsComeFromCodePage437AndBlanksAreSpaces) {
+TEST(Weergave, GlyphsKomenUitCodePage437EnLegeCellenZijnSpaties) {
     ConsoleModel m;
     const unsigned char tekens[] = {0, 32, 196, 179, 24, 25, 26, 27, 250, 201, 'A'};
     for (std::size_t i = 0; i < std::size(tekens); ++i) m.cellen[i].teken = tekens[i];
@@ -279,7 +279,7 @@ TEST(Weergave, GlyphsComeFromCodePage437AndBlanksAreSpaces) {
         EXPECT_EQ(vt::CelOp(scherm, static_cast<int>(i), 0).teken, verwacht[i]) << i;
 }
 
-TEST(Weergave, WithoutUtf8OnlyAsciiLookAlikesAreSent) {
+TEST(Weergave, ZonderUtf8GaanAlleenAsciiLookalikesUit) {
     std::mt19937 gen(10);
     const ConsoleModel m = WillekeurigModel(gen);
     Terminalstand stand;
@@ -315,7 +315,7 @@ Zichtbaar OpAchtKleuren(unsigned char attribuut) {
     return Zichtbaar{cel.voor + (cel.vet ? 8 : 0), cel.achter};
 }
 
-TEST(Weergave, EightColoursNeverUseBrightCodesAndKeepTextReadable) {
+TEST(Weergave, AchtKleurenGebruikenNooitHeldereCodesEnHoudenTekstLeesbaar) {
     for (int attribuut = 0; attribuut < 256; ++attribuut) {
         const int v = attribuut & 15;
         const int a = attribuut >> 4;
@@ -333,7 +333,7 @@ TEST(Weergave, EightColoursNeverUseBrightCodesAndKeepTextReadable) {
     }
 }
 
-TEST(Weergave, EightColourPanelsStayApartFromBlueAndKeepTheirHighlight) {
+TEST(Weergave, PanelenInAchtKleurenBlijvenLosVanBlauwEnHoudenHunAccent) {
     const Zichtbaar wit = OpAchtKleuren(0x8f);     // white on dark grey: panel body
     const Zichtbaar geel = OpAchtKleuren(0x8e);    // yellow on dark grey: the object won
     const Zichtbaar gekozen = OpAchtKleuren(0x1f); // white on blue: the chosen menu item
@@ -347,7 +347,7 @@ TEST(Weergave, EightColourPanelsStayApartFromBlueAndKeepTheirHighlight) {
     EXPECT_EQ(gekozen.achter, 1);
 }
 
-TEST(Weergave, BothGlyphModesInEightColoursDrawEveryCell) {
+TEST(Weergave, BeideGlyphwijzenInAchtKleurenTekenenElkeCel) {
     std::mt19937 gen(11);
     const ConsoleModel vorig = WillekeurigModel(gen);
     ConsoleModel nieuw = vorig;
@@ -367,7 +367,7 @@ TEST(Weergave, BothGlyphModesInEightColoursDrawEveryCell) {
     }
 }
 
-TEST(Weergave, ASmallModelOnALargerTerminalStandsInTheMiddleWithTheRestBlank) {
+TEST(Weergave, EenKleinModelOpEenGrotereTerminalStaatInHetMiddenMetDeRestLeeg) {
     ConsoleModel m;
     m.breedte = 3;
     m.hoogte = 2;
@@ -503,7 +503,7 @@ std::map<char, long> Rondgang(const WeergaveOpties& opties, int breedte, int hoo
     return scherm.gebruikt;
 }
 
-TEST(Weergave, RandomFramesUseEveryOperationAndShowExactlyTheModel) {
+TEST(Weergave, WillekeurigeBeeldenGebruikenElkeBewerkingEnTonenPreciesHetModel) {
     unsigned zaad = 100;
     for (bool bce : {true, false}) {
         std::map<char, long> samen;
@@ -524,7 +524,7 @@ TEST(Weergave, RandomFramesUseEveryOperationAndShowExactlyTheModel) {
     }
 }
 
-TEST(Weergave, ColoursAndCursorCarryOverFromOneFrameToTheNext) {
+TEST(Weergave, KleurenEnCursorGaanVanHetEneBeeldNaarHetVolgendeMee) {
     // A digit written right where the last frame left the (hidden) cursor, in
     // the colours it left set, costs the digit alone.
     ConsoleModel vorig;
@@ -548,7 +548,7 @@ TEST(Weergave, ColoursAndCursorCarryOverFromOneFrameToTheNext) {
     EXPECT_TRUE(vt::ToontHetzelfde(opnieuw, Referentie(nieuw, opties, 80, 25)));
 }
 
-TEST(Weergave, TheFirstFrameClearsToTheCommonestBlankWhereErasingKeepsTheColour) {
+TEST(Weergave, HetEersteBeeldWistNaarDeMeestVoorkomendeLegeCelWaarWissenDeKleurHoudt) {
     // A blue screen with one line of text: cleared blue, the text, the blank
     // under the shown cursor, little else.
     ConsoleModel m;
@@ -568,7 +568,7 @@ TEST(Weergave, TheFirstFrameClearsToTheCommonestBlankWhereErasingKeepsTheColour)
     }
 }
 
-TEST(Weergave, TheTooSmallNoticeFitsAndSaysWhatIsNeeded) {
+TEST(Weergave, DeTeKleinMeldingPastEnZegtWatNodigIs) {
     for (const auto& [breedte, hoogte] :
          {std::pair{79, 25}, {60, 20}, {40, 10}, {20, 24}, {8, 3}, {1, 1}}) {
         vt::Scherm scherm = Terminal(breedte, hoogte);
