@@ -62,183 +62,207 @@ TerminalKleur KleurVan(unsigned char attribuut, const WeergaveOpties& opties) {
     return opties.achtKleuren ? Kleuren8(voor, achter) : Kleuren16(voor, achter);
 }
 
+// Where an operation's bytes go: appended to `tekst`, or (without one) only
+// counted. Every operation is written once, against this, and its cost is what
+// it writes (see Kosten), so the two cannot drift apart.
+struct Schrijver {
+    std::string* tekst = nullptr;
+    int lengte = 0; // the bytes written so far
+
+    Schrijver& operator<<(std::string_view bytes) {
+        if (tekst) *tekst += bytes;
+        lengte += static_cast<int>(bytes.size());
+        return *this;
+    }
+    Schrijver& operator<<(char byte) { return *this << std::string_view(&byte, 1); }
+    Schrijver& operator<<(int getal) {
+        char cijfers[12];
+        int n = sizeof cijfers;
+        do cijfers[--n] = static_cast<char>('0' + getal % 10);
+        while ((getal /= 10) > 0);
+        return *this << std::string_view(cijfers + n, sizeof cijfers - static_cast<std::size_t>(n));
+    }
+};
+
+// What `schrijf(Schrijver&)` would write, in bytes, without writing it.
+template <typename Bewerking> int Kosten(const Bewerking& schrijf) {
+    Schrijver teller;
+    schrijf(teller);
+    return teller.lengte;
+}
+
 // The SGR parameters that change `pen` (nullopt: unknown) into `doel`.
-std::string Verander(const std::optional<TerminalKleur>& pen, const TerminalKleur& doel,
-                     const WeergaveOpties& opties) {
-    std::string uit;
-    const auto voegToe = [&uit](int code) {
-        if (!uit.empty()) uit += ';';
-        uit += std::to_string(code);
+void KleurParameters(Schrijver& s, const std::optional<TerminalKleur>& pen,
+                     const TerminalKleur& doel, const WeergaveOpties& opties) {
+    bool eerste = true;
+    const auto voegToe = [&](int code) {
+        if (!eerste) s << ';';
+        s << code;
+        eerste = false;
     };
     if (opties.achtKleuren && (!pen || pen->vet != doel.vet)) voegToe(doel.vet ? 1 : 22);
     if (!pen || pen->voor != doel.voor) voegToe(doel.voor);
     if (!pen || pen->achter != doel.achter) voegToe(doel.achter);
-    return uit;
 }
 
-void VoegGetalToe(std::string& uit, int getal) {
-    char cijfers[12];
-    int n = 0;
-    do cijfers[n++] = static_cast<char>('0' + getal % 10);
-    while ((getal /= 10) > 0);
-    while (n > 0) uit += cijfers[--n];
-}
-
-int Cijfers(int getal) {
-    int n = 1;
-    while (getal >= 10) {
-        getal /= 10;
-        ++n;
-    }
-    return n;
+// The SGR that sets the colours of `attribuut` on a terminal that has those of
+// `pen` (nullopt: unknown) set; nothing where they look the same.
+void Sgr(Schrijver& s, std::optional<unsigned char> pen, unsigned char attribuut,
+         const WeergaveOpties& opties) {
+    if (pen == attribuut) return;
+    const TerminalKleur doel = KleurVan(attribuut, opties);
+    std::optional<TerminalKleur> oud;
+    if (pen) oud = KleurVan(*pen, opties);
+    if (oud == doel) return;
+    s << "\x1b[";
+    KleurParameters(s, oud, doel, opties);
+    s << 'm';
 }
 
 // ESC [ n letter, with the count left out where it is 1 (every terminal's default).
-void Csi(std::string& uit, int n, char letter) {
-    uit += "\x1b[";
-    if (n != 1) VoegGetalToe(uit, n);
-    uit += letter;
-}
-
-int CsiLengte(int n) {
-    return n != 1 ? 3 + Cijfers(n) : 3;
+void Csi(Schrijver& s, int n, char letter) {
+    s << "\x1b[";
+    if (n != 1) s << n;
+    s << letter;
 }
 
 // The cursor's absolute position (CUP), 0-based.
-void Positie(std::string& uit, int x, int y) {
-    uit += "\x1b[";
+void Positie(Schrijver& s, int x, int y) {
+    s << "\x1b[";
     if (x != 0 || y != 0) {
-        VoegGetalToe(uit, y + 1);
-        if (x != 0) {
-            uit += ';';
-            VoegGetalToe(uit, x + 1);
-        }
+        s << y + 1;
+        if (x != 0) s << ';' << x + 1;
     }
-    uit += 'H';
+    s << 'H';
 }
 
-int PositieLengte(int x, int y) {
-    if (x == 0) return y == 0 ? 3 : 3 + Cijfers(y + 1);
-    return 4 + Cijfers(y + 1) + Cijfers(x + 1);
+// The row part of a cursor move: none, up or down (CUU, CUD), or to row y (VPA).
+enum class Rijsprong { Geen, Relatief, NaarRij };
+
+void Schrijf(Schrijver& s, Rijsprong sprong, int dy, int y) {
+    if (sprong == Rijsprong::Relatief) Csi(s, std::abs(dy), dy < 0 ? 'A' : 'B');
+    if (sprong == Rijsprong::NaarRij) Csi(s, y + 1, 'd');
+}
+
+// Its column part: none, carriage return, backspaces, forward
+// or back (CUF, CUB), or to column x (CHA).
+enum class Kolomsprong { Geen, Terugloop, Backspaces, Relatief, NaarKolom };
+
+void Schrijf(Schrijver& s, Kolomsprong sprong, int dx, int x) {
+    if (sprong == Kolomsprong::Terugloop) s << '\r';
+    if (sprong == Kolomsprong::Backspaces)
+        for (int i = 0; i < -dx; ++i) s << '\b';
+    if (sprong == Kolomsprong::Relatief) Csi(s, std::abs(dx), dx < 0 ? 'D' : 'C');
+    if (sprong == Kolomsprong::NaarKolom) Csi(s, x + 1, 'G');
 }
 
 // The cheapest way from column x0 of row y0 (x0 < 0: unknown) to (x, y): the
-// absolute position, or a row move (up, down, or to row y) combined with a
-// column move (forward, back, backspaces, carriage return, or to column x).
-// Returns its length; writes it when `uit` is given.
-int Verplaats(std::string* uit, int x0, int y0, int x, int y) {
-    const int absoluut = PositieLengte(x, y);
-    if (x0 < 0 || y0 < 0) {
-        if (uit) Positie(*uit, x, y);
-        return absoluut;
-    }
-    if (x0 == x && y0 == y) return 0;
+// absolute position, or a row move combined with a column move.
+void Verplaats(Schrijver& s, int x0, int y0, int x, int y) {
+    const auto absoluut = [x, y](Schrijver& t) { Positie(t, x, y); };
+    if (x0 < 0 || y0 < 0) return absoluut(s);
+    if (x0 == x && y0 == y) return;
     const int dy = y - y0;
     const int dx = x - x0;
-    // Rows: 0 stay, 1 up or down, 2 to row y (VPA).
-    int rij = 0;
-    int rijLengte = 0;
-    if (dy != 0) {
-        rij = CsiLengte(std::abs(dy)) <= CsiLengte(y + 1) ? 1 : 2;
-        rijLengte = rij == 1 ? CsiLengte(std::abs(dy)) : CsiLengte(y + 1);
-    }
-    // Columns: 0 stay, 1 carriage return, 2 backspaces, 3 forward or back, 4 to column x (CHA).
-    int kolom = 0;
-    int kolomLengte = 0;
+    const auto rijKosten = [&](Rijsprong r) {
+        return Kosten([&](Schrijver& t) { Schrijf(t, r, dy, y); });
+    };
+    const auto kolomKosten = [&](Kolomsprong k) {
+        return Kosten([&](Schrijver& t) { Schrijf(t, k, dx, x); });
+    };
+    Rijsprong rij = Rijsprong::Geen;
+    if (dy != 0)
+        rij = rijKosten(Rijsprong::Relatief) <= rijKosten(Rijsprong::NaarRij) ? Rijsprong::Relatief
+                                                                              : Rijsprong::NaarRij;
+    Kolomsprong kolom = Kolomsprong::Geen;
     if (dx != 0) {
-        kolom = 3;
-        kolomLengte = CsiLengte(std::abs(dx));
-        if (CsiLengte(x + 1) < kolomLengte) {
-            kolom = 4;
-            kolomLengte = CsiLengte(x + 1);
-        }
-        if (dx < 0 && -dx < kolomLengte) {
-            kolom = 2;
-            kolomLengte = -dx;
-        }
-        if (x == 0 && kolomLengte > 1) {
-            kolom = 1;
-            kolomLengte = 1;
+        // Relative unless another is shorter; carriage return the shortest of all.
+        for (Kolomsprong k : {Kolomsprong::Relatief, Kolomsprong::NaarKolom,
+                              Kolomsprong::Backspaces, Kolomsprong::Terugloop}) {
+            const bool kan =
+                (k != Kolomsprong::Backspaces || dx < 0) && (k != Kolomsprong::Terugloop || x == 0);
+            if (kan && (kolom == Kolomsprong::Geen || kolomKosten(k) < kolomKosten(kolom)))
+                kolom = k;
         }
     }
-    if (rijLengte + kolomLengte >= absoluut) {
-        if (uit) Positie(*uit, x, y);
-        return absoluut;
-    }
-    if (uit) {
-        if (rij == 1) Csi(*uit, std::abs(dy), dy < 0 ? 'A' : 'B');
-        if (rij == 2) Csi(*uit, y + 1, 'd');
-        if (kolom == 1) *uit += '\r';
-        if (kolom == 2) uit->append(static_cast<std::size_t>(-dx), '\b');
-        if (kolom == 3) Csi(*uit, std::abs(dx), dx < 0 ? 'D' : 'C');
-        if (kolom == 4) Csi(*uit, x + 1, 'G');
-    }
-    return rijLengte + kolomLengte;
+    if (rijKosten(rij) + kolomKosten(kolom) >= Kosten(absoluut)) return absoluut(s);
+    Schrijf(s, rij, dy, y);
+    Schrijf(s, kolom, dx, x);
 }
 
-void VoegGlyphToe(std::string& uit, unsigned char teken, const WeergaveOpties& opties) {
-    if (opties.utf8)
-        VoegUtf8Toe(uit, Cp437NaarUnicode(teken));
+void Glyph(Schrijver& s, unsigned char teken, const WeergaveOpties& opties) {
+    if (!opties.utf8) {
+        s << Cp437NaarAscii(teken);
+        return;
+    }
+    std::string utf8;
+    VoegUtf8Toe(utf8, Cp437NaarUnicode(teken));
+    s << utf8;
+}
+
+// Erasing n cells from the cursor on (ECH), or to the end of the line (EL).
+void Wis(Schrijver& s, int n, bool totEinde) {
+    if (totEinde)
+        s << "\x1b[K";
     else
-        uit += Cp437NaarAscii(teken);
-}
-
-int GlyphLengte(unsigned char teken, const WeergaveOpties& opties) {
-    if (!opties.utf8) return 1;
-    const char32_t c = Cp437NaarUnicode(teken);
-    return c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
+        Csi(s, n, 'X');
 }
 
 bool Leeg(unsigned char teken) {
     return teken == 0 || teken == ' ';
 }
 
-// Two cells that look the same on the terminal.
-bool Zelfde(const Cel& a, const Cel& b) {
-    return a.attribuut == b.attribuut && (a.teken == b.teken || (Leeg(a.teken) && Leeg(b.teken)));
+int Achtergrond(unsigned char attribuut) {
+    return attribuut >> 4;
 }
+
+// Two cells that look the same on the terminal: a blank shows only its
+// background, unless `volledig` (a shown cursor on it may take its foreground).
+bool Zelfde(const Cel& a, const Cel& b, bool volledig) {
+    if (Leeg(a.teken) && Leeg(b.teken))
+        return volledig ? a.attribuut == b.attribuut
+                        : Achtergrond(a.attribuut) == Achtergrond(b.attribuut);
+    return a.attribuut == b.attribuut && a.teken == b.teken;
+}
+
+// Unchanged cells written again at most to reach a change on the same row,
+// where that is shorter than moving the cursor over them.
+constexpr int HoogstensOverschrijven = 8;
+// What moving on past an erased run costs, reckoned for the choice to erase: a
+// short forward move (ESC [ n C).
+constexpr int VerderNaWissen = 4;
 
 // The drawing of one frame: the bytes so far and what the terminal has been
 // left with by them.
 struct Tekenaar {
-    std::string& uit;
+    Schrijver uit;
     const WeergaveOpties& opties;
     int links;           // the terminal column of the picture's first column
     int boven;           // the terminal row of its first row
     int terminalBreedte; // erasing to the end of a line reaches this far
     int cx;              // the terminal's cursor; -1: unknown
     int cy;
-    int pen; // the attribute whose colours are set; -1: unknown
+    std::optional<unsigned char> pen; // the attribute whose colours are set; nullopt: unknown
+    int cursorCel;                    // the picture's cell under a shown cursor; -1: none
 
     // A blank the terminal can draw by erasing: only where erasing takes the
-    // current background, and not in bold, which an erased cell loses.
-    bool Wisbaar(const Cel& cel) const {
-        return opties.achtergrondWissen && Leeg(cel.teken) && !KleurVan(cel.attribuut, opties).vet;
-    }
+    // current background.
+    bool Wisbaar(const Cel& cel) const { return opties.achtergrondWissen && Leeg(cel.teken); }
 
-    int KleurLengte(int attribuut) const {
-        if (pen == attribuut) return 0;
-        const TerminalKleur doel = KleurVan(static_cast<unsigned char>(attribuut), opties);
-        if (pen < 0) return 3 + static_cast<int>(Verander(std::nullopt, doel, opties).size());
-        const TerminalKleur oud = KleurVan(static_cast<unsigned char>(pen), opties);
-        return oud == doel ? 0 : 3 + static_cast<int>(Verander(oud, doel, opties).size());
+    // The attribute to draw a cell of the picture in: a blank takes the
+    // foreground that is set, as nothing of it shows, except under the cursor.
+    unsigned char Attribuut(const Cel& cel, int plek) const {
+        if (!Leeg(cel.teken) || !pen || plek == cursorCel) return cel.attribuut;
+        return static_cast<unsigned char>((cel.attribuut & 0xf0) | (*pen & 0x0f));
     }
 
     void Kleur(unsigned char attribuut) {
-        if (pen == attribuut) return;
-        const TerminalKleur doel = KleurVan(attribuut, opties);
-        std::optional<TerminalKleur> oud;
-        if (pen >= 0) oud = KleurVan(static_cast<unsigned char>(pen), opties);
-        if (!oud || *oud != doel) {
-            uit += "\x1b[";
-            uit += Verander(oud, doel, opties);
-            uit += 'm';
-        }
+        Sgr(uit, pen, attribuut, opties);
         pen = attribuut;
     }
 
     void Ga(int x, int y) {
-        Verplaats(&uit, cx, cy, x, y);
+        Verplaats(uit, cx, cy, x, y);
         cx = x;
         cy = y;
     }
@@ -251,29 +275,29 @@ struct Tekenaar {
         if (cx >= terminalBreedte) cx = cy = -1;
     }
 
-    void Schrijf(const Cel& cel) {
-        Kleur(cel.attribuut);
-        VoegGlyphToe(uit, cel.teken, opties);
+    // Cell `plek` of the picture.
+    void Schrijf(const Cel& cel, int plek) {
+        Kleur(Attribuut(cel, plek));
+        Glyph(uit, cel.teken, opties);
         Verder(1);
     }
 
-    // To cell x of picture row `rij`: by a cursor move, or by writing the
-    // cells in between again where that is shorter.
-    void GaNaarCel(const Cel* rij, int x, int y) {
+    // To cell x of picture row `rij` (row y, its first cell at `begin`): by a
+    // cursor move, or by writing the cells in between again where that is shorter.
+    void GaNaarCel(const Cel* rij, int begin, int x, int y) {
         const int doelX = links + x;
         const int doelY = boven + y;
         const int van = cx - links;
-        if (cy == doelY && van >= 0 && van < x && x - van <= 8) {
-            const int verplaatsen = Verplaats(nullptr, cx, cy, doelX, doelY);
-            int opnieuw = 0;
-            const int bewaard = pen;
-            for (int i = van; i < x && opnieuw < verplaatsen; ++i) {
-                opnieuw += KleurLengte(rij[i].attribuut) + GlyphLengte(rij[i].teken, opties);
-                pen = rij[i].attribuut;
-            }
-            pen = bewaard;
-            if (opnieuw < verplaatsen) {
-                for (int i = van; i < x; ++i) Schrijf(rij[i]);
+        if (cy == doelY && van >= 0 && van < x && x - van <= HoogstensOverschrijven) {
+            const int verplaatsen =
+                Kosten([&](Schrijver& s) { Verplaats(s, cx, cy, doelX, doelY); });
+            // Writing them again, as far as it stays shorter.
+            Tekenaar kladje = *this;
+            kladje.uit = Schrijver{};
+            for (int i = van; i < x && kladje.uit.lengte < verplaatsen; ++i)
+                kladje.Schrijf(rij[i], begin + i);
+            if (kladje.uit.lengte < verplaatsen) {
+                for (int i = van; i < x; ++i) Schrijf(rij[i], begin + i);
                 return;
             }
         }
@@ -283,9 +307,16 @@ struct Tekenaar {
 
 // Draws row y of the picture where it differs from `oud` (nullptr: nothing on
 // the terminal matches), run by run: a run of blanks by erasing where that is
-// shorter, a run of equal characters by repeating the first.
-void TekenRij(Tekenaar& t, const Cel* oud, const Cel* nieuw, int breedte, int y) {
-    const auto anders = [&](int x) { return oud == nullptr || !Zelfde(oud[x], nieuw[x]); };
+// shorter, a run of equal characters by repeating the first. Where a shown
+// cursor has just arrived (`cursorNieuw`) the terminal may hold any foreground
+// under it, so that cell counts as changed.
+void TekenRij(Tekenaar& t, const Cel* oud, const Cel* nieuw, int breedte, int y, bool cursorNieuw) {
+    const int begin = y * breedte;
+    const auto volledig = [&](int x) { return begin + x == t.cursorCel; };
+    const auto anders = [&](int x) {
+        return oud == nullptr || (cursorNieuw && volledig(x)) ||
+               !Zelfde(oud[x], nieuw[x], volledig(x));
+    };
     const bool totRand = t.links + breedte == t.terminalBreedte;
     int x = 0;
     while (true) {
@@ -295,55 +326,68 @@ void TekenRij(Tekenaar& t, const Cel* oud, const Cel* nieuw, int breedte, int y)
         // The run of cells that look like this one, and the last of them that changed.
         int eind = x + 1;
         int laatste = x;
-        for (; eind < breedte && Zelfde(nieuw[eind], cel); ++eind)
+        // The cell under a shown cursor stands alone, drawn in its own colours.
+        for (; eind < breedte && !volledig(x) && !volledig(eind) && Zelfde(nieuw[eind], cel, false);
+             ++eind)
             if (anders(eind)) laatste = eind;
         const int n = laatste - x + 1;
+        const auto glyph = [&](Schrijver& s) { Glyph(s, cel.teken, t.opties); };
+        const auto herhaal = [](int aantal) {
+            return [aantal](Schrijver& s) { Csi(s, aantal, 'b'); };
+        };
         if (n > 1 && t.Wisbaar(cel)) {
             // Erasing leaves the cursor where it is, which costs a move when
             // the next change follows right after the run.
             const bool totEinde = totRand && eind == breedte;
-            const int wissen =
-                totEinde ? 3
-                         : CsiLengte(n) + (laatste + 1 < breedte && anders(laatste + 1) ? 4 : 0);
-            const int schrijven = t.opties.herhalen ? 1 + CsiLengte(n - 1) : n;
+            const auto wis = [&](Schrijver& s) { Wis(s, n, totEinde); };
+            const bool verder = !totEinde && laatste + 1 < breedte && anders(laatste + 1);
+            const int wissen = Kosten(wis) + (verder ? VerderNaWissen : 0);
+            const int schrijven =
+                t.opties.herhalen ? Kosten(glyph) + Kosten(herhaal(n - 1)) : n * Kosten(glyph);
             if (wissen < schrijven) {
-                t.GaNaarCel(nieuw, x, y);
-                t.Kleur(cel.attribuut);
-                if (totEinde)
-                    t.uit += "\x1b[K";
-                else
-                    Csi(t.uit, n, 'X');
+                t.GaNaarCel(nieuw, begin, x, y);
+                t.Kleur(t.Attribuut(cel, begin + x));
+                wis(t.uit);
                 x = totEinde ? breedte : laatste + 1;
                 continue;
             }
         }
-        t.GaNaarCel(nieuw, x, y);
-        t.Schrijf(cel);
+        t.GaNaarCel(nieuw, begin, x, y);
+        t.Schrijf(cel, begin + x);
         const int rest = n - 1;
-        if (rest > 0 && t.opties.herhalen && CsiLengte(rest) < rest &&
-            GlyphLengte(cel.teken, t.opties) == 1) {
+        if (rest > 0 && t.opties.herhalen && Kosten(herhaal(rest)) < rest && Kosten(glyph) == 1) {
             // Straight after the character it repeats, with nothing in between;
             // ASCII only, as some terminals (xterm, tmux) repeat nothing else.
-            Csi(t.uit, rest, 'b');
+            herhaal(rest)(t.uit);
             t.Verder(rest);
             x = laatste + 1;
             continue;
         }
         // Without a repeat the run goes out as it is, as far as it changed.
-        for (++x; x <= laatste && anders(x); ++x) t.Schrijf(nieuw[x]);
+        for (++x; x <= laatste && anders(x); ++x) t.Schrijf(nieuw[x], begin + x);
     }
 }
 
-// The blank the most cells of the picture can be erased to, -1 when none can.
-int MeestGewisteLeeg(const ConsoleModel& m, const Tekenaar& t) {
+// The blank the most cells of the picture can be erased to (blanks count by
+// their background; of that background the commonest attribute), if any can.
+std::optional<unsigned char> MeestGewisteLeeg(const ConsoleModel& m, const Tekenaar& t) {
     int aantal[256] = {};
+    int perAchtergrond[16] = {};
     for (const Cel& cel : m.cellen)
-        if (Leeg(cel.teken)) ++aantal[cel.attribuut];
-    int beste = -1;
-    for (int a = 0; a < 256; ++a)
-        if (aantal[a] > 0 && (beste < 0 || aantal[a] > aantal[beste]) &&
-            t.Wisbaar(Cel{' ', static_cast<unsigned char>(a)}))
-            beste = a;
+        if (Leeg(cel.teken)) {
+            ++aantal[cel.attribuut];
+            ++perAchtergrond[Achtergrond(cel.attribuut)];
+        }
+    // Whether a blank in `a` covers more cells than one in `b`.
+    const auto meer = [&](unsigned char a, unsigned char b) {
+        if (Achtergrond(a) == Achtergrond(b)) return aantal[a] > aantal[b];
+        return perAchtergrond[Achtergrond(a)] > perAchtergrond[Achtergrond(b)];
+    };
+    std::optional<unsigned char> beste;
+    for (int i = 0; i < 256; ++i) {
+        const auto a = static_cast<unsigned char>(i);
+        if (aantal[a] > 0 && t.Wisbaar(Cel{' ', a}) && (!beste || meer(a, *beste))) beste = a;
+    }
     return beste;
 }
 
@@ -382,17 +426,21 @@ std::vector<std::string> Ombreken(std::string_view tekst, int breedte) {
 } // namespace
 
 std::string KleurParameters(unsigned char attribuut, const WeergaveOpties& opties) {
-    return Verander(std::nullopt, KleurVan(attribuut, opties), opties);
+    std::string parameters;
+    Schrijver s{&parameters};
+    KleurParameters(s, std::nullopt, KleurVan(attribuut, opties), opties);
+    return parameters;
 }
 
 std::string TekenVerschil(const ConsoleModel* vorig, const ConsoleModel& nieuw,
                           const WeergaveOpties& opties, Terminalstand& stand) {
     const bool alles = vorig == nullptr || vorig->breedte != nieuw.breedte ||
                        vorig->hoogte != nieuw.hoogte || vorig->cellen.size() != nieuw.cellen.size();
-    std::string uit;
+    std::string bytes;
+    Schrijver uit{&bytes};
     const bool zichtbaarVeranderd = alles || vorig->cursorZichtbaar != nieuw.cursorZichtbaar;
     // A cursor that goes away goes before the drawing, so it does not flit about.
-    if (zichtbaarVeranderd && !nieuw.cursorZichtbaar) uit += "\x1b[?25l";
+    if (zichtbaarVeranderd && !nieuw.cursorZichtbaar) uit << "\x1b[?25l";
 
     const int breedte = nieuw.breedte;
     const int hoogte =
@@ -404,7 +452,15 @@ std::string TekenVerschil(const ConsoleModel* vorig, const ConsoleModel& nieuw,
                stand.breedte,
                alles ? -1 : stand.cursorX,
                alles ? -1 : stand.cursorY,
-               alles ? -1 : stand.pen};
+               alles ? std::nullopt : stand.pen,
+               -1};
+    // The cell under a shown cursor, and whether the cursor has just come to it.
+    const int cursorX = std::clamp(nieuw.cursorX, 0, std::max(breedte - 1, 0));
+    const int cursorY = std::clamp(nieuw.cursorY, 0, std::max(hoogte - 1, 0));
+    if (nieuw.cursorZichtbaar) t.cursorCel = cursorY * breedte + cursorX;
+    const bool cursorNieuw =
+        nieuw.cursorZichtbaar &&
+        (zichtbaarVeranderd || vorig->cursorX != nieuw.cursorX || vorig->cursorY != nieuw.cursorY);
     const Cel* oud = alles ? nullptr : vorig->cellen.data();
     std::vector<Cel> gewist;
     if (alles) {
@@ -412,43 +468,38 @@ std::string TekenVerschil(const ConsoleModel* vorig, const ConsoleModel& nieuw,
         // terminal; otherwise in the terminal's own colours, which leave the
         // rest of a larger terminal blank and match no cell of the picture.
         const bool bedekt = breedte == stand.breedte && hoogte == stand.hoogte;
-        const int achtergrond = bedekt ? MeestGewisteLeeg(nieuw, t) : -1;
-        if (achtergrond >= 0) {
-            t.Kleur(static_cast<unsigned char>(achtergrond));
-            gewist.assign(nieuw.cellen.size(), Cel{' ', static_cast<unsigned char>(achtergrond)});
+        const std::optional<unsigned char> achtergrond =
+            bedekt ? MeestGewisteLeeg(nieuw, t) : std::nullopt;
+        if (achtergrond) {
+            t.Kleur(*achtergrond);
+            gewist.assign(nieuw.cellen.size(), Cel{' ', *achtergrond});
             oud = gewist.data();
         } else {
-            uit += "\x1b[0m";
+            t.uit << "\x1b[0m";
         }
-        uit += "\x1b[2J";
+        t.uit << "\x1b[2J";
     }
     for (int y = 0; y < hoogte; ++y) {
         const auto begin = static_cast<std::size_t>(y * breedte);
         const Cel* rij = nieuw.cellen.data() + begin;
-        if (oud != nullptr && std::equal(rij, rij + breedte, oud + begin)) continue;
-        TekenRij(t, oud ? oud + begin : nullptr, rij, breedte, y);
+        const bool cursorHier = cursorNieuw && y == cursorY;
+        if (oud != nullptr && !cursorHier && std::equal(rij, rij + breedte, oud + begin)) continue;
+        TekenRij(t, oud ? oud + begin : nullptr, rij, breedte, y, cursorHier);
     }
 
-    // The cursor where the model has it. A hidden one goes there too when that
-    // is a short move away and something was drawn: the game leaves it where it
-    // last wrote, and the next change is often right there (the next digit, a
-    // marker that moves on).
-    constexpr int KorteSprong = 4;
-    const int cursorX = t.links + std::clamp(nieuw.cursorX, 0, std::max(breedte - 1, 0));
-    const int cursorY = t.boven + std::clamp(nieuw.cursorY, 0, std::max(hoogte - 1, 0));
-    if (nieuw.cursorZichtbaar ||
-        (!uit.empty() && Verplaats(nullptr, t.cx, t.cy, cursorX, cursorY) <= KorteSprong))
-        t.Ga(cursorX, cursorY);
-    if (nieuw.cursorZichtbaar && zichtbaarVeranderd) uit += "\x1b[?25h";
+    // The cursor where the model has it, hidden or not: screen readers read
+    // what stands at the terminal's cursor, and the game keeps its focus there.
+    t.Ga(t.links + cursorX, t.boven + cursorY);
+    if (nieuw.cursorZichtbaar && zichtbaarVeranderd) t.uit << "\x1b[?25h";
     stand.cursorX = t.cx;
     stand.cursorY = t.cy;
     stand.pen = t.pen;
-    return uit;
+    return bytes;
 }
 
 std::string TekenTeKlein(int breedte, int hoogte, int nodigBreedte, int nodigHoogte) {
-    std::string uit = "\x1b[?25l\x1b[0m\x1b[2J";
-    if (breedte <= 0 || hoogte <= 0) return uit;
+    std::string bytes = "\x1b[?25l\x1b[0m\x1b[2J";
+    if (breedte <= 0 || hoogte <= 0) return bytes;
     // A size stays on one line: its blanks are kept apart until the text is broken.
     constexpr char VasteSpatie = '\x01';
     const auto maat = [](int b, int h) {
@@ -468,8 +519,9 @@ std::string TekenTeKlein(int breedte, int hoogte, int nodigBreedte, int nodigHoo
     const int boven = (hoogte - static_cast<int>(regels.size())) / 2;
     for (std::size_t r = 0; r < regels.size(); ++r) {
         const int links = (breedte - static_cast<int>(regels[r].size())) / 2;
+        Schrijver uit{&bytes};
         Positie(uit, links, boven + static_cast<int>(r));
-        uit += regels[r];
+        uit << regels[r];
     }
-    return uit;
+    return bytes;
 }

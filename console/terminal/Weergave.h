@@ -5,6 +5,7 @@
 
 #include "console/Model.h"
 
+#include <optional>
 #include <string>
 
 struct WeergaveOpties {
@@ -22,14 +23,17 @@ struct Terminalstand {
     int hoogte = 25;
     int cursorX = -1; // -1: unknown
     int cursorY = -1;
-    int pen = -1; // the attribute whose colours are set; -1: unknown
+    std::optional<unsigned char> pen; // the attribute whose colours are set; nullopt: unknown
 };
 
 // The bytes that turn a terminal showing `vorig` (nullptr: unknown, clear it
 // and draw everything) into `nieuw`: erases, repeats, cursor moves and colour
-// changes only where cells changed, then the cursor's position and visibility.
-// An identical frame gives no bytes at all. `stand` says what the last frame
-// left (ignored when `vorig` is nullptr) and gets what this one leaves.
+// changes only where cells changed (a blank shows only its background, except
+// under a shown cursor), then the cursor, hidden or not, where the model has
+// it, and its visibility. An identical frame with the cursor already in place
+// gives no bytes at all. `stand` gives the terminal's size, which always places
+// the picture, and what the last frame left there (its cursor and colours, not
+// trusted when `vorig` is nullptr); it gets what this frame leaves.
 std::string TekenVerschil(const ConsoleModel* vorig, const ConsoleModel& nieuw,
                           const WeergaveOpties& opties, Terminalstand& stand);
 

@@ -16,7 +16,7 @@ std::string Uitslag() {
     return TekstOp(20, 11, 27);
 }
 
-TEST_F(Debug, TestUnitScreenOfEveryUnitPasses) {
+TEST_F(Debug, TestUnitSchermVanElkeUnitSlaagt) {
     for (const UnitTest& unit : UnitTesten) {
         SpeelTotWachten({}, [&] { TestUnit(unit.naam); });
         EXPECT_EQ(TekstOp(30, 0, 15), "De Struinpaadje");
@@ -37,7 +37,7 @@ TEST_F(Debug, TestUnitScreenOfEveryUnitPasses) {
     }
 }
 
-TEST_F(Debug, AnyKeyLeavesAndErasesThePanel) {
+TEST_F(Debug, ElkeToetsVertrektEnWistHetPaneel) {
     for (const ToetsDruk& toets : {Esc, Enter, Pijl(Omhoog), Teken('x'), F12}) {
         Speel({toets}, [] { TestUnit("Ontcijfer"); });
         EXPECT_EQ(ToetsenOver(), 0u);
@@ -47,7 +47,7 @@ TEST_F(Debug, AnyKeyLeavesAndErasesThePanel) {
     }
 }
 
-TEST_F(Debug, OnlyTheExactNameFindsItsUnit) {
+TEST_F(Debug, AlleenDeExacteNaamVindtZijnUnit) {
     for (const std::string naam : {"Terugreis          ", " Terugreis", "terugreis", "TERUGREIS",
                                    "Terug", "Alfabet", "", "VerwijderdeKlinkers "}) {
         SpeelTotWachten({}, [&] { TestUnit(naam); });
@@ -55,7 +55,7 @@ TEST_F(Debug, OnlyTheExactNameFindsItsUnit) {
     }
 }
 
-TEST_F(Debug, TestUnitShowsAFailingUnit) {
+TEST_F(Debug, TestUnitToontEenFalendeUnit) {
     const std::vector<UnitTest> testen = {
         {"Een", GoedeZelftest}, {"Twee", FouteZelftest}, {"Twee", GoedeZelftest}};
     ZelftestenGedraaid = 0;
@@ -74,7 +74,7 @@ std::string LabelOpScherm(int rij) {
     return label.substr(0, label.find_last_not_of(' ') + 1);
 }
 
-TEST_F(Debug, EachUnitPositionTestsTheUnitItsLabelNames) {
+TEST_F(Debug, ElkeUnitPositieTestDeUnitDieZijnLabelNoemt) {
     const Toetsen unitMenu = Toetsen{F12} + Herhaal(Pijl(Omlaag), 4) + Toetsen{Pijl(Rechts)};
     for (int positie = 1; positie <= 6; ++positie) {
         const Toetsen naar = unitMenu + Herhaal(Pijl(Omlaag), positie - 1);
@@ -96,7 +96,7 @@ Toetsen KiesSpel(int positie) {
     return SpelMenu + Herhaal(Pijl(Omlaag), positie - 1) + Toetsen{Enter};
 }
 
-TEST_F(Debug, EachGamePositionStartsTheGameItsLabelNames) {
+TEST_F(Debug, ElkeSpelPositieStartHetSpelDatZijnLabelNoemt) {
     const struct {
         int positie;
         std::string label;
@@ -118,7 +118,7 @@ TEST_F(Debug, EachGamePositionStartsTheGameItsLabelNames) {
     }
 }
 
-TEST_F(Debug, AGameWonHereGivesNoObjectInTheWalk) {
+TEST_F(Debug, EenHierGewonnenSpelGeeftGeenVoorwerpInDeWandeling) {
     const Toetsen alfabetGewonnen = KiesSpel(4) + WinAlfabet();
     SpeelTotWachten(alfabetGewonnen, Hoofdmenu);
     VerwachtMenu(1, true);
@@ -129,7 +129,7 @@ TEST_F(Debug, AGameWonHereGivesNoObjectInTheWalk) {
     EXPECT_EQ(TekstOp(4, 21, 22), Telling(0));
 }
 
-TEST_F(Debug, AGameLeftHereBringsBackTheMenu) {
+TEST_F(Debug, EenHierVerlatenSpelBrengtHetMenuTerug) {
     for (int positie = 1; positie <= 6; ++positie) {
         SpeelTotWachten(KiesSpel(positie) + Toetsen{Esc}, Hoofdmenu);
         VerwachtMenuKader();

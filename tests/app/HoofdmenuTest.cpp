@@ -18,7 +18,7 @@ void VerwachtSubmenuGebiedGewist() {
         for (int x = 22; x <= 42; ++x) ASSERT_EQ(CelOp(x, y), (Cel{' ', 0x01})) << x << "," << y;
 }
 
-TEST_F(Menu, TheListsHoldTheLabelsOfTheMenu) {
+TEST_F(Menu, DeLijstenBevattenDeLabelsVanHetMenu) {
     const WoordLijst items = HoofdmenuItems();
     ASSERT_EQ(items.size(), 6u);
     for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(items[i], MenuItems[i]);
@@ -32,7 +32,7 @@ TEST_F(Menu, TheListsHoldTheLabelsOfTheMenu) {
     }
 }
 
-TEST_F(Menu, OnEntryOnlyTheThreeItemsShowWithTheFirstSelected) {
+TEST_F(Menu, BijBinnenkomstAlleenDeDrieItemsMetHetEersteGekozen) {
     SchrijfTekst("oud", 60, 15, 15, 4);
     SpeelTotWachten({}, Hoofdmenu);
     VerwachtMenuKader();
@@ -42,7 +42,7 @@ TEST_F(Menu, OnEntryOnlyTheThreeItemsShowWithTheFirstSelected) {
     EXPECT_EQ(AantalFrames(), 1u);
 }
 
-TEST_F(Menu, UpAndDownWrapOverTheShownItems) {
+TEST_F(Menu, OmhoogEnOmlaagLopenRondOverDeGetoondeItems) {
     const Toetsen op = {Pijl(Omhoog)};
     const struct {
         Toetsen toetsen;
@@ -66,7 +66,7 @@ TEST_F(Menu, UpAndDownWrapOverTheShownItems) {
     }
 }
 
-TEST_F(Menu, RightOpensASubmenuOnlyOnItemsTwoFiveAndSix) {
+TEST_F(Menu, RechtsOpentEenSubmenuAlleenOpItemsTweeVijfEnZes) {
     for (int item = 1; item <= 6; ++item) {
         SpeelTotWachten(Debug + Omlaag(item - 1) + Toetsen{Pijl(Rechts)}, Hoofdmenu);
         EXPECT_EQ(HoofdCursor(), item);
@@ -86,7 +86,7 @@ struct Paneel {
     std::vector<std::string> regels;
 };
 
-TEST_F(Menu, EachSubmenuPanelWithItsFillsAndColours) {
+TEST_F(Menu, ElkSubmenuPaneelMetZijnVullingenEnKleuren) {
     const std::vector<Paneel> panelen = {
         {2, "Informatie", 4, 40, Submenus()[1]},
         {5, "Test een unit", 10, 42, Submenus()[4]},
@@ -116,7 +116,7 @@ TEST_F(Menu, EachSubmenuPanelWithItsFillsAndColours) {
     }
 }
 
-TEST_F(Menu, InsideASubmenuUpAndDownWrapAndTheMainCursorStays) {
+TEST_F(Menu, InEenSubmenuLopenOmhoogEnOmlaagRondEnBlijftDeHoofdcursor) {
     const Toetsen informatie = Omlaag(1) + Toetsen{Pijl(Rechts)};
     const Toetsen unit = Debug + Omlaag(4) + Toetsen{Pijl(Rechts)};
     const struct {
@@ -141,7 +141,7 @@ TEST_F(Menu, InsideASubmenuUpAndDownWrapAndTheMainCursorStays) {
     }
 }
 
-TEST_F(Menu, EnterOnAnItemWithAClosedSubmenuIsIgnored) {
+TEST_F(Menu, EnterOpEenItemMetEenGeslotenSubmenuWordtGenegeerd) {
     for (int item : {2, 5, 6}) {
         const Toetsen naar = Debug + Omlaag(item - 1);
         SpeelTotWachten(naar, Hoofdmenu);
@@ -155,7 +155,7 @@ TEST_F(Menu, EnterOnAnItemWithAClosedSubmenuIsIgnored) {
     }
 }
 
-TEST_F(Menu, LeftOrEscClosesTheSubmenu) {
+TEST_F(Menu, LinksOfEscSluitHetSubmenu) {
     for (ToetsDruk sluit : {Pijl(Links), Esc}) {
         for (int item : {2, 5, 6}) {
             SpeelTotWachten(Debug + Omlaag(item - 1) +
@@ -176,7 +176,7 @@ TEST_F(Menu, LeftOrEscClosesTheSubmenu) {
     }
 }
 
-TEST_F(Menu, F12TogglesTheDebugSectionInEveryState) {
+TEST_F(Menu, F12SchakeltDeDebugSectieInElkeToestand) {
     const struct {
         const char* staat;
         Toetsen toetsen;
@@ -206,12 +206,12 @@ TEST_F(Menu, F12TogglesTheDebugSectionInEveryState) {
     }
 }
 
-TEST_F(Menu, EscNeverLeavesTheMenu) {
+TEST_F(Menu, EscVerlaatHetMenuNooit) {
     SpeelTotWachten(Toetsen{Esc, Esc} + Debug + Toetsen{Esc, Teken('q'), Spatie}, Hoofdmenu);
     VerwachtMenu(1, true);
 }
 
-TEST_F(Menu, AfsluitenIsTheWayOutAndLeavesTheLastPicture) {
+TEST_F(Menu, AfsluitenIsDeUitgangEnLaatHetLaatsteBeeldStaan) {
     for (const Toetsen& naar : {Omlaag(2), Toetsen{Pijl(Omhoog)}, Debug + Omlaag(2)}) {
         Speel(naar + Toetsen{Enter}, Hoofdmenu);
         EXPECT_EQ(ToetsenOver(), 0u);
@@ -239,7 +239,7 @@ void VerwachtTerugNaActie(const Toetsen& actie, const Toetsen& scherm, bool debu
     EXPECT_FALSE(actieScherm == Model().cellen) << "the action drew its own screen";
 }
 
-TEST_F(Menu, AfterEveryActionTheMenuComesBackInFull) {
+TEST_F(Menu, NaElkeActieKomtHetMenuVolledigTerug) {
     const Toetsen rechts = {Pijl(Rechts)};
     const Toetsen kies = {Enter};
     VerwachtTerugNaActie(Omlaag(1) + rechts + kies, {Pijl(Links)}, false);               // help
@@ -251,7 +251,7 @@ TEST_F(Menu, AfterEveryActionTheMenuComesBackInFull) {
     VerwachtTerugNaActie(Debug + kies, {Pijl(script::Omlaag), Esc}, true);               // walk
 }
 
-TEST_F(Menu, EnterOnAnEntryRunsItsAction) {
+TEST_F(Menu, EnterOpEenItemVoertZijnActieUit) {
     SpeelTotWachten(Omlaag(1) + Toetsen{Pijl(Rechts), Enter}, Hoofdmenu);
     EXPECT_EQ(TekstOp(3, 2, 4), "Help");
     SpeelTotWachten(Omlaag(1) + Toetsen{Pijl(Rechts), Pijl(Omhoog), Enter}, Hoofdmenu);

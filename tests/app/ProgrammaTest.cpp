@@ -13,7 +13,7 @@ class Programma : public Wandeling {
     }
 };
 
-TEST_F(Programma, AfterTheSelfTestsTheMenuRunsUntilAfsluiten) {
+TEST_F(Programma, NaDeZelftestsLooptHetMenuTotAfsluiten) {
     std::size_t menuGetoond = 0;
     BijTonen([&](const ConsoleModel&) {
         if (TekstOp(3, 2, 9) == "Hoofdmenu") ++menuGetoond;

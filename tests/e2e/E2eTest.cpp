@@ -31,10 +31,11 @@ std::string Glyph(unsigned char cp437) {
     return vt::NaarUtf8(std::u32string(1, Cp437NaarUnicode(cp437)));
 }
 
+// A blank shows only its background.
 void ExpectKleur(const vt::Scherm& s, int x, int y, int lengte, int voor, int achter) {
     for (int i = 0; i < lengte; ++i) {
         const vt::Cel& c = vt::CelOp(s, x + i, y);
-        if (c.voor != voor || c.achter != achter) {
+        if (!vt::ZelfdeBeeld(c, vt::Cel{c.teken, voor, achter, c.vet})) {
             ADD_FAILURE() << "cel (" << x + i << ", " << y << ") heeft kleur " << c.voor << " op "
                           << c.achter << ", verwacht " << voor << " op " << achter << "\n"
                           << vt::Dump(s);
@@ -393,7 +394,7 @@ TEST(E2eTest, TeKleinVensterGeeftMeldingEnHerstelt) {
         ASSERT_TRUE(pty::WachtOpTekst(s, "Het venster is te klein", Kort)) << vt::Dump(s.scherm);
         pty::ZetGrootte(s, 80, 25);
         ASSERT_TRUE(pty::WachtOp(
-            s, [&](const vt::Scherm& sch) { return sch.alternatief == voor.alternatief; }, Kort))
+            s, [&](const vt::Scherm& sch) { return vt::ToontHetzelfde(sch, voor); }, Kort))
             << "het spelbeeld kwam niet terug:\n"
             << vt::Dump(s.scherm) << "verwacht:\n"
             << vt::Dump(voor);

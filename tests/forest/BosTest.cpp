@@ -20,14 +20,14 @@ class Bos : public ::testing::Test {
     void TearDown() override { LeegBosTabellen(); }
 };
 
-TEST_F(Bos, EveryTableIsFourByFour) {
+TEST_F(Bos, ElkeTabelIsVierBijVier) {
     for (const KamerTabel* tabel : {&KamerBeschrijvingen, &KamerSpellen, &KamerUitgangen}) {
         ASSERT_EQ(tabel->size(), 4u);
         for (const auto& rij : *tabel) EXPECT_EQ(rij.size(), 4u);
     }
 }
 
-TEST_F(Bos, ExitsOfTheCornersAndTheMiddle) {
+TEST_F(Bos, UitgangenVanDeHoekenEnHetMidden) {
     EXPECT_TRUE(UitgangOpen(1, 1, "zuid"));
     EXPECT_FALSE(UitgangOpen(1, 1, "noord"));
     EXPECT_FALSE(UitgangOpen(1, 1, "oost"));
@@ -37,7 +37,7 @@ TEST_F(Bos, ExitsOfTheCornersAndTheMiddle) {
         EXPECT_EQ(UitgangOpen(1, 4, stap.uitgang), std::string(stap.uitgang) == "noord");
 }
 
-TEST_F(Bos, EveryPassageGoesBothWaysAndStaysOnTheGrid) {
+TEST_F(Bos, ElkeDoorgangGaatTweeKantenOpEnBlijftOpHetRooster) {
     int open = 0;
     for (int y = 1; y <= 4; ++y)
         for (int x = 1; x <= 4; ++x)
@@ -53,13 +53,13 @@ TEST_F(Bos, EveryPassageGoesBothWaysAndStaysOnTheGrid) {
     EXPECT_EQ(open, 2 * 18);
 }
 
-TEST_F(Bos, EveryPlaceCanBeReachedFromTheStart) {
+TEST_F(Bos, ElkePlekIsBereikbaarVanafHetBegin) {
     const auto bereikt = Routes(
         {1, 1}, [](Plek p, const Stap& stap) { return UitgangOpen(p.x, p.y, stap.uitgang); });
     EXPECT_EQ(bereikt.size(), 16u);
 }
 
-TEST_F(Bos, EachGameStandsAtExactlyOnePlace) {
+TEST_F(Bos, ElkSpelStaatOpPreciesEenPlek) {
     std::multiset<std::string> spellen;
     for (const auto& rij : KamerSpellen)
         for (const std::string& spel : rij)
@@ -70,7 +70,7 @@ TEST_F(Bos, EachGameStandsAtExactlyOnePlace) {
     EXPECT_EQ(KamerSpellen[3][3], "geheimschrift");
 }
 
-TEST_F(Bos, DescriptionsArePlainTextThatFitsTheScreen) {
+TEST_F(Bos, BeschrijvingenZijnPlatteTekstDieOpHetSchermPast) {
     std::size_t langste = 0;
     for (const auto& rij : KamerBeschrijvingen)
         for (const std::string& tekst : rij) {
@@ -83,7 +83,7 @@ TEST_F(Bos, DescriptionsArePlainTextThatFitsTheScreen) {
     EXPECT_EQ(KamerBeschrijvingen[1][0], "Je staat in een hoek van het bos.");
 }
 
-TEST_F(Bos, FillingTwiceAppendsRowsNothingReads) {
+TEST_F(Bos, TweemaalVullenVoegtRijenToeDieNiemandLeest) {
     VulKamerUitgangen();
     EXPECT_EQ(KamerUitgangen.size(), 8u);
     EXPECT_TRUE(UitgangOpen(1, 1, "zuid"));

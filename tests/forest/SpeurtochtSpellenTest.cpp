@@ -43,14 +43,14 @@ Toetsen WinOpZijnPlek(const BosSpel& spel) {
     return Route({1, 1}, SpelPlekken[spel.vlag]) + Toetsen{Enter} + spel.winnen();
 }
 
-TEST_F(SpelInHetBos, EnterStartsThePlacesGame) {
+TEST_F(SpelInHetBos, EnterStartHetSpelVanDePlek) {
     for (const BosSpel& spel : Spellen()) {
         Wandel(Route({1, 1}, SpelPlekken[spel.vlag]) + Toetsen{Enter});
         EXPECT_EQ(TekstOp(1, 2, static_cast<int>(spel.naam.size())), spel.naam);
     }
 }
 
-TEST_F(SpelInHetBos, AWonGameLeavesItsPlaceDeserted) {
+TEST_F(SpelInHetBos, EenGewonnenSpelLaatZijnPlekVerlatenAchter) {
     for (const BosSpel& spel : Spellen()) {
         const Plek p = SpelPlekken[spel.vlag];
         const Toetsen gewonnen = WinOpZijnPlek(spel);
@@ -70,7 +70,7 @@ TEST_F(SpelInHetBos, AWonGameLeavesItsPlaceDeserted) {
     }
 }
 
-TEST_F(SpelInHetBos, EachFlagDesertsItsOwnPlaceOnly) {
+TEST_F(SpelInHetBos, ElkeVlagMaaktAlleenZijnEigenPlekVerlaten) {
     for (const BosSpel& gewonnen : Spellen()) {
         for (const BosSpel& spel : Spellen()) {
             const Plek p = SpelPlekken[spel.vlag];
@@ -90,7 +90,7 @@ TEST_F(SpelInHetBos, EachFlagDesertsItsOwnPlaceOnly) {
     }
 }
 
-TEST_F(SpelInHetBos, AGameLeftWithEscIsOfferedAgain) {
+TEST_F(SpelInHetBos, EenMetEscVerlatenSpelWordtOpnieuwAangeboden) {
     for (const BosSpel& spel : Spellen()) {
         const Plek p = SpelPlekken[spel.vlag];
         const Toetsen heen = Route({1, 1}, p);
@@ -109,7 +109,7 @@ TEST_F(SpelInHetBos, AGameLeftWithEscIsOfferedAgain) {
     }
 }
 
-TEST_F(SpelInHetBos, ObjectsAddUpAndEscLosesThemAll) {
+TEST_F(SpelInHetBos, VoorwerpenTellenOpEnEscVerliestZeAllemaal) {
     ZetWillekeurigToestand(Toestand);
     Toetsen toetsen;
     Plek hier{1, 1};

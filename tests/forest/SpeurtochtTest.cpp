@@ -7,7 +7,7 @@ using namespace script;
 
 namespace {
 
-TEST_F(Wandeling, TheFirstScreenShowsTheStart) {
+TEST_F(Wandeling, HetEersteSchermToontHetBegin) {
     SpeelTotWachten({}, ::Speurtocht);
     EXPECT_EQ(PlekOpScherm(), (Plek{1, 1}));
     EXPECT_EQ(TekstOp(4, 3, 35), "Je staat aan het begin van het bos.");
@@ -22,7 +22,7 @@ TEST_F(Wandeling, TheFirstScreenShowsTheStart) {
     EXPECT_EQ(TekstOp(1, 23, 78), std::string(78, '\xc4'));
 }
 
-TEST_F(Wandeling, EveryArrowFromEveryPlaceFollowsTheOpenPassagesOnly) {
+TEST_F(Wandeling, ElkePijlVanafElkePlekVolgtAlleenDeOpenDoorgangen) {
     for (int y = 1; y <= 4; ++y)
         for (int x = 1; x <= 4; ++x) {
             const Plek p{x, y};
@@ -38,7 +38,7 @@ TEST_F(Wandeling, EveryArrowFromEveryPlaceFollowsTheOpenPassagesOnly) {
         }
 }
 
-TEST_F(Wandeling, EachClosedPassageIsClosedFromBothSides) {
+TEST_F(Wandeling, ElkeGeslotenDoorgangIsVanBeideKantenDicht) {
     for (const auto& [a, b] : GeslotenDoorgangen) {
         for (const auto& paar : {std::pair{a, b}, std::pair{b, a}}) {
             const auto van = paar.first;
@@ -56,7 +56,7 @@ TEST_F(Wandeling, EachClosedPassageIsClosedFromBothSides) {
     }
 }
 
-TEST_F(Wandeling, EveryKeyRedrawsTheWholeScreen) {
+TEST_F(Wandeling, ElkeToetsTekentHetHeleSchermOpnieuw) {
     // Something scribbled between two keys is gone at the next picture, whatever the key.
     const Toetsen toetsen = {Pijl(Omhoog), Pijl(Links), Enter,        Teken('q'),
                              Spatie,       F12,         Pijl(Omlaag), Pijl(Omhoog)};
@@ -75,7 +75,7 @@ TEST_F(Wandeling, EveryKeyRedrawsTheWholeScreen) {
     EXPECT_EQ(PlekOpScherm(), (Plek{1, 1}));
 }
 
-TEST_F(Wandeling, TheCountGoesToTheStreamInLightGreyBelowSix) {
+TEST_F(Wandeling, HetAantalGaatOnderZesInLichtgrijsNaarDeStroom) {
     Model().tekstAttribuut = 0x07;
     for (int n = 0; n < 6; ++n) {
         Verzameld.fill(false);
@@ -94,7 +94,7 @@ TEST_F(Wandeling, TheCountGoesToTheStreamInLightGreyBelowSix) {
     for (int x = 4; x < 26; ++x) EXPECT_EQ(AttribuutOp(x, 21), 0x3c) << x;
 }
 
-TEST_F(Wandeling, SixObjectsAreCountedInYellowByACellWrite) {
+TEST_F(Wandeling, ZesVoorwerpenWordenInGeelGeteldDoorEenCelTeSchrijven) {
     Verzameld.fill(true);
     SpeelTotWachten({}, ::Speurtocht);
     EXPECT_EQ(TekstOp(4, 21, 22), "6/6 Objecten verzameld");
@@ -102,7 +102,7 @@ TEST_F(Wandeling, SixObjectsAreCountedInYellowByACellWrite) {
     EXPECT_NE(Model().cursorY, 21) << "the cursor is not moved by a cell write";
 }
 
-TEST_F(Wandeling, EnterWithoutAGameOnlyRedraws) {
+TEST_F(Wandeling, EnterZonderSpelTekentAlleenOpnieuw) {
     const Toetsen heen = Route({1, 1}, {3, 2});
     SpeelTotWachten(heen, ::Speurtocht);
     const auto ervoor = Model().cellen;
@@ -111,7 +111,7 @@ TEST_F(Wandeling, EnterWithoutAGameOnlyRedraws) {
     EXPECT_EQ(AantalFrames(), heen.size() + 3);
 }
 
-TEST_F(Wandeling, EnterAtADesertedPlaceOnlyRedraws) {
+TEST_F(Wandeling, EnterOpEenVerlatenPlekTekentAlleenOpnieuw) {
     Verzameld[0] = true; // the safe's diamond
     const Toetsen heen = Route({1, 1}, {2, 1});
     SpeelTotWachten(heen, ::Speurtocht);
@@ -121,7 +121,7 @@ TEST_F(Wandeling, EnterAtADesertedPlaceOnlyRedraws) {
     EXPECT_TRUE(Verzameld[0]);
 }
 
-TEST_F(Wandeling, WithFiveObjectsTheEndPointIsAnOrdinaryPlace) {
+TEST_F(Wandeling, MetVijfVoorwerpenIsHetEindpuntEenGewonePlek) {
     for (std::size_t ontbreekt = 0; ontbreekt < 6; ++ontbreekt) {
         Verzameld.fill(true);
         Verzameld[ontbreekt] = false;
@@ -158,7 +158,7 @@ void VerwachtFelicitatie() {
     EXPECT_EQ(RijTekst(3), std::string(80, ' ')) << "no description behind the panel";
 }
 
-TEST_F(Wandeling, SixObjectsAtTheEndPointShowTheCongratulationScreenAtOnce) {
+TEST_F(Wandeling, ZesVoorwerpenOpHetEindpuntTonenMeteenHetFelicitatiescherm) {
     Verzameld.fill(true);
     bool eindpuntGetekend = false;
     BijTonen([&](const ConsoleModel&) {
@@ -176,13 +176,13 @@ TEST_F(Wandeling, SixObjectsAtTheEndPointShowTheCongratulationScreenAtOnce) {
     EXPECT_TRUE(AllesVergeten());
 }
 
-TEST_F(Wandeling, SixObjectsElsewhereDoNotEndTheWalk) {
+TEST_F(Wandeling, ZesVoorwerpenEldersBeeindigenDeWandelingNiet) {
     Verzameld.fill(true);
     SpeelTotWachten(Route({1, 1}, {1, 3}) + Toetsen{Enter, Pijl(Rechts)}, ::Speurtocht);
     EXPECT_EQ(PlekOpScherm(), (Plek{2, 3}));
 }
 
-TEST_F(Wandeling, EscLeavesAndForgetsEveryObject) {
+TEST_F(Wandeling, EscVertrektEnVergeetElkVoorwerp) {
     for (const Plek p : {Plek{1, 1}, Plek{2, 1}, Plek{4, 4}, Plek{1, 4}}) {
         Verzameld = {true, false, true, true, false, true};
         Speel(Route({1, 1}, p) + Toetsen{Esc}, ::Speurtocht);

@@ -73,7 +73,7 @@ Toetsen SorteerPlan(WoordLijst& lijst) {
     return plan;
 }
 
-TEST_F(Alfabet, FirstScreen) {
+TEST_F(Alfabet, EersteScherm) {
     SpeelTotWachten({}, SpeelAlfabet);
     VerwachtSpelKader("Het alfabet",
                       std::string("Verplaatsen:  \x18,\x19") +
@@ -99,7 +99,7 @@ TEST_F(Alfabet, FirstScreen) {
     EXPECT_EQ(CelOp(31, 10), (Cel{' ', 7}));
 }
 
-TEST_F(Alfabet, EveryPlayStartsFromTheSameOrder) {
+TEST_F(Alfabet, ElkSpelBegintMetDezelfdeVolgorde) {
     const WoordLijst begin = BeginLijst();
     EXPECT_FALSE(Alfabetisch(begin));
     EXPECT_FALSE(Speel(Toetsen{Enter} + Herhaal(Pijl(Omlaag), 4) + Toetsen{Esc}, SpeelAlfabet));
@@ -109,7 +109,7 @@ TEST_F(Alfabet, EveryPlayStartsFromTheSameOrder) {
     VerwachtHaken(1);
 }
 
-TEST_F(Alfabet, CarryingIntoOrderAndCheckingWins) {
+TEST_F(Alfabet, OpVolgordeDragenEnControlerenWint) {
     WoordLijst lijst = BeginLijst();
     const Toetsen plan = SorteerPlan(lijst);
     WoordLijst gesorteerd = lijst;
@@ -141,7 +141,7 @@ TEST_F(Alfabet, CarryingIntoOrderAndCheckingWins) {
     EXPECT_EQ(ToetsenOver(), 0u);
 }
 
-TEST_F(Alfabet, CheckingWhileHoldingAWordCountsTheSame) {
+TEST_F(Alfabet, ControlerenMetEenWoordVastTeltHetzelfde) {
     WoordLijst lijst = BeginLijst();
     Toetsen plan = SorteerPlan(lijst);
     ASSERT_EQ(plan.back(), Enter);
@@ -152,7 +152,7 @@ TEST_F(Alfabet, CheckingWhileHoldingAWordCountsTheSame) {
     EXPECT_EQ(ToetsenOver(), 0u);
 }
 
-TEST_F(Alfabet, EscLeavesAtOnce) {
+TEST_F(Alfabet, EscVertrektMeteen) {
     EXPECT_FALSE(Speel({Esc, Enter}, SpeelAlfabet));
     EXPECT_EQ(ToetsenOver(), 1u);
     EXPECT_FALSE(Speel({Enter, Pijl(Omlaag), Esc}, SpeelAlfabet));
@@ -165,7 +165,7 @@ TEST_F(Alfabet, EscLeavesAtOnce) {
     EXPECT_NE(TekstOp(32, 9, 14), "Gefeliciteerd!");
 }
 
-TEST_F(Alfabet, AWrongOrderIsToldAndTheNextKeyOnlyWipesIt) {
+TEST_F(Alfabet, EenFouteVolgordeWordtGemeldEnDeVolgendeToetsWistAlleenDat) {
     const WoordLijst begin = BeginLijst();
     SpeelTotWachten({Pijl(Omlaag), Pijl(Omlaag), Spatie}, SpeelAlfabet);
     EXPECT_EQ(TekstOp(29, 21, 20), "Onjuiste volgorde...");
@@ -192,7 +192,7 @@ TEST_F(Alfabet, AWrongOrderIsToldAndTheNextKeyOnlyWipesIt) {
     VerwachtPijlen(3);
 }
 
-TEST_F(Alfabet, EnterGrabsAndLetsGo) {
+TEST_F(Alfabet, EnterPaktVastEnLaatLos) {
     const WoordLijst begin = BeginLijst();
     SpeelTotWachten({Enter}, SpeelAlfabet);
     VerwachtPijlen(1);
@@ -208,7 +208,7 @@ TEST_F(Alfabet, EnterGrabsAndLetsGo) {
     EXPECT_EQ(CelOp(45, 10), (Cel{' ', 7}));
 }
 
-TEST_F(Alfabet, TheCursorStopsAtBothEnds) {
+TEST_F(Alfabet, DeCursorStoptAanBeideKanten) {
     const WoordLijst begin = BeginLijst();
     // Pointing: no change of order anywhere.
     SpeelTotWachten(Herhaal(Pijl(Omhoog), 2) + Herhaal(Pijl(Omlaag), 15), SpeelAlfabet);
@@ -237,7 +237,7 @@ TEST_F(Alfabet, TheCursorStopsAtBothEnds) {
     EXPECT_EQ(LijstOpScherm(), onderaan);
 }
 
-TEST_F(Alfabet, OtherKeysOnlyRedraw) {
+TEST_F(Alfabet, AndereToetsenTekenenAlleenOpnieuw) {
     const WoordLijst begin = BeginLijst();
     SpeelTotWachten({Pijl(Rechts), Pijl(Links), Teken('a'), F12, PlusNum, Backspace}, SpeelAlfabet);
     VerwachtHaken(1);

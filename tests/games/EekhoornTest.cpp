@@ -131,7 +131,7 @@ void VerwachtSelectie(int selectie) {
 
 class Eekhoorn : public SchermTest {};
 
-TEST_F(Eekhoorn, FirstScreen) {
+TEST_F(Eekhoorn, EersteScherm) {
     const std::uint32_t toestand = Begin(42);
     const Voorraad voorraad = VoorraadUit(toestand);
     SpeelTotWachten({}, SpeelEekhoorn);
@@ -187,7 +187,7 @@ TEST_F(Eekhoorn, FirstScreen) {
     VerwachtSelectie(1);
 }
 
-TEST_F(Eekhoorn, AFairShareWinsTheHazelnut) {
+TEST_F(Eekhoorn, EenEerlijkeVerdelingWintDeHazelnoot) {
     for (std::uint32_t begin : {1u, 500u, 9000u, 123456u}) {
         SCOPED_TRACE(begin);
         const std::uint32_t toestand = Begin(begin);
@@ -217,7 +217,7 @@ TEST_F(Eekhoorn, AFairShareWinsTheHazelnut) {
     }
 }
 
-TEST_F(Eekhoorn, TheWinningBoxHasAMargin) {
+TEST_F(Eekhoorn, HetWinnendeKaderHeeftEenMarge) {
     const std::uint32_t toestand = Begin(77);
     SpeelTotWachten(Verdeel(EerlijkeVerdeling(VoorraadUit(toestand))), SpeelEekhoorn);
     // The black margin reaches one row further down, to 0-based row 18.
@@ -233,7 +233,7 @@ TEST_F(Eekhoorn, TheWinningBoxHasAMargin) {
                           {22, 16, "Nu kunnen we weer verder reizen!"}});
 }
 
-TEST_F(Eekhoorn, EscLeavesAtOnceEvenWhenAlmostFair) {
+TEST_F(Eekhoorn, EscVertrektMeteenOokAlsHetBijnaEerlijkIs) {
     Begin(5);
     EXPECT_FALSE(Speel({Esc}, SpeelEekhoorn));
     EXPECT_FALSE(PaneelZichtbaar());
@@ -251,7 +251,7 @@ TEST_F(Eekhoorn, EscLeavesAtOnceEvenWhenAlmostFair) {
     EXPECT_EQ(VoorraadWaarde(), Breedte2(Gewicht[laatste]));
 }
 
-TEST_F(Eekhoorn, TheSelectionGoesThroughTheFamiliesInOrderAndWraps) {
+TEST_F(Eekhoorn, DeSelectieGaatOpVolgordeDoorDeFamiliesEnLooptRond) {
     Begin(11);
     SpeelTotWachten({Pijl(Links)}, SpeelEekhoorn);
     VerwachtSelectie(13);
@@ -278,7 +278,7 @@ TEST_F(Eekhoorn, TheSelectionGoesThroughTheFamiliesInOrderAndWraps) {
     VerwachtSelectie(3);
 }
 
-TEST_F(Eekhoorn, PlusAndMinusMoveOneWalnut) {
+TEST_F(Eekhoorn, PlusEnMinVerplaatsenEenWalnoot) {
     const std::uint32_t toestand = Begin(21);
     const Voorraad voorraad = VoorraadUit(toestand);
     const int waarde = 4 * voorraad.deel;
@@ -298,7 +298,7 @@ TEST_F(Eekhoorn, PlusAndMinusMoveOneWalnut) {
     EXPECT_EQ(FamilieWaarde(0), " 0");
 }
 
-TEST_F(Eekhoorn, NoCountGoesBelowZero) {
+TEST_F(Eekhoorn, GeenAantalZaktOnderNul) {
     const std::uint32_t toestand = Begin(31);
     const Voorraad voorraad = VoorraadUit(toestand);
     const int walnoten = voorraad.noten[2];
@@ -325,7 +325,7 @@ TEST_F(Eekhoorn, NoCountGoesBelowZero) {
     EXPECT_EQ(VoorraadWaarde(), Breedte2(waarde));
 }
 
-TEST_F(Eekhoorn, OnlyTheKeypadsPlusAndMinusMoveNuts) {
+TEST_F(Eekhoorn, AlleenPlusEnMinVanHetNumeriekeBlokVerplaatsenNoten) {
     const std::uint32_t toestand = Begin(41);
     const Voorraad voorraad = VoorraadUit(toestand);
     SpeelTotWachten({Plus, Plus, Teken('+'), Spatie, Enter}, SpeelEekhoorn);
@@ -340,7 +340,7 @@ TEST_F(Eekhoorn, OnlyTheKeypadsPlusAndMinusMoveNuts) {
     VerwachtSelectie(1);
 }
 
-TEST_F(Eekhoorn, EqualValuesWithNutsLeftDoNotWin) {
+TEST_F(Eekhoorn, GelijkeWaardenMetNotenOverWinnenNiet) {
     const std::uint32_t toestand = Begin(51);
     const Voorraad voorraad = VoorraadUit(toestand);
     // One hazelnut for every family: four equal values, the stock not empty.
@@ -355,7 +355,7 @@ TEST_F(Eekhoorn, EqualValuesWithNutsLeftDoNotWin) {
     EXPECT_FALSE(Speel(eenElk + Toetsen{Esc}, SpeelEekhoorn));
 }
 
-TEST_F(Eekhoorn, AnEmptyStockWithUnequalValuesDoesNotWin) {
+TEST_F(Eekhoorn, EenLegeVoorraadMetOngelijkeWaardenWintNiet) {
     const std::uint32_t toestand = Begin(61);
     const Voorraad voorraad = VoorraadUit(toestand);
     // Everything to Knabbel.
@@ -368,7 +368,7 @@ TEST_F(Eekhoorn, AnEmptyStockWithUnequalValuesDoesNotWin) {
     EXPECT_EQ(FamilieWaarde(1), " 0");
 }
 
-TEST_F(Eekhoorn, CountsHaveWidthTwoAndTheBlanksWipeTheMarks) {
+TEST_F(Eekhoorn, AantallenZijnTweeBreedEnDeSpatiesWissenDeMarkeringen) {
     const std::uint32_t toestand =
         ToestandMet(71, VolgendeVoorraad, [](const Voorraad& v) { return v.noten[0] >= 10; });
     SpeelTotWachten(Herhaal(PlusNum, 9), SpeelEekhoorn);
@@ -403,7 +403,7 @@ std::uint32_t DrieCijferigeVoorraad() {
     }
 }
 
-TEST_F(Eekhoorn, AStockValueOfThreeDigitsLeavesNoDigitBehind) {
+TEST_F(Eekhoorn, EenVoorraadwaardeVanDrieCijfersLaatGeenCijferAchter) {
     const std::uint32_t toestand = DrieCijferigeVoorraad();
     const Voorraad voorraad = VoorraadUit(toestand);
     const int waarde = 4 * voorraad.deel;
@@ -417,7 +417,7 @@ TEST_F(Eekhoorn, AStockValueOfThreeDigitsLeavesNoDigitBehind) {
     EXPECT_EQ(FamilieAantal(0, 0), Breedte2(waarde - 99));
 }
 
-TEST_F(Eekhoorn, AFamilyValueOfThreeDigitsLeavesNoDigitBehind) {
+TEST_F(Eekhoorn, EenFamiliewaardeVanDrieCijfersLaatGeenCijferAchter) {
     const std::uint32_t toestand = DrieCijferigeVoorraad();
     const Voorraad voorraad = VoorraadUit(toestand);
     const int waarde = 4 * voorraad.deel;
@@ -435,7 +435,7 @@ TEST_F(Eekhoorn, AFamilyValueOfThreeDigitsLeavesNoDigitBehind) {
     EXPECT_EQ(VoorraadWaarde(), Breedte2(waarde - 99));
 }
 
-TEST_F(Eekhoorn, NothingIsKeptBetweenTwoPlays) {
+TEST_F(Eekhoorn, NietsBlijftBewaardTussenTweeSpellen) {
     const std::uint32_t toestand = Begin(81);
     VolgendeVoorraad(); // the first play's stock
     const Voorraad tweede = VolgendeVoorraad();
@@ -453,7 +453,7 @@ TEST_F(Eekhoorn, NothingIsKeptBetweenTwoPlays) {
     VerwachtSelectie(1);
 }
 
-TEST_F(Eekhoorn, SchrijfNotenNamenWritesTheFourLabelsOneUnderAnother) {
+TEST_F(Eekhoorn, SchrijfNotenNamenSchrijftDeVierLabelsOnderElkaar) {
     SchrijfNotenNamen(10, 3);
     EXPECT_EQ(TekstOp(9, 2, 12), "Hazelnoten: ");
     EXPECT_EQ(TekstOp(9, 3, 12), "Beukennoten:");

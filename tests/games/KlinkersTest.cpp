@@ -91,7 +91,7 @@ int AantalTekens() {
     return aantal;
 }
 
-TEST_F(Klinkers, FirstScreen) {
+TEST_F(Klinkers, EersteScherm) {
     SpeelTotWachten({}, SpeelKlinkers);
     VerwachtSpelKader("De klinkers", "Navigeren: \x1b,\x18,\x1a,\x19      "
                                      "<spatie> Verbergen/weergeven       <esc> Spel verlaten");
@@ -118,7 +118,7 @@ TEST_F(Klinkers, FirstScreen) {
     EXPECT_EQ(CelOp(28, 7), (Cel{']', 14}));
 }
 
-TEST_F(Klinkers, HidingEveryVowelWinsOnTheLastOne) {
+TEST_F(Klinkers, ElkeKlinkerVerbergenWintBijDeLaatste) {
     const std::vector<Vak> klinkers = KlinkerVakken();
     EXPECT_EQ(klinkers.size(), 25u);
     const Toetsen alles = Verberg(klinkers);
@@ -152,14 +152,14 @@ TEST_F(Klinkers, HidingEveryVowelWinsOnTheLastOne) {
     EXPECT_EQ(ToetsenOver(), 0u);
 }
 
-TEST_F(Klinkers, TheOrderOfHidingDoesNotMatter) {
+TEST_F(Klinkers, DeVolgordeVanVerbergenDoetErNietToe) {
     std::vector<Vak> klinkers = KlinkerVakken();
     std::reverse(klinkers.begin(), klinkers.end());
     EXPECT_TRUE(Speel(Verberg(klinkers) + Toetsen{Enter}, SpeelKlinkers));
     EXPECT_EQ(ToetsenOver(), 0u);
 }
 
-TEST_F(Klinkers, AHiddenConsonantStopsTheWinUntilItIsShownAgain) {
+TEST_F(Klinkers, EenVerborgenMedeklinkerHoudtDeWinstTegenTotHijWeerGetoondIs) {
     const std::vector<Vak> klinkers = KlinkerVakken();
     const Vak medeklinker{3, 3}; // the n of "langzaam"
     SpeelTotWachten({}, SpeelKlinkers);
@@ -179,7 +179,7 @@ TEST_F(Klinkers, AHiddenConsonantStopsTheWinUntilItIsShownAgain) {
     EXPECT_TRUE(Speel(terug + Toetsen{Esc}, SpeelKlinkers));
 }
 
-TEST_F(Klinkers, InIjscomanTheIIsAVowelAndTheJIsNot) {
+TEST_F(Klinkers, InIjscomanIsDeIEenKlinkerEnDeJNiet) {
     const std::vector<Vak> klinkers = KlinkerVakken();
     ASSERT_EQ(klinkers.front().kolom, 1);
     ASSERT_EQ(klinkers.front().rij, 1);
@@ -201,7 +201,7 @@ TEST_F(Klinkers, InIjscomanTheIIsAVowelAndTheJIsNot) {
     EXPECT_TRUE(PaneelZichtbaar());
 }
 
-TEST_F(Klinkers, SpaceTwiceShowsTheLetterAgain) {
+TEST_F(Klinkers, TweemaalSpatieToontDeLetterWeer) {
     SpeelTotWachten({Pijl(Rechts), Spatie}, SpeelKlinkers);
     EXPECT_EQ(CelOp(CelX(2), CelY(1)), (Cel{Stip, 7}));
     EXPECT_TRUE(KaderStaatOp(2, 1));
@@ -215,7 +215,7 @@ TEST_F(Klinkers, SpaceTwiceShowsTheLetterAgain) {
     EXPECT_EQ(CelOp(CelX(3), CelY(3)), (Cel{Stip, 7}));
 }
 
-TEST_F(Klinkers, TheCursorStaysInsideTheGrid) {
+TEST_F(Klinkers, DeCursorBlijftBinnenHetRooster) {
     SpeelTotWachten({Pijl(Links), Pijl(Omhoog)}, SpeelKlinkers);
     EXPECT_TRUE(KaderStaatOp(1, 1));
     EXPECT_EQ(AantalTekens(), 2);
@@ -243,7 +243,7 @@ TEST_F(Klinkers, TheCursorStaysInsideTheGrid) {
     EXPECT_EQ(AantalTekens(), 2);
 }
 
-TEST_F(Klinkers, EscLeavesAtOnceAndNoKeyChecks) {
+TEST_F(Klinkers, EscVertrektMeteenEnGeenToetsControleert) {
     EXPECT_FALSE(Speel({Esc, Spatie}, SpeelKlinkers));
     EXPECT_EQ(ToetsenOver(), 1u);
 

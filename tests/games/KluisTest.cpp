@@ -79,7 +79,7 @@ char Pogingen() {
 
 class Kluis : public SchermTest {};
 
-TEST_F(Kluis, FirstScreen) {
+TEST_F(Kluis, EersteScherm) {
     ToestandMet(1, TrekKluisCode, NietAllesVijf);
     SpeelTotWachten({}, SpeelKluis);
     VerwachtSpelKader("De Kluis",
@@ -101,7 +101,7 @@ TEST_F(Kluis, FirstScreen) {
     EXPECT_FALSE(PaneelZichtbaar());
 }
 
-TEST_F(Kluis, CrackingTheCodeWinsAndShowsTheDiamond) {
+TEST_F(Kluis, DeCodeKrakenWintEnToontDeDiamant) {
     const std::uint32_t toestand = ToestandMet(100, TrekKluisCode, NietAllesVijf);
     const Code code = CodesUit(toestand, 1)[0];
     const Toetsen spel = ZetCijfers(Vijven, code) + Toetsen{Enter};
@@ -125,7 +125,7 @@ TEST_F(Kluis, CrackingTheCodeWinsAndShowsTheDiamond) {
     EXPECT_EQ(ToetsenOver(), 0u);
 }
 
-TEST_F(Kluis, EscLeavesAtOnceWithoutAMessage) {
+TEST_F(Kluis, EscVertrektMeteenZonderMelding) {
     ToestandMet(7, TrekKluisCode, NietAllesVijf);
     EXPECT_FALSE(Speel({Esc}, SpeelKluis));
     EXPECT_FALSE(PaneelZichtbaar());
@@ -136,7 +136,7 @@ TEST_F(Kluis, EscLeavesAtOnceWithoutAMessage) {
     EXPECT_EQ(Pogingen(), '4');
 }
 
-TEST_F(Kluis, AWrongTryShowsAVerdictUnderEveryDigit) {
+TEST_F(Kluis, EenFoutePogingToontEenOordeelOnderElkCijfer) {
     const std::uint32_t toestand = ToestandMet(200, TrekKluisCode, NietAllesVijf);
     const Code code = CodesUit(toestand, 1)[0];
     SpeelTotWachten({Enter}, SpeelKluis);
@@ -156,7 +156,7 @@ TEST_F(Kluis, AWrongTryShowsAVerdictUnderEveryDigit) {
     EXPECT_EQ(Berichten().back(), "Cijfers: " + woorden + ". Nog 4 pogingen.");
 }
 
-TEST_F(Kluis, VerdictsStayUntilTheNextEnter) {
+TEST_F(Kluis, OordelenBlijvenTotDeVolgendeEnter) {
     // The first digit is not 5, and setting it right still leaves a wrong code.
     const std::uint32_t toestand = ToestandMet(300, TrekKluisCode, [](const Code& c) {
         return c[0] != 5 && (c[1] != 5 || c[2] != 5 || c[3] != 5 || c[4] != 5);
@@ -183,7 +183,7 @@ TEST_F(Kluis, VerdictsStayUntilTheNextEnter) {
     EXPECT_EQ(Pogingen(), '3');
 }
 
-TEST_F(Kluis, FiveWrongTriesMakeANoiseAndANewCombination) {
+TEST_F(Kluis, VijfFoutePogingenGevenEenGeluidEnEenNieuweCombinatie) {
     // The fifth guess differs from the fourth in a digit outside the panel,
     // so a verdict of the fifth try would show there.
     const std::uint32_t toestand = ToestandMet(400, TrekKluisCode, [](const Code& c) {
@@ -239,7 +239,7 @@ TEST_F(Kluis, FiveWrongTriesMakeANoiseAndANewCombination) {
     EXPECT_EQ(TekstOp(32, 9, 14), "Gefeliciteerd!");
 }
 
-TEST_F(Kluis, TheRightCodeOnTheFifthTryWins) {
+TEST_F(Kluis, DeJuisteCodeBijDeVijfdePogingWint) {
     const std::uint32_t toestand = ToestandMet(500, TrekKluisCode, NietAllesVijf);
     const Code code = CodesUit(toestand, 1)[0];
     const Toetsen spel = Herhaal(Enter, 4) + ZetCijfers(Vijven, code) + Toetsen{Enter};
@@ -253,7 +253,7 @@ TEST_F(Kluis, TheRightCodeOnTheFifthTryWins) {
     EXPECT_EQ(TekstOp(32, 9, 14), "Gefeliciteerd!"); // no noise box came after it
 }
 
-TEST_F(Kluis, DigitsAndTheCursorWrapAtBothEnds) {
+TEST_F(Kluis, CijfersEnDeCursorLopenAanBeideKantenRond) {
     ToestandMet(600, TrekKluisCode, NietAllesVijf);
     SpeelTotWachten(Herhaal(Pijl(Omhoog), 5), SpeelKluis); // 9 becomes 0
     EXPECT_EQ(TekenOp(VakX[0] + 1, CijferY), '0');
@@ -270,7 +270,7 @@ TEST_F(Kluis, DigitsAndTheCursorWrapAtBothEnds) {
     EXPECT_EQ(Pogingen(), '5');
 }
 
-TEST_F(Kluis, OtherKeysOnlyRedraw) {
+TEST_F(Kluis, AndereToetsenTekenenAlleenOpnieuw) {
     ToestandMet(800, TrekKluisCode, NietAllesVijf);
     SpeelTotWachten({Spatie, Teken('a'), PlusNum, F12, Teken('9')}, SpeelKluis);
     EXPECT_EQ(Pogingen(), '5');
@@ -279,7 +279,7 @@ TEST_F(Kluis, OtherKeysOnlyRedraw) {
     EXPECT_EQ(RijTekst(OordeelY), std::string(80, ' '));
 }
 
-TEST_F(Kluis, NothingIsKeptBetweenTwoPlays) {
+TEST_F(Kluis, NietsBlijftBewaardTussenTweeSpellen) {
     const std::uint32_t toestand = ToestandMet(900, TrekKluisCode, NietAllesVijf);
     const std::vector<Code> codes = CodesUit(toestand, 2);
     EXPECT_FALSE(Speel({Pijl(Omhoog), Pijl(Rechts), Pijl(Omlaag), Enter, Esc}, SpeelKluis));
@@ -294,7 +294,7 @@ TEST_F(Kluis, NothingIsKeptBetweenTwoPlays) {
     EXPECT_TRUE(Speel(ZetCijfers(Vijven, codes[1]) + Toetsen{Enter, Spatie}, SpeelKluis));
 }
 
-TEST_F(Kluis, ADigitBoxIsOnlyItsFourCorners) {
+TEST_F(Kluis, EenCijferkaderIsAlleenZijnVierHoeken) {
     TekenCijferVak(11, 13, 0);
     VerwachtVak(1, 7);
     EXPECT_EQ(CelOp(11, 12), Cel{});
@@ -313,7 +313,7 @@ TEST_F(Kluis, ADigitBoxIsOnlyItsFourCorners) {
     EXPECT_EQ(Model().cellen, voor);
 }
 
-TEST_F(Kluis, VerdictsAreNineCharactersAtTheCursor) {
+TEST_F(Kluis, OordelenZijnNegenTekensBijDeCursor) {
     GaNaar(8, 17);
     ToonOordeel(0);
     ToonOordeel(-4);

@@ -49,7 +49,7 @@ const std::string FouteRoute = "Dat is niet de juiste route...";
 
 class Postduif : public SchermTest {};
 
-TEST_F(Postduif, FirstScreen) {
+TEST_F(Postduif, EersteScherm) {
     const std::uint32_t toestand = ToestandMet(1, TrekVlucht, NietThuis);
     const std::string vlucht = VluchtRegel();
     ZetWillekeurigToestand(toestand);
@@ -71,7 +71,7 @@ TEST_F(Postduif, FirstScreen) {
     EXPECT_EQ(RijTekst(MeldingY), std::string(80, ' '));
 }
 
-TEST_F(Postduif, TheRightRouteWinsTheReplyEnvelope) {
+TEST_F(Postduif, DeJuisteRouteWintDeAntwoordenvelop) {
     const std::uint32_t toestand = ToestandMet(100, TrekVlucht, NietThuis);
     const Vlucht v = TrekUit(toestand, TrekVlucht);
     const Toetsen spel = Terug(v) + Toetsen{Enter};
@@ -91,13 +91,13 @@ TEST_F(Postduif, TheRightRouteWinsTheReplyEnvelope) {
     EXPECT_EQ(ToetsenOver(), 0u);
 }
 
-TEST_F(Postduif, AFlightThatEndsAtHomeIsWonByEnterAtOnce) {
+TEST_F(Postduif, EenVluchtDieThuisEindigtWordtMeteenMetEnterGewonnen) {
     ToestandMet(1, TrekVlucht, [](const Vlucht& v) { return !NietThuis(v); });
     EXPECT_TRUE(Speel({Enter, Spatie}, SpeelPostduif));
     EXPECT_EQ(TekstOp(32, 9, 14), "Gefeliciteerd!");
 }
 
-TEST_F(Postduif, AWrongRouteSaysSoUntilTheNextKey) {
+TEST_F(Postduif, EenFouteRouteZegtDatTotDeVolgendeToets) {
     const std::uint32_t toestand = ToestandMet(200, TrekVlucht, NietThuis);
     SpeelTotWachten({Enter}, SpeelPostduif);
     EXPECT_EQ(TekstOp(MeldingX, MeldingY, 30), FouteRoute);
@@ -122,7 +122,7 @@ TEST_F(Postduif, AWrongRouteSaysSoUntilTheNextKey) {
     EXPECT_TRUE(Speel(Toetsen{Enter, Enter} + Terug(v) + Toetsen{Enter, Spatie}, SpeelPostduif));
 }
 
-TEST_F(Postduif, TheRouteLineHasThreeFormsForEachCount) {
+TEST_F(Postduif, DeRouteregelHeeftDrieVormenPerAantal) {
     ToestandMet(300, TrekVlucht,
                 [](const Vlucht& v) { return v.noord - v.zuid != 3 || v.west - v.oost != -6; });
     SpeelTotWachten(Route(3, -6), SpeelPostduif);
@@ -138,7 +138,7 @@ TEST_F(Postduif, TheRouteLineHasThreeFormsForEachCount) {
     EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 0 Oost/West, 0 Noord/Zuid"));
 }
 
-TEST_F(Postduif, AShorterRouteLineLeavesNoStrayCharacters) {
+TEST_F(Postduif, EenKortereRouteregelLaatGeenLosseTekensAchter) {
     ToestandMet(400, TrekVlucht, NietThuis);
     SpeelTotWachten({}, SpeelPostduif);
     const std::string lang = "Terugreis: 0 Oost/West, 0 Noord/Zuid";
@@ -153,7 +153,7 @@ TEST_F(Postduif, AShorterRouteLineLeavesNoStrayCharacters) {
     EXPECT_EQ(CelOp(RouteX + static_cast<int>(kort.size()) + 11, RouteY), (Cel{' ', 7}));
 }
 
-TEST_F(Postduif, BothCountsStopAtThirty) {
+TEST_F(Postduif, BeideAantallenStoppenBijDertig) {
     ToestandMet(500, TrekVlucht, NietThuis);
     struct Geval {
         Richting richting;
@@ -175,7 +175,7 @@ TEST_F(Postduif, BothCountsStopAtThirty) {
     }
 }
 
-TEST_F(Postduif, EscLeavesAtOnceWithoutAMessage) {
+TEST_F(Postduif, EscVertrektMeteenZonderMelding) {
     ToestandMet(600, TrekVlucht, NietThuis);
     EXPECT_FALSE(Speel({Esc}, SpeelPostduif));
     EXPECT_EQ(RijTekst(MeldingY), std::string(80, ' '));
@@ -189,7 +189,7 @@ TEST_F(Postduif, EscLeavesAtOnceWithoutAMessage) {
     EXPECT_FALSE(PaneelZichtbaar());
 }
 
-TEST_F(Postduif, NothingIsKeptBetweenTwoPlays) {
+TEST_F(Postduif, NietsBlijftBewaardTussenTweeSpellen) {
     const std::uint32_t toestand = ToestandMet(700, TrekVlucht, NietThuis);
     ZetWillekeurigToestand(toestand);
     VluchtRegel(); // the first play's flight

@@ -473,6 +473,24 @@ const Cel& CelOp(const Scherm& s, int x, int y) {
     return cellen[static_cast<std::size_t>(y * s.breedte + x)];
 }
 
+bool ZelfdeBeeld(const Cel& a, const Cel& b) {
+    if (a.teken == U' ' && b.teken == U' ') return a.achter == b.achter;
+    return a == b;
+}
+
+bool ToontHetzelfde(const Scherm& s, const Scherm& verwacht) {
+    if (s.breedte != verwacht.breedte || s.hoogte != verwacht.hoogte) return false;
+    for (int y = 0; y < s.hoogte; ++y)
+        for (int x = 0; x < s.breedte; ++x) {
+            const bool onderCursor =
+                verwacht.cursorZichtbaar && x == verwacht.cursorX && y == verwacht.cursorY;
+            const Cel& a = CelOp(s, x, y);
+            const Cel& b = CelOp(verwacht, x, y);
+            if (onderCursor ? a != b : !ZelfdeBeeld(a, b)) return false;
+        }
+    return true;
+}
+
 std::string NaarUtf8(std::u32string_view tekst) {
     std::string uit;
     for (char32_t c : tekst) VoegUtf8Toe(uit, c);

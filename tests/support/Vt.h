@@ -80,6 +80,11 @@ void ZetGrootte(Scherm& scherm, int breedte, int hoogte);
 
 // Reading the visible screen.
 const Cel& CelOp(const Scherm& scherm, int x, int y);
+// Whether two cells look the same: a blank shows only its background.
+bool ZelfdeBeeld(const Cel& a, const Cel& b);
+// Whether `s` shows what `verwacht` does: every cell looks the same, and the
+// one under a shown cursor, whose colours some terminals give the cursor, is equal.
+bool ToontHetzelfde(const Scherm& s, const Scherm& verwacht);
 // The characters from column x on, `lengte` long, as UTF-8.
 std::string TekstOp(const Scherm& scherm, int x, int y, int lengte);
 std::string RijTekst(const Scherm& scherm, int y);

@@ -4,7 +4,7 @@
 
 namespace {
 
-TEST(Terugreis, BothConditionsMustHold) {
+TEST(Terugreis, BeideVoorwaardenMoetenGelden) {
     EXPECT_TRUE(Terugreis(0, 0, 0, 0, 0, 0));
     EXPECT_TRUE(Terugreis(4, 0, 1, 0, 3, 0));
     EXPECT_FALSE(Terugreis(4, 0, 1, 0, -3, 0)); // a net flight north is answered by steps south
@@ -15,7 +15,7 @@ TEST(Terugreis, BothConditionsMustHold) {
     EXPECT_TRUE(Terugreis(30, 0, 0, 30, 30, 30));
 }
 
-TEST(VergelijkGetallen, SignOfTheSecondAgainstTheFirst) {
+TEST(VergelijkGetallen, TekenVanDeTweedeTegenoverDeEerste) {
     EXPECT_EQ(VergelijkGetallen(5, 7), 1);
     EXPECT_EQ(VergelijkGetallen(7, 5), -1);
     EXPECT_EQ(VergelijkGetallen(5, 5), 0);
@@ -23,7 +23,7 @@ TEST(VergelijkGetallen, SignOfTheSecondAgainstTheFirst) {
     EXPECT_EQ(VergelijkGetallen(0, 9), 1); // never another non-zero value
 }
 
-TEST(Voedingswaarde, WeightsOfTheFourKinds) {
+TEST(Voedingswaarde, GewichtenVanDeVierSoorten) {
     EXPECT_EQ(Voedingswaarde(1, 0, 0, 0), 1);
     EXPECT_EQ(Voedingswaarde(0, 1, 0, 0), 2);
     EXPECT_EQ(Voedingswaarde(0, 0, 1, 0), 5);
@@ -32,7 +32,7 @@ TEST(Voedingswaarde, WeightsOfTheFourKinds) {
     EXPECT_EQ(Voedingswaarde(2, 3, 1, 3), 22);
 }
 
-TEST(ZelfTesten, AllSixPassOnThisBuild) {
+TEST(ZelfTesten, AlleZesSlagenInDezeBuild) {
     EXPECT_TRUE(TestTerugreis());
     EXPECT_TRUE(TestVergelijkGetallen());
     EXPECT_TRUE(TestVoedingswaarde());
@@ -41,7 +41,7 @@ TEST(ZelfTesten, AllSixPassOnThisBuild) {
     EXPECT_TRUE(TestVerwijderdeKlinkers());
 }
 
-TEST(ZelfTesten, TableNamesEachUnitOnceInStartOrder) {
+TEST(ZelfTesten, TabelNoemtElkeUnitEenKeerInStartvolgorde) {
     const char* namen[] = {"Terugreis",   "VergelijkGetallen", "Voedingswaarde",
                            "Alfabetisch", "Ontcijfer",         "VerwijderdeKlinkers"};
     ASSERT_EQ(UnitTesten.size(), 6u);
@@ -52,13 +52,13 @@ TEST(ZelfTesten, TableNamesEachUnitOnceInStartOrder) {
 }
 
 // The generator is the classic one: state * 214013 + 2531011, bits 16 to 30.
-TEST(Willekeurig, KnownSequenceFromStateOne) {
+TEST(Willekeurig, BekendeReeksVanafToestandEen) {
     ZetWillekeurigToestand(1);
     const int bekend[] = {41, 18467, 6334, 26500, 19169, 15724};
     for (int r : bekend) EXPECT_NEAR(Willekeurig(32767), r, 1);
 }
 
-TEST(Willekeurig, StaysWithinZeroToN) {
+TEST(Willekeurig, BlijftTussenNulEnN) {
     ZetWillekeurigToestand(12345);
     for (int i = 0; i < 20000; ++i) {
         const int n = i % 31;
@@ -69,7 +69,7 @@ TEST(Willekeurig, StaysWithinZeroToN) {
     for (int i = 0; i < 100; ++i) EXPECT_EQ(Willekeurig(0), 0);
 }
 
-TEST(Willekeurig, GivesNOnlyForTheTopDraw) {
+TEST(Willekeurig, GeeftNAlleenBijDeHoogsteTrekking) {
     // From state 0x7fff0000 - 2531011 over 214013 no state is easy to find by hand, so
     // count instead: over a long run n = 9 comes up about once in 32768 draws.
     ZetWillekeurigToestand(7);
@@ -80,7 +80,7 @@ TEST(Willekeurig, GivesNOnlyForTheTopDraw) {
     EXPECT_LE(negens, 12);
 }
 
-TEST(Willekeurig, SelfTestsDrawNoRandomNumbers) {
+TEST(Willekeurig, ZelftestsTrekkenGeenWillekeurigeGetallen) {
     ZetWillekeurigToestand(99);
     const int zonder = Willekeurig(30000);
     ZetWillekeurigToestand(99);

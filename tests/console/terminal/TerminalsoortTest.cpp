@@ -25,7 +25,7 @@ Terminalsoort MetLocale(const char* lcAll, const char* lcCtype, const char* lang
     return In({{"TERM", "xterm"}, {"LC_ALL", lcAll}, {"LC_CTYPE", lcCtype}, {"LANG", lang}});
 }
 
-TEST(Terminalsoort, NoTermOrADumbOneCannotShowTheGame) {
+TEST(Terminalsoort, ZonderTermOfMetEenDommeKanHetSpelNietGetoondWorden) {
     EXPECT_FALSE(Met(nullptr).bruikbaar);
     EXPECT_FALSE(Met("").bruikbaar);
     EXPECT_FALSE(Met("dumb").bruikbaar);
@@ -33,7 +33,7 @@ TEST(Terminalsoort, NoTermOrADumbOneCannotShowTheGame) {
         EXPECT_TRUE(Met(term).bruikbaar) << term;
 }
 
-TEST(Terminalsoort, TerminalsThatReportEightColoursGetTheSafePicture) {
+TEST(Terminalsoort, TerminalsMetAchtKleurenKrijgenHetVeiligeBeeld) {
     for (const char* term : {"linux", "xterm", "xterm-color", "screen", "tmux", "vt220", "ansi"})
         EXPECT_TRUE(Met(term).weergave.achtKleuren) << term;
     for (const char* term : {"xterm-256color", "screen-256color", "tmux-256color", "xterm-16color",
@@ -44,7 +44,7 @@ TEST(Terminalsoort, TerminalsThatReportEightColoursGetTheSafePicture) {
     EXPECT_TRUE(Met("xterm", "").weergave.achtKleuren);
 }
 
-TEST(Terminalsoort, Utf8ComesFromTheFirstLocaleVariableThatIsSet) {
+TEST(Terminalsoort, Utf8KomtUitDeEersteGezetteLocalevariabele) {
     EXPECT_TRUE(MetLocale(nullptr, nullptr, "nl_NL.UTF-8").weergave.utf8);
     EXPECT_TRUE(MetLocale(nullptr, nullptr, "C.utf8").weergave.utf8);
     EXPECT_FALSE(MetLocale(nullptr, nullptr, nullptr).weergave.utf8);
@@ -55,7 +55,7 @@ TEST(Terminalsoort, Utf8ComesFromTheFirstLocaleVariableThatIsSet) {
     EXPECT_FALSE(MetLocale("", "nl_NL.ISO-8859-1", "C.UTF-8").weergave.utf8);
 }
 
-TEST(Terminalsoort, ErasingTakesTheBackgroundOnlyWhereTheTerminalIsKnownForIt) {
+TEST(Terminalsoort, WissenNeemtDeAchtergrondAlleenWaarDeTerminalDaarvoorBekendStaat) {
     for (const char* term : {"xterm", "xterm-256color", "tmux-256color", "linux", "xterm-kitty",
                              "alacritty", "foot", "rxvt-unicode-256color", "screen-256color-bce"})
         EXPECT_TRUE(Met(term).weergave.achtergrondWissen) << term;
@@ -66,7 +66,7 @@ TEST(Terminalsoort, ErasingTakesTheBackgroundOnlyWhereTheTerminalIsKnownForIt) {
         In({{"TERM", "screen"}, {"TMUX", "/tmp/tmux-0/default,1,0"}}).weergave.achtergrondWissen);
 }
 
-TEST(Terminalsoort, RepeatingOnlyWhereTheTerminalMakesItselfKnown) {
+TEST(Terminalsoort, HerhalenAlleenWaarDeTerminalZichBekendMaakt) {
     for (const char* term : {"xterm", "xterm-256color", "linux", "screen", "rxvt-unicode", "vt220"})
         EXPECT_FALSE(Met(term).weergave.herhalen) << term;
     for (const char* term : {"tmux-256color", "xterm-kitty", "foot", "wezterm", "xterm-ghostty"})

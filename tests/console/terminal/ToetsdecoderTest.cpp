@@ -127,12 +127,12 @@ const std::vector<std::pair<std::string, ToetsDruk>> BekendeToetsen = {
     {"\xf0\x9f\x8c\xb2", GeenAscii}, // a tree
 };
 
-TEST(Toetsdecoder, EveryKnownKeyDecodesToItsCharacterAndCode) {
+TEST(Toetsdecoder, ElkeBekendeToetsGeeftZijnTekenEnCode) {
     for (const auto& [bytes, toets] : BekendeToetsen)
         EXPECT_EQ(Decodeer(bytes), Toetsen{toets}) << "bytes: " << testing::PrintToString(bytes);
 }
 
-TEST(Toetsdecoder, ArrowsKeepTheirCodeWhateverTheModifier) {
+TEST(Toetsdecoder, PijlenHoudenHunCodeBijElkeModificatietoets) {
     const char letters[] = "ABCD";
     const std::uint16_t codes[] = {ToetsOmhoog, ToetsOmlaag, ToetsRechts, ToetsLinks};
     for (int mod = 1; mod <= 16; ++mod)
@@ -142,7 +142,7 @@ TEST(Toetsdecoder, ArrowsKeepTheirCodeWhateverTheModifier) {
         }
 }
 
-TEST(Toetsdecoder, TypedCharactersKeepTheCharacterWithTheirKeyOnAUsKeyboard) {
+TEST(Toetsdecoder, GetypteTekensHoudenHetTekenMetHunToetsOpEenAmerikaansToetsenbord) {
     for (char c = 'a'; c <= 'z'; ++c)
         EXPECT_EQ(Decodeer(std::string(1, c)), (Toetsen{{c, static_cast<std::uint16_t>(c - 32)}}));
     for (char c = 'A'; c <= 'Z'; ++c)
@@ -166,7 +166,7 @@ TEST(Toetsdecoder, TypedCharactersKeepTheCharacterWithTheirKeyOnAUsKeyboard) {
     }
 }
 
-TEST(Toetsdecoder, ALoneEscWaitsForSilenceAndThenIsEsc) {
+TEST(Toetsdecoder, EenLosseEscWachtOpStilteEnIsDanEsc) {
     std::string invoer = "\x1b";
     EXPECT_TRUE(DecodeerToetsen(invoer, false).empty());
     EXPECT_EQ(invoer, "\x1b");
@@ -178,13 +178,13 @@ TEST(Toetsdecoder, ALoneEscWaitsForSilenceAndThenIsEsc) {
     EXPECT_EQ(Decodeer("\x1b\x1b[A"), (Toetsen{Escape, Omhoog}));
 }
 
-TEST(Toetsdecoder, KittyEscNeedsNoSilence) {
+TEST(Toetsdecoder, KittyEscHeeftGeenStilteNodig) {
     std::string invoer = "\x1b[27u";
     EXPECT_EQ(DecodeerToetsen(invoer, false), Toetsen{Escape});
     EXPECT_TRUE(invoer.empty());
 }
 
-TEST(Toetsdecoder, UnfinishedSequencesWaitAndSilenceDropsThem) {
+TEST(Toetsdecoder, OnafgemaakteReeksenWachtenEnStilteLaatZeVallen) {
     for (std::string begin : {"\x1b[", "\x1b[1;5", "\x1bO", "\x1b[57413", "\x1b[[", "\xe2\x82"}) {
         std::string invoer = begin;
         EXPECT_TRUE(DecodeerToetsen(invoer, false).empty());
@@ -200,7 +200,7 @@ TEST(Toetsdecoder, UnfinishedSequencesWaitAndSilenceDropsThem) {
     }
 }
 
-TEST(Toetsdecoder, WholeKeysAreTakenAndAnUnfinishedTailStays) {
+TEST(Toetsdecoder, HeleToetsenWordenGenomenEnEenOnafgemaakteStaartBlijft) {
     std::string invoer = "ab\x1b[24~\x1b[1;";
     EXPECT_EQ(DecodeerToetsen(invoer, false), (Toetsen{{'a', 'A'}, {'b', 'B'}, F12}));
     EXPECT_EQ(invoer, "\x1b[1;");
@@ -225,7 +225,7 @@ const std::vector<std::string> Tekenreeksen = {
     "\x1b[M\x23\xff\x1b",
 };
 
-TEST(Toetsdecoder, UnknownSequencesAreSwallowedWhole) {
+TEST(Toetsdecoder, OnbekendeReeksenWordenHeelDoorgeslikt) {
     // Replies and keys the game has no use for: nothing comes out, and the
     // keys around them are intact.
     std::vector<std::string> onbekende = {
@@ -238,7 +238,7 @@ TEST(Toetsdecoder, UnknownSequencesAreSwallowedWhole) {
     }
 }
 
-TEST(Toetsdecoder, GarbageCannotGrowTheBuffer) {
+TEST(Toetsdecoder, RommelLaatDeBufferNietGroeien) {
     // An endless sequence and endless strings, a byte at a time: nothing comes
     // out of them, however long, and the key after their end is intact.
     for (auto [begin, vulling, einde] :
@@ -258,7 +258,7 @@ TEST(Toetsdecoder, GarbageCannotGrowTheBuffer) {
     }
 }
 
-TEST(Toetsdecoder, ASequenceBrokenOffByAControlByteGivesWayToIt) {
+TEST(Toetsdecoder, EenReeksAfgebrokenDoorEenStuurbyteMaaktDaarvoorPlaats) {
     EXPECT_EQ(Decodeer("\x1b[1\r"), Toetsen{Enter});
     EXPECT_EQ(Decodeer("\x1b[1;\x1b[B"), Toetsen{Omlaag});
     EXPECT_EQ(Decodeer("\x1bO\x7f"), Toetsen{Backspace});
@@ -281,7 +281,7 @@ TEST(Toetsdecoder, HetAntwoordOpDeToetsenbordvraagIsGeenToets) {
     EXPECT_FALSE(gemeld);
 }
 
-TEST(Toetsdecoder, NonAsciiIsOneKeyPerCharacterWithoutCharacterOrCode) {
+TEST(Toetsdecoder, NietAsciiIsEenToetsPerTekenZonderTekenOfCode) {
     EXPECT_EQ(Decodeer("\xc3\xa9\xc3\xab"), (Toetsen{GeenAscii, GeenAscii}));
     // Stray continuation bytes and Latin-1 bytes count one by one.
     EXPECT_EQ(Decodeer("\x80\xe9x"), (Toetsen{GeenAscii, GeenAscii, {'x', 'X'}}));
@@ -289,7 +289,7 @@ TEST(Toetsdecoder, NonAsciiIsOneKeyPerCharacterWithoutCharacterOrCode) {
     EXPECT_EQ(Decodeer("\x1b[128512u"), Toetsen{GeenAscii});
 }
 
-TEST(Toetsdecoder, ControlKeysBringTheirControlCharacter) {
+TEST(Toetsdecoder, ControltoetsenGevenHunStuurteken) {
     EXPECT_EQ(Decodeer("\x03"), (Toetsen{{3, 'C'}}));
     EXPECT_EQ(Decodeer("\x1b[99;5u"), (Toetsen{{3, 'C'}})); // Ctrl+C in the kitty protocol
     EXPECT_EQ(Decodeer("\x1b[122;5u"), (Toetsen{{26, 'Z'}}));
@@ -297,7 +297,7 @@ TEST(Toetsdecoder, ControlKeysBringTheirControlCharacter) {
     EXPECT_EQ(Decodeer("\x1b[Z"), (Toetsen{{9, 9}}));
 }
 
-TEST(Toetsdecoder, KittyKeypadDigitsAndShiftedLetters) {
+TEST(Toetsdecoder, KittyCijfersVanHetNumeriekeBlokEnLettersMetShift) {
     for (int cijfer = 0; cijfer <= 9; ++cijfer)
         EXPECT_EQ(
             Decodeer("\x1b[" + std::to_string(57399 + cijfer) + "u"),
@@ -308,7 +308,7 @@ TEST(Toetsdecoder, KittyKeypadDigitsAndShiftedLetters) {
 
 // Every sequence, alone and in company, split at every byte boundary (and at
 // every pair of boundaries), gives the same keys as when it arrives whole.
-TEST(Toetsdecoder, SplittingTheBytesAnywhereChangesNothing) {
+TEST(Toetsdecoder, DeBytesOveralSplitsenVerandertNiets) {
     std::vector<std::string> stromen;
     for (const auto& [bytes, toets] : BekendeToetsen) {
         stromen.push_back(bytes);
@@ -332,7 +332,7 @@ TEST(Toetsdecoder, SplittingTheBytesAnywhereChangesNothing) {
     }
 }
 
-TEST(Toetsdecoder, ByteByByteEqualsAllAtOnceForLongMixedInput) {
+TEST(Toetsdecoder, ByteVoorByteIsAllesTegelijkVoorLangeGemengdeInvoer) {
     std::string stroom;
     for (int ronde = 0; ronde < 3; ++ronde)
         for (const auto& [bytes, toets] : BekendeToetsen) stroom += bytes;
@@ -347,7 +347,7 @@ TEST(Toetsdecoder, ByteByByteEqualsAllAtOnceForLongMixedInput) {
 
 // Random bytes, heavy on the ones that start and fill sequences: the buffer
 // stays small, silence empties it, and splits change nothing.
-TEST(Toetsdecoder, RandomBytesKeepTheRulesToo) {
+TEST(Toetsdecoder, OokWillekeurigeBytesHoudenZichAanDeRegels) {
     std::mt19937 gen(2026);
     const std::string alfabet =
         std::string("\x1b\x1b\x1b[[[OOO0123456789;;:~uAPkm?>\r\x7f a]]PX_^M\\\a") +
