@@ -14,7 +14,10 @@
 // the terminal back and unblocks it, so the stop is the signal's own and a
 // SIGCONT sent after it cancels it, exactly as for any other process. The
 // game reads and writes through non-blocking descriptors of its own, so the
-// loop waits only in poll(): no read can block in the shell's cooked mode. In
+// loop waits only in poll(): no read can block in the shell's cooked mode.
+// When it cannot open the terminal again (run as another user through su or
+// sudo -u), it uses the descriptors it shares with the shell, non-blocking
+// only while it holds the terminal: their flags go back with it. In
 // the background the terminal is the shell's: the game lets the system stop
 // it as every job that wants its terminal (SIGTTOU), and takes the terminal
 // back once it is in the foreground again (the terminal's foreground process
@@ -94,6 +97,10 @@ bool stuurterminal = false;                 // the terminal is our session's: jo
 int wekker[2] = {-1, -1};                   // self-pipe: signal handlers wake poll
 int invoerFd = -1;                          // our own non-blocking descriptions of the terminal
 int uitvoerFd = -1;
+// The descriptors shared with the shell that had to do instead (-1: none),
+// and the flags they had when the game took the terminal.
+int gedeeldFd[2] = {-1, -1};
+int gedeeldeVlaggen[2] = {0, 0};
 
 // What the handlers took note of.
 volatile std::sig_atomic_t verderTeller = 0;  // every SIGCONT counts one up
@@ -223,6 +230,8 @@ void GeefTerug() {
         }
         tcflush(STDIN_FILENO, TCIFLUSH); // keys typed for the game do not reach the shell
     }
+    for (int i = 0; i < 2; ++i)
+        if (gedeeldFd[i] >= 0) fcntl(gedeeldFd[i], F_SETFL, gedeeldeVlaggen[i]);
     overgenomen = 0;
     sigprocmask(SIG_SETMASK, &oud, nullptr);
 }
@@ -241,7 +250,12 @@ bool RauweModus() {
 }
 
 bool NeemOver() {
+    // Both flags first: the two descriptors may share one description.
+    for (int i = 0; i < 2; ++i)
+        if (gedeeldFd[i] >= 0) gedeeldeVlaggen[i] = fcntl(gedeeldFd[i], F_GETFL);
     overgenomen = 1; // from here on a signal gives the terminal back
+    for (int i = 0; i < 2; ++i)
+        if (gedeeldFd[i] >= 0) fcntl(gedeeldFd[i], F_SETFL, gedeeldeVlaggen[i] | O_NONBLOCK);
     if (!RauweModus()) {
         overgenomen = 0;
         return false;
@@ -361,10 +375,12 @@ void HerstelSignalen() {
 
 // A description of the terminal of our own, non-blocking: the flag belongs
 // to it alone, so the descriptors we share with the shell stay as they were.
-// When the terminal cannot be opened again, the shared one has to do.
-int EigenDescriptor(int fd, int toegang) {
+// When the terminal cannot be opened again, the shared one has to do, and
+// the takeover makes it non-blocking.
+int EigenDescriptor(int fd, int toegang, int& gedeeld) {
     const char* naam = ttyname(fd);
     const int eigen = naam ? open(naam, toegang | O_NONBLOCK | O_NOCTTY | O_CLOEXEC) : -1;
+    gedeeld = eigen >= 0 ? -1 : fd;
     return eigen >= 0 ? eigen : fd;
 }
 
@@ -374,13 +390,13 @@ bool OpenTerminal() {
         fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
         fcntl(fd, F_SETFD, FD_CLOEXEC);
     }
-    invoerFd = EigenDescriptor(STDIN_FILENO, O_RDONLY);
-    uitvoerFd = EigenDescriptor(STDOUT_FILENO, O_WRONLY);
+    invoerFd = EigenDescriptor(STDIN_FILENO, O_RDONLY, gedeeldFd[0]);
+    uitvoerFd = EigenDescriptor(STDOUT_FILENO, O_WRONLY, gedeeldFd[1]);
     return true;
 }
 
 void SluitTerminal() {
-    for (int* fd : {&wekker[0], &wekker[1], &invoerFd, &uitvoerFd}) {
+    for (int* fd : {&wekker[0], &wekker[1], &invoerFd, &uitvoerFd, &gedeeldFd[0], &gedeeldFd[1]}) {
         if (*fd > STDERR_FILENO) close(*fd);
         *fd = -1;
     }

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
 #include <random>
 #include <string>
@@ -265,11 +266,11 @@ TEST(JobcontroleTest, StilstaandeTerminalHoudtHetBeeldEnDeTeruggave) {
 
 // A signal while the terminal does not read ends the game within ten
 // seconds; a terminal that reads again within that gets the restore bytes.
-TEST(JobcontroleTest, SignaalTijdensStilstandEindigtBinnenDeGrens) {
+void SignaalTijdensStilstand(const pty::Opties& opties) {
     for (const bool leestWeer : {true, false}) {
         SCOPED_TRACE(leestWeer ? "de terminal leest weer" : "de terminal leest niet meer");
         pty::Sessie s;
-        pty::StartTotMenu(s);
+        pty::StartTotMenu(s, opties);
         VulDeTerminal(s, 500);
         const auto begin = Klok::now();
         kill(s.spel, SIGTERM);
@@ -281,7 +282,20 @@ TEST(JobcontroleTest, SignaalTijdensStilstandEindigtBinnenDeGrens) {
         EXPECT_LT(Klok::now() - begin, std::chrono::seconds(10));
         EXPECT_EQ(*status, 128 + SIGTERM);
         if (leestWeer) pty::ExpectHersteld(s);
+        EXPECT_EQ(fcntl(s.slaaf, F_GETFL), s.vlaggenVooraf) << "de vlaggen van de descriptors";
     }
+}
+
+TEST(JobcontroleTest, SignaalTijdensStilstandEindigtBinnenDeGrens) {
+    SignaalTijdensStilstand({});
+}
+
+// Run as another user, the game writes through the blocking descriptors it
+// shares with the shell: the bound holds there too.
+TEST(JobcontroleTest, SignaalTijdensStilstandOpEenGedeeldeTerminal) {
+    pty::Opties opties;
+    opties.gedeeldeTerminal = true;
+    SignaalTijdensStilstand(opties);
 }
 
 } // namespace
