@@ -91,6 +91,7 @@ constexpr int GeenEinde[] = {
 constexpr std::size_t MaxWachtendeToetsen = 1024;
 
 termios oudeInstellingen{};
+termios rauweInstellingen{};                // raw mode as the terminal reported it once set
 volatile std::sig_atomic_t overgenomen = 0; // raw mode and alternate screen are on
 bool gestart = false;                       // between StartAchterkant and StopAchterkant
 bool stuurterminal = false;                 // the terminal is our session's: job control applies
@@ -213,10 +214,25 @@ bool OpDeAchtergrond() {
     return stuurterminal && tcgetpgrp(STDIN_FILENO) != getpgrp();
 }
 
+bool ZelfdeInstellingen(const termios& a, const termios& b) {
+    return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
+           a.c_lflag == b.c_lflag && std::equal(std::begin(a.c_cc), std::end(a.c_cc), b.c_cc) &&
+           cfgetispeed(&a) == cfgetispeed(&b) && cfgetospeed(&a) == cfgetospeed(&b);
+}
+
+// The terminal is still exactly in the raw mode the game set.
+bool NogRauw() {
+    termios nu{};
+    return tcgetattr(STDIN_FILENO, &nu) == 0 && ZelfdeInstellingen(nu, rauweInstellingen);
+}
+
 // The one restore routine. Async-signal-safe: write(), poll(), tcsetattr()
 // and friends. The terminal's modes are only touched while the terminal is
-// ours: in the background they belong to the shell. With SIGTTOU held back
-// the screen's restore bytes get through even from the background.
+// ours: in the background they belong to the shell, unless they are still
+// exactly the raw ones the game set (a shell that does not reset the terminal
+// when a job stops, as dash, after a stop from outside). With SIGTTOU held
+// back the screen's restore bytes and those modes get through even from the
+// background.
 void GeefTerug() {
     if (!overgenomen) return;
     sigset_t terminalSignalen, oud;
@@ -225,11 +241,13 @@ void GeefTerug() {
     sigprocmask(SIG_BLOCK, &terminalSignalen, &oud);
     if (!overnameUitstaand) Schrijf(Teruggeven, sizeof Teruggeven - 1, TeruggaveMs);
     overnameUitstaand = 0;
-    if (!OpDeAchtergrond()) {
+    const bool voorgrond = !OpDeAchtergrond();
+    if (voorgrond || NogRauw()) {
         while (tcsetattr(STDIN_FILENO, TCSANOW, &oudeInstellingen) != 0 && errno == EINTR) {
         }
-        tcflush(STDIN_FILENO, TCIFLUSH); // keys typed for the game do not reach the shell
     }
+    if (voorgrond)
+        tcflush(STDIN_FILENO, TCIFLUSH); // keys typed for the game do not reach the shell
     for (int i = 0; i < 2; ++i)
         if (gedeeldFd[i] >= 0) fcntl(gedeeldFd[i], F_SETFL, gedeeldeVlaggen[i]);
     overgenomen = 0;
@@ -246,6 +264,7 @@ bool RauweModus() {
     rauw.c_cc[VTIME] = 0;
     while (tcsetattr(STDIN_FILENO, TCSAFLUSH, &rauw) != 0)
         if (errno != EINTR) return false;
+    if (tcgetattr(STDIN_FILENO, &rauweInstellingen) != 0) rauweInstellingen = rauw;
     return true;
 }
 
