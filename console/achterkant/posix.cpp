@@ -104,6 +104,7 @@ int gedeeldFd[2] = {-1, -1};
 int gedeeldeVlaggen[2] = {0, 0};
 
 // What the handlers took note of.
+volatile std::sig_atomic_t gewekt = 1;        // something to look at before the next frame
 volatile std::sig_atomic_t verderTeller = 0;  // every SIGCONT counts one up
 volatile std::sig_atomic_t maatGewijzigd = 0; // SIGWINCH
 std::sig_atomic_t verderGezien = 0;           // verderTeller when the loop last took the terminal
@@ -284,6 +285,7 @@ bool NeemOver() {
 }
 
 void Wek() {
+    gewekt = 1;
     const int fout = errno;
     if (wekker[1] >= 0) {
         const ssize_t n = write(wekker[1], "!", 1);
@@ -517,12 +519,19 @@ bool WachtOpDeVoorgrond() {
 }
 
 // Before every frame: what the handlers took note of. Suspends, waits for
-// the foreground, and takes the terminal (back) when it is not ours.
+// the foreground, and takes the terminal (back) when it is not ours. Asking
+// the system costs calls, so it asks only after a wake-up: a key from a
+// paste costs none.
 void VerwerkWekker() {
-    do {
-        if (PauzeGevraagd()) Pauzeer();
-        if (!WachtOpDeVoorgrond()) TerminalWeg();
-    } while (PauzeGevraagd());
+    if (gewekt) {
+        gewekt = 0; // first: a signal during the checks is looked at next time
+        do {
+            if (PauzeGevraagd()) Pauzeer();
+            if (!WachtOpDeVoorgrond()) TerminalWeg();
+        } while (PauzeGevraagd());
+    } else if (terminalWeg) {
+        TerminalWeg();
+    }
     if (!overgenomen || verderTeller != verderGezien) {
         verderGezien = verderTeller;
         // Stopped by SIGSTOP the screen modes are still ours, but the shell
@@ -551,6 +560,7 @@ void Decodeer(bool stilte) {
         if (toets.teken == 0x1c) raise(SIGQUIT);
         if (toets.teken == 0x1a) {
             raise(SIGTSTP);
+            gewekt = 1;
             continue;
         }
         if (wachtrij.size() < MaxWachtendeToetsen) wachtrij.push_back(toets);
@@ -572,6 +582,7 @@ void WachtOpInvoer() {
         Decodeer(true);
         return;
     }
+    if ((bronnen[0].revents | bronnen[2].revents) & POLLIN) gewekt = 1;
     const short gebeurd = bronnen[1].revents;
     if (gebeurd & POLLIN) {
         char buffer[512];
@@ -626,6 +637,7 @@ bool StartAchterkant() {
         return false;
     }
     verderGezien = verderTeller;
+    gewekt = 1;
     LeesMaat();
     VolledigOpnieuw();
     invoer.clear();
