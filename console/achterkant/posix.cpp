@@ -137,6 +137,14 @@ int VerstrekenMs(const timespec& begin) {
                             (nu.tv_nsec - begin.tv_nsec) / 1000000);
 }
 
+// The set holding just `signaal`. Async-signal-safe.
+sigset_t EenSignaal(int signaal) {
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, signaal);
+    return set;
+}
+
 #ifdef __linux__
 int pauzeFd = -1; // readable while a SIGTSTP is pending
 
@@ -236,9 +244,8 @@ bool NogRauw() {
 // background.
 void GeefTerug() {
     if (!overgenomen) return;
-    sigset_t terminalSignalen, oud;
-    sigemptyset(&terminalSignalen);
-    sigaddset(&terminalSignalen, SIGTTOU);
+    const sigset_t terminalSignalen = EenSignaal(SIGTTOU);
+    sigset_t oud;
     sigprocmask(SIG_BLOCK, &terminalSignalen, &oud);
     if (!overnameUitstaand) Schrijf(Teruggeven, sizeof Teruggeven - 1, TeruggaveMs);
     overnameUitstaand = 0;
@@ -301,9 +308,7 @@ void Wek() {
 void BijEindsignaal(int signaal) {
     GeefTerug();
     raise(signaal);
-    sigset_t ditSignaal;
-    sigemptyset(&ditSignaal);
-    sigaddset(&ditSignaal, signaal);
+    const sigset_t ditSignaal = EenSignaal(signaal);
     sigprocmask(SIG_UNBLOCK, &ditSignaal, nullptr);
     _exit(128 + signaal); // a system whose default ignores it after all: end as if it had not
 }
@@ -374,9 +379,7 @@ void InstalleerSignalen() {
     sigaddset(&nodig, SIGTTOU);
     sigprocmask(SIG_UNBLOCK, &nodig, &oudMasker);
 #ifdef __linux__
-    sigset_t pauze;
-    sigemptyset(&pauze);
-    sigaddset(&pauze, SIGTSTP);
+    const sigset_t pauze = EenSignaal(SIGTSTP);
     sigprocmask(SIG_BLOCK, &pauze, nullptr);
     pauzeFd = signalfd(-1, &pauze, SFD_NONBLOCK | SFD_CLOEXEC);
 #endif
@@ -451,9 +454,7 @@ void VolledigOpnieuw() {
 #ifdef __linux__
 void Pauzeer() {
     GeefTerug();
-    sigset_t pauze;
-    sigemptyset(&pauze);
-    sigaddset(&pauze, SIGTSTP);
+    const sigset_t pauze = EenSignaal(SIGTSTP);
     sigprocmask(SIG_UNBLOCK, &pauze, nullptr); // the process stops here until SIGCONT
     sigprocmask(SIG_BLOCK, &pauze, nullptr);
 }
@@ -462,9 +463,8 @@ void Pauzeer() {
     const std::sig_atomic_t voor = verderBijPauze;
     pauzeGevraagd = 0;
     GeefTerug();
-    sigset_t pauze, oud;
-    sigemptyset(&pauze);
-    sigaddset(&pauze, SIGTSTP);
+    const sigset_t pauze = EenSignaal(SIGTSTP);
+    sigset_t oud;
     sigprocmask(SIG_BLOCK, &pauze, &oud);
     struct sigaction actie {
     }, onze{};
