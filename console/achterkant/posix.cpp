@@ -91,12 +91,19 @@ constexpr int GeenEinde[] = {
 constexpr std::size_t MaxWachtendeToetsen = 1024;
 
 termios oudeInstellingen{};
-termios rauweInstellingen{};                // raw mode as the terminal reported it once set
-volatile std::sig_atomic_t overgenomen = 0; // raw mode and alternate screen are on
-bool gestart = false;                       // between StartAchterkant and StopAchterkant
-bool stuurterminal = false;                 // the terminal is our session's: job control applies
-int wekker[2] = {-1, -1};                   // self-pipe: signal handlers wake poll
-int invoerFd = -1;                          // our own non-blocking descriptions of the terminal
+termios rauweInstellingen{}; // raw mode as the terminal reported it once set
+// Who has the terminal. Signal handlers give it back.
+enum Bezit : std::sig_atomic_t {
+    BijDeShell,       // as the game found it, or given back
+    OvernameOnderweg, // raw mode is on; the screen and keyboard modes go out in front
+                      // of the next frame: until then there is no screen to give back
+    Overgenomen,      // raw mode, the alternate screen and the keyboard modes are on
+};
+volatile std::sig_atomic_t bezit = BijDeShell;
+bool gestart = false;       // between StartAchterkant and StopAchterkant
+bool stuurterminal = false; // the terminal is our session's: job control applies
+int wekker[2] = {-1, -1};   // self-pipe: signal handlers wake poll
+int invoerFd = -1;          // our own non-blocking descriptions of the terminal
 int uitvoerFd = -1;
 // The descriptors shared with the shell that had to do instead (-1: none),
 // and the flags they had when the game took the terminal.
@@ -117,9 +124,6 @@ sigset_t oudMasker;
 stack_t oudeSignaalStapel{};
 alignas(16) char signaalStapel[64 * 1024];
 std::terminate_handler oudeTerminate = nullptr;
-// The takeover goes out in front of the next frame; until then the terminal's
-// screen modes are still as we found them, and there is nothing to give back.
-volatile std::sig_atomic_t overnameUitstaand = 0;
 
 WeergaveOpties weergave;
 std::optional<ConsoleModel> getoond; // what the terminal shows; nothing: unknown
@@ -213,8 +217,8 @@ bool Schrijf(const char* data, std::size_t lengte, int wachtMs) {
 // shows an empty alternate screen. A frame that does not all arrive leaves the
 // screen unknown, and the next frame is drawn whole.
 void SchrijfAlles(const std::string& tekst) {
-    const std::string uit = overnameUitstaand ? Overnemen + tekst : tekst;
-    overnameUitstaand = 0;
+    const std::string uit = bezit == OvernameOnderweg ? Overnemen + tekst : tekst;
+    bezit = Overgenomen;
     if (!Schrijf(uit.data(), uit.size(), -1)) schermOnbekend = true;
 }
 
@@ -243,12 +247,11 @@ bool NogRauw() {
 // back the screen's restore bytes and those modes get through even from the
 // background.
 void GeefTerug() {
-    if (!overgenomen) return;
+    if (bezit == BijDeShell) return;
     const sigset_t terminalSignalen = EenSignaal(SIGTTOU);
     sigset_t oud;
     sigprocmask(SIG_BLOCK, &terminalSignalen, &oud);
-    if (!overnameUitstaand) Schrijf(Teruggeven, sizeof Teruggeven - 1, TeruggaveMs);
-    overnameUitstaand = 0;
+    if (bezit == Overgenomen) Schrijf(Teruggeven, sizeof Teruggeven - 1, TeruggaveMs);
     const bool voorgrond = !OpDeAchtergrond();
     if (voorgrond || NogRauw()) {
         while (tcsetattr(STDIN_FILENO, TCSANOW, &oudeInstellingen) != 0 && errno == EINTR) {
@@ -258,7 +261,7 @@ void GeefTerug() {
         tcflush(STDIN_FILENO, TCIFLUSH); // keys typed for the game do not reach the shell
     for (int i = 0; i < 2; ++i)
         if (gedeeldFd[i] >= 0) fcntl(gedeeldFd[i], F_SETFL, gedeeldeVlaggen[i]);
-    overgenomen = 0;
+    bezit = BijDeShell;
     sigprocmask(SIG_SETMASK, &oud, nullptr);
 }
 
@@ -280,14 +283,13 @@ bool NeemOver() {
     // Both flags first: the two descriptors may share one description.
     for (int i = 0; i < 2; ++i)
         if (gedeeldFd[i] >= 0) gedeeldeVlaggen[i] = fcntl(gedeeldFd[i], F_GETFL);
-    overgenomen = 1; // from here on a signal gives the terminal back
+    bezit = OvernameOnderweg; // from here on a signal gives the terminal back
     for (int i = 0; i < 2; ++i)
         if (gedeeldFd[i] >= 0) fcntl(gedeeldFd[i], F_SETFL, gedeeldeVlaggen[i] | O_NONBLOCK);
     if (!RauweModus()) {
-        overgenomen = 0;
+        bezit = BijDeShell;
         return false;
     }
-    overnameUitstaand = 1;
     return true;
 }
 
@@ -532,11 +534,11 @@ void VerwerkWekker() {
     } else if (terminalWeg) {
         TerminalWeg();
     }
-    if (!overgenomen || verderTeller != verderGezien) {
+    if (bezit == BijDeShell || verderTeller != verderGezien) {
         verderGezien = verderTeller;
         // Stopped by SIGSTOP the screen modes are still ours, but the shell
         // may have reset the terminal's; after Ctrl+Z everything is given back.
-        const bool gelukt = overgenomen ? RauweModus() : NeemOver();
+        const bool gelukt = bezit != BijDeShell ? RauweModus() : NeemOver();
         if (!gelukt) TerminalWeg();
         invoer.clear();
         maatGewijzigd = 1;
@@ -668,7 +670,7 @@ ToetsDruk WachtOpToets(const ConsoleModel& model) {
     if (!gestart) return ToetsDruk{ToetsEsc, ToetsEsc}; // no terminal: every screen leaves on Esc
     while (true) {
         VerwerkWekker();
-        if (overgenomen) {
+        if (bezit != BijDeShell) {
             if (terminalBreedte < model.breedte || terminalHoogte < model.hoogte) {
                 // Keys typed while the game cannot be seen do not reach it.
                 wachtrij.clear();
