@@ -287,7 +287,7 @@ bool NeemOver() {
     for (int i = 0; i < 2; ++i)
         if (gedeeldFd[i] >= 0) fcntl(gedeeldFd[i], F_SETFL, gedeeldeVlaggen[i] | O_NONBLOCK);
     if (!RauweModus()) {
-        bezit = BijDeShell;
+        GeefTerug(); // the shared descriptors' flags
         return false;
     }
     return true;
