@@ -116,7 +116,6 @@ volatile std::sig_atomic_t verderTeller = 0;  // every SIGCONT counts one up
 volatile std::sig_atomic_t maatGewijzigd = 0; // SIGWINCH
 std::sig_atomic_t verderGezien = 0;           // verderTeller when the loop last took the terminal
 bool terminalWeg = false;                     // a read or write says the terminal is gone
-bool schermOnbekend = false;                  // a frame did not all arrive
 
 struct sigaction oudeActies[NSIG];
 bool vervangen[NSIG] = {};
@@ -174,11 +173,14 @@ bool Onderbroken() {
     return PauzeGevraagd() || verderTeller != verderGezien;
 }
 
+enum class Geschreven { Alles, NietAlles, TerminalWeg };
+
 // Writes all of `data`, waiting while the terminal takes nothing: at most
 // `wachtMs` milliseconds, or with -1 until job control interrupts the game.
-// False when not all of it arrived (and `terminalWeg` when the terminal is
-// gone). Async-signal-safe: write(), poll(), clock_gettime() and sigpending().
-bool Schrijf(const char* data, std::size_t lengte, int wachtMs) {
+// It changes nothing but the terminal, and calls only write(), poll() and
+// clock_gettime(), so signal handlers may use it with a bound; -1, for the
+// loop alone, also asks sigpending() and reads the loop's own state.
+Geschreven Schrijf(const char* data, std::size_t lengte, int wachtMs) {
     timespec begin{};
     clock_gettime(CLOCK_MONOTONIC, &begin);
     bool ruimteGemeld = false; // poll said there was room, yet nothing went
@@ -190,11 +192,10 @@ bool Schrijf(const char* data, std::size_t lengte, int wachtMs) {
             ruimteGemeld = false;
             continue;
         }
-        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
-            terminalWeg = true;
-            return false;
-        }
-        if (wachtMs < 0 ? Onderbroken() : VerstrekenMs(begin) >= wachtMs) return false;
+        if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
+            return Geschreven::TerminalWeg;
+        if (wachtMs < 0 ? Onderbroken() : VerstrekenMs(begin) >= wachtMs)
+            return Geschreven::NietAlles;
         if (ruimteGemeld) { // too little room for what comes next: nap instead of spinning
             poll(nullptr, 0, 10);
             ruimteGemeld = false;
@@ -203,23 +204,23 @@ bool Schrijf(const char* data, std::size_t lengte, int wachtMs) {
         // A frame also wakes for Ctrl+Z.
         pollfd bronnen[2] = {{uitvoerFd, POLLOUT, 0}, {wachtMs < 0 ? pauzeFd : -1, POLLIN, 0}};
         const int klaar = poll(bronnen, 2, wachtMs < 0 ? -1 : wachtMs - VerstrekenMs(begin));
-        if (klaar > 0 && (bronnen[0].revents & (POLLHUP | POLLERR | POLLNVAL))) {
-            terminalWeg = true;
-            return false;
-        }
+        if (klaar > 0 && (bronnen[0].revents & (POLLHUP | POLLERR | POLLNVAL)))
+            return Geschreven::TerminalWeg;
         ruimteGemeld = bronnen[0].revents & POLLOUT;
     }
-    return true;
+    return Geschreven::Alles;
 }
 
 // The game's own output, one write a frame. The takeover after a start or a
 // resume rides in front of the frame that follows it, so the terminal never
-// shows an empty alternate screen. A frame that does not all arrive leaves the
-// screen unknown, and the next frame is drawn whole.
-void SchrijfAlles(const std::string& tekst) {
+// shows an empty alternate screen. False when the frame did not all arrive:
+// the screen is then unknown, and the next frame must be drawn whole.
+bool SchrijfBeeld(const std::string& tekst) {
     const std::string uit = bezit == OvernameOnderweg ? Overnemen + tekst : tekst;
     bezit = Overgenomen;
-    if (!Schrijf(uit.data(), uit.size(), -1)) schermOnbekend = true;
+    const Geschreven uitkomst = Schrijf(uit.data(), uit.size(), -1);
+    if (uitkomst == Geschreven::TerminalWeg) terminalWeg = true;
+    return uitkomst == Geschreven::Alles;
 }
 
 // Job control applies and another process group has the terminal.
@@ -548,10 +549,6 @@ void VerwerkWekker() {
         LeesMaat();
         VolledigOpnieuw();
     }
-    if (schermOnbekend) {
-        schermOnbekend = false;
-        VolledigOpnieuw();
-    }
 }
 
 void Decodeer(bool stilte) {
@@ -625,7 +622,6 @@ bool StartAchterkant() {
     weergave = soort.weergave;
     stuurterminal = tcgetpgrp(STDIN_FILENO) != -1;
     terminalWeg = false;
-    schermOnbekend = false;
     InstalleerSignalen();
     oudeTerminate = std::set_terminate(BijTerminate);
     // Started in the background (with &): wait for fg before taking over.
@@ -675,9 +671,8 @@ ToetsDruk WachtOpToets(const ConsoleModel& model) {
                 // Keys typed while the game cannot be seen do not reach it.
                 wachtrij.clear();
                 if (!meldingGetoond) {
-                    SchrijfAlles(
+                    meldingGetoond = SchrijfBeeld(
                         TekenTeKlein(terminalBreedte, terminalHoogte, model.breedte, model.hoogte));
-                    meldingGetoond = true;
                     getoond.reset();
                 }
             } else {
@@ -690,8 +685,11 @@ ToetsDruk WachtOpToets(const ConsoleModel& model) {
                 }
                 stand.breedte = terminalBreedte;
                 stand.hoogte = terminalHoogte;
-                SchrijfAlles(TekenVerschil(getoond ? &*getoond : nullptr, model, weergave, stand));
-                getoond = model;
+                if (SchrijfBeeld(
+                        TekenVerschil(getoond ? &*getoond : nullptr, model, weergave, stand)))
+                    getoond = model;
+                else
+                    getoond.reset();
                 meldingGetoond = false;
             }
         }
