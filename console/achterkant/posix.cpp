@@ -521,11 +521,12 @@ bool WachtOpDeVoorgrond() {
     std::exit(1);
 }
 
-// Before every frame: what the handlers took note of. Suspends, waits for
-// the foreground, and takes the terminal (back) when it is not ours. Asking
-// the system costs calls, so it asks only after a wake-up: a key from a
-// paste costs none.
-void VerwerkWekker() {
+// The step before every frame (and before every key handed out): acts on
+// what the handlers took note of. Suspends, waits for the foreground, takes
+// the terminal (back) when it is not ours, and reads a new size. Asking the
+// system costs calls, so it asks only after a wake-up: a key from a paste
+// costs none.
+void VoorElkBeeld() {
     if (gewekt) {
         gewekt = 0; // first: a signal during the checks is looked at next time
         do {
@@ -665,7 +666,7 @@ void MeldNaStop(const char* tekst) {
 ToetsDruk WachtOpToets(const ConsoleModel& model) {
     if (!gestart) return ToetsDruk{ToetsEsc, ToetsEsc}; // no terminal: every screen leaves on Esc
     while (true) {
-        VerwerkWekker();
+        VoorElkBeeld();
         if (bezit != BijDeShell) {
             if (terminalBreedte < model.breedte || terminalHoogte < model.hoogte) {
                 // Keys typed while the game cannot be seen do not reach it.
