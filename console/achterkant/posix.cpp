@@ -99,9 +99,8 @@ enum Bezit : std::sig_atomic_t {
     Overgenomen,      // raw mode, the alternate screen and the keyboard modes are on
 };
 
-// The backend's state, in groups. Signal handlers change only the first. The
-// restore they run reads the terminal's descriptors and modes, which the loop
-// sets before it takes the terminal and leaves alone while it has it.
+// The backend's state, in groups. Signal handlers change only the first;
+// the restore they run also reads the terminal's descriptors and modes.
 
 // What signal handlers may touch: volatile sig_atomic_t, and the self-pipe.
 struct Signaalstaat {
