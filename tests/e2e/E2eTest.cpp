@@ -507,4 +507,20 @@ TEST(E2eTest, WachtenOpEenToetsKostGeenProcessortijd) {
     WachtOpMenu(s, 2);
 }
 
+// A paste of printable text the menu has no use for: the game takes it all
+// and answers the key after it. Prints how fast it took it.
+TEST(E2eTest, NaEenGroteInplakAntwoordtHetSpel) {
+    pty::Sessie s;
+    StartTotMenu(s);
+    const std::size_t grootte = 2 << 20;
+    std::string tekst;
+    while (tekst.size() < grootte) tekst += "abcdefghijklmnopqrstuvwxyz";
+    tekst.resize(grootte);
+    const auto begin = std::chrono::steady_clock::now();
+    pty::Stuur(s, tekst + pty::Pijl(s.scherm, 'B'));
+    WachtOpMenu(s, 2);
+    const std::chrono::duration<double> duur = std::chrono::steady_clock::now() - begin;
+    std::printf("inplakken: %.2f MB/s\n", grootte / 1048576.0 / duur.count());
+}
+
 } // namespace

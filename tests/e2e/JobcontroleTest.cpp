@@ -10,10 +10,12 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
 #include <random>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -52,15 +54,19 @@ void KiesAfsluiten(pty::Sessie& s, int gekozen) {
 // from it, and the steps of a test are what a player types there.
 class ShellTest : public ::testing::TestWithParam<const char*> {
   protected:
-    void SetUp() override {
+    void SetUp() override { StartShell({"/bin/bash", "--norc", "--noprofile", "-i"}); }
+
+    void StartShell(const std::vector<std::string>& shell) {
         pty::Opties opties;
-        opties.opdracht = {"/bin/bash", "--norc", "--noprofile", "-i"};
+        opties.opdracht = shell;
         opties.omgeving = {"PS1=$ ", "HISTFILE="};
         std::string fout;
         ASSERT_TRUE(pty::Start(s, opties, fout)) << fout;
         ASSERT_TRUE(pty::WachtOpTekst(s, "$ ", Kort)) << vt::Dump(s.scherm) << s.foutTekst;
         // The terminal's modes as the shell gives them to a command.
         Typ("voor=$(stty -g)");
+        pty::LeesTijdje(s, 100);
+        modiShell = pty::Modi(s);
     }
 
     void Typ(const std::string& regel) { pty::Stuur(s, regel + "\r"); }
@@ -122,9 +128,21 @@ class ShellTest : public ::testing::TestWithParam<const char*> {
         }
     }
 
+    // The game has ended on Afsluiten with status 0, and the terminal is as
+    // the shell had it.
+    void ExpectNetjesGeeindigd() {
+        ASSERT_TRUE(pty::WachtOpToestand(spel, 0, Kort)) << "het spel stopte niet na Afsluiten";
+        Typ(R"x(echo "einde $? $([ "$(stty -g)" = "$voor" ] && echo gelijk || echo anders)")x");
+        ASSERT_TRUE(pty::WachtOpTekst(s, "einde 0 gelijk", Kort)) << vt::Dump(s.scherm);
+        EXPECT_FALSE(s.scherm.opAlternatief);
+        EXPECT_TRUE(s.scherm.cursorZichtbaar);
+        EXPECT_EQ(Aantal(s.scherm.schakelingen1049, "h"), Aantal(s.scherm.schakelingen1049, "l"));
+    }
+
     pty::Sessie s;
     pid_t spel = -1;
     int gekozen = 1;
+    termios modiShell{};
 };
 
 // After every order of steps the game is back, answers keys, ends with status
@@ -141,12 +159,7 @@ TEST_P(ShellTest, HetSpelKomtTerugEnGeeftDeTerminalTerug) {
     }
     KiesAfsluiten(s, gekozen);
     // Keys typed while the game still has the terminal are the game's.
-    ASSERT_TRUE(pty::WachtOpToestand(spel, 0, Kort)) << "het spel stopte niet na Afsluiten";
-    Typ(R"x(echo "einde $? $([ "$(stty -g)" = "$voor" ] && echo gelijk || echo anders)")x");
-    ASSERT_TRUE(pty::WachtOpTekst(s, "einde 0 gelijk", Kort)) << vt::Dump(s.scherm);
-    EXPECT_FALSE(s.scherm.opAlternatief);
-    EXPECT_TRUE(s.scherm.cursorZichtbaar);
-    EXPECT_EQ(Aantal(s.scherm.schakelingen1049, "h"), Aantal(s.scherm.schakelingen1049, "l"));
+    ExpectNetjesGeeindigd();
 }
 
 INSTANTIATE_TEST_SUITE_P(Stappen, ShellTest,
@@ -173,6 +186,37 @@ TEST_F(ShellTest, VerweesdSpelStopt) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_TRUE(pty::Toestand(spel) == 0 || pty::Toestand(spel) == 'Z')
         << "het spel leeft nog, toestand " << pty::Toestand(spel);
+}
+
+// dash leaves the terminal as a job that stopped left it.
+class DashTest : public ShellTest {
+  protected:
+    void SetUp() override { StartShell({"/bin/dash", "-i"}); }
+};
+
+// Stopped and continued from outside, the game is in the background with the
+// terminal still raw: it gives the shell its modes back, and takes the
+// terminal again after fg.
+TEST_F(DashTest, VerderOpDeAchtergrondGeeftDeModiTerug) {
+    StartSpel("");
+    pty::WachtOpMenu(s, 1);
+    kill(spel, SIGSTOP);
+    ASSERT_TRUE(pty::WachtOpToestand(spel, 'T', Kort));
+    pty::LeesTijdje(s, 200);
+    ASSERT_FALSE(pty::ZelfdeModi(pty::Modi(s), modiShell)) << "dash zette de modi zelf terug";
+    kill(spel, SIGCONT);
+    EXPECT_TRUE(pty::WachtOp(
+        s,
+        [&](const vt::Scherm& sch) {
+            return pty::ZelfdeModi(pty::Modi(s), modiShell) && !sch.opAlternatief;
+        },
+        Kort))
+        << "de terminal bleef rauw: " << pty::ModiTekst(pty::Modi(s)) << "\n"
+        << vt::Dump(s.scherm);
+    EXPECT_TRUE(pty::WachtOpToestand(spel, 'T', Kort)) << "het spel stopte niet op de achtergrond";
+    Stap('f');
+    KiesAfsluiten(s, gekozen);
+    ExpectNetjesGeeindigd();
 }
 
 // SIGTSTP and SIGCONT from elsewhere, at random moments while keys pour in:
@@ -268,11 +312,11 @@ TEST(JobcontroleTest, StilstaandeTerminalHoudtHetBeeldEnDeTeruggave) {
 
 // A signal while the terminal does not read ends the game within ten
 // seconds; a terminal that reads again within that gets the restore bytes.
-TEST(JobcontroleTest, SignaalTijdensStilstandEindigtBinnenDeGrens) {
+void SignaalTijdensStilstand(const pty::Opties& opties) {
     for (const bool leestWeer : {true, false}) {
         SCOPED_TRACE(leestWeer ? "de terminal leest weer" : "de terminal leest niet meer");
         pty::Sessie s;
-        pty::StartTotMenu(s);
+        pty::StartTotMenu(s, opties);
         VulDeTerminal(s, 500);
         const auto begin = Klok::now();
         kill(s.spel, SIGTERM);
@@ -284,7 +328,20 @@ TEST(JobcontroleTest, SignaalTijdensStilstandEindigtBinnenDeGrens) {
         EXPECT_LT(Klok::now() - begin, std::chrono::seconds(10));
         EXPECT_EQ(*status, 128 + SIGTERM);
         if (leestWeer) pty::ExpectHersteld(s);
+        EXPECT_EQ(fcntl(s.slaaf, F_GETFL), s.vlaggenVooraf) << "de vlaggen van de descriptors";
     }
+}
+
+TEST(JobcontroleTest, SignaalTijdensStilstandEindigtBinnenDeGrens) {
+    SignaalTijdensStilstand({});
+}
+
+// Run as another user, the game writes through the blocking descriptors it
+// shares with the shell: the bound holds there too.
+TEST(JobcontroleTest, SignaalTijdensStilstandOpEenGedeeldeTerminal) {
+    pty::Opties opties;
+    opties.gedeeldeTerminal = true;
+    SignaalTijdensStilstand(opties);
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <sstream>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -159,10 +160,17 @@ bool Start(Sessie& s, const Opties& opties, std::string& fout) {
         opdracht = {Programma()};
         opdracht.insert(opdracht.end(), opties.argumenten.begin(), opties.argumenten.end());
     }
+    const bool alsNobody = opties.gedeeldeTerminal && geteuid() == 0;
+    if (alsNobody) {
+        std::string regel = "exec";
+        for (const std::string& deel : opdracht) regel += " " + deel;
+        opdracht = {"/bin/su", "nobody", "-s", "/bin/sh", "-c", regel};
+    }
     std::vector<char*> argv;
     for (auto& a : opdracht) argv.push_back(a.data());
     argv.push_back(nullptr);
     if (opties.nietBlokkerend) fcntl(s.slaaf, F_SETFL, fcntl(s.slaaf, F_GETFL) | O_NONBLOCK);
+    s.vlaggenVooraf = fcntl(s.slaaf, F_GETFL);
 
     const pid_t pid = fork();
     if (pid < 0) {
@@ -184,6 +192,7 @@ bool Start(Sessie& s, const Opties& opties, std::string& fout) {
         sigprocmask(SIG_SETMASK, &alles, nullptr);
         for (int sig : {SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGPIPE, SIGCHLD, SIGWINCH})
             signal(sig, SIG_DFL);
+        if (opties.gedeeldeTerminal && !alsNobody) fchmod(s.slaaf, 0);
         if (opties.eigenGroep && fork() != 0) {
             // As a shell waits for its job: stops do not count, the end does.
             int einde = 0;
@@ -201,7 +210,7 @@ bool Start(Sessie& s, const Opties& opties, std::string& fout) {
         _exit(127);
     }
     s.pid = pid;
-    s.spel = opties.eigenGroep ? SpelOnder(pid, 2000) : pid;
+    s.spel = opties.eigenGroep || alsNobody ? SpelOnder(pid, 2000) : pid;
     close(foutPijp[1]);
     s.fouten = foutPijp[0];
     if (opties.uitvoerPijp) {
@@ -421,6 +430,7 @@ void ExpectHersteld(const Sessie& s) {
     const termios nu = Modi(s);
     EXPECT_TRUE(ZelfdeModi(nu, s.modiVooraf))
         << "voor: " << ModiTekst(s.modiVooraf) << "\nna:   " << ModiTekst(nu);
+    EXPECT_EQ(fcntl(s.slaaf, F_GETFL), s.vlaggenVooraf) << "de vlaggen van de descriptors";
     ASSERT_FALSE(s.scherm.schakelingen1049.empty()) << "het spel nam het scherm niet over";
     EXPECT_EQ(s.scherm.schakelingen1049.back(), 'l') << "nog op het alternatieve scherm";
     EXPECT_FALSE(s.scherm.opAlternatief);

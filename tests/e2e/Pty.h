@@ -39,6 +39,10 @@ struct Opties {
     bool nietBlokkerend = false;
     // The test terminal speaks the kitty keyboard protocol.
     bool toetsenprotocol = false;
+    // The game cannot open its terminal again by name and has only the
+    // descriptors it shares with the shell: run as root, it runs as nobody
+    // through su; otherwise the terminal's device is closed to its owner.
+    bool gedeeldeTerminal = false;
 };
 
 // One run of the program. The destructor kills a program that still runs.
@@ -59,6 +63,7 @@ struct Sessie {
     std::string foutTekst;     // what it wrote to standard error
     std::string pijpTekst;     // what it wrote to standard output when that is a pipe
     termios modiVooraf{};      // the terminal's modes before the program started
+    int vlaggenVooraf = 0;     // the file status flags of the descriptors it got
     std::optional<int> status; // exit status as a shell reports it (128 + signal)
 };
 
@@ -124,8 +129,9 @@ int Volgende(int gekozen);
 // The game answers keys: Down moves the menu's bar. Keys that arrive while it
 // is stopped or taking the terminal back are rightly lost, so a few are tried.
 bool Antwoordt(Sessie& s);
-// The terminal is as the program found it: modes, normal screen, cursor
-// shown, keypad and cursor keys back in normal mode.
+// The terminal is as the program found it: modes, the flags of the
+// descriptors it got, normal screen, cursor shown, keypad and cursor keys
+// back in normal mode.
 void ExpectHersteld(const Sessie& s);
 
 } // namespace pty
