@@ -44,19 +44,10 @@
 
   const scherm = document.getElementById('scherm');
   const focusvak = scherm.closest('[role="application"]'); // takes the keys for the canvas
-  const spel = document.getElementById('spel');
-  const aanraaktoetsen = document.getElementById('aanraaktoetsen');
-  const hint = document.getElementById('hint');
-  const einde = document.getElementById('einde');
-  const eindtekst = document.getElementById('eindtekst');
-  const typvak = document.getElementById('typvak');
-  const bediening = document.getElementById('bediening');
-  const toetsenknop = document.getElementById('toetsenknop');
-  const laden = document.getElementById('laden');
-  const ladentekst = document.getElementById('ladentekst');
-  const voortgang = document.getElementById('voortgang');
-  const nogmaals = document.getElementById('nogmaals');
-  const draai = document.getElementById('draai');
+  const [spel, aanraaktoetsen, hint, einde, eindtekst, typvak, bediening, toetsenknop, laden,
+         ladentekst, voortgang, nogmaals, draai] =
+    ['spel', 'aanraaktoetsen', 'hint', 'einde', 'eindtekst', 'typvak', 'bediening', 'toetsenknop',
+     'laden', 'ladentekst', 'voortgang', 'nogmaals', 'draai'].map((id) => document.getElementById(id));
   const pen = scherm.getContext('2d', { alpha: false });
   const aanraak = matchMedia('(hover: none) and (pointer: coarse)').matches;
 
