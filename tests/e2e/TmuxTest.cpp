@@ -152,17 +152,10 @@ bool WachtOpRust(const TmuxSessie& tmux, const std::string& tekst, vt::Scherm& b
         beeld);
 }
 
-// What a player sees of a cell: its character and background, and its
-// foreground where the character shows it.
-bool ZelfdeZichtbaar(const vt::Cel& a, const vt::Cel& b) {
-    return a.teken == b.teken && a.achter == b.achter && a.vet == b.vet &&
-           (a.teken == U' ' || a.voor == b.voor);
-}
-
 // The first cell where the two pictures differ for a player; -1 when none.
 int EersteVerschil(const vt::Scherm& a, const vt::Scherm& b) {
     for (int i = 0; i < 80 * 25; ++i)
-        if (!ZelfdeZichtbaar(vt::CelOp(a, i % 80, i / 80), vt::CelOp(b, i % 80, i / 80))) return i;
+        if (!vt::ZelfdeBeeld(vt::CelOp(a, i % 80, i / 80), vt::CelOp(b, i % 80, i / 80))) return i;
     return -1;
 }
 
