@@ -75,7 +75,7 @@ webzip=$(echo build/web/pakketten/struinpaadje-*-web.zip)
 map=$(basename "$webzip" .zip)
 unzip -Z1 "$webzip" | grep -v '/$' | sort >"$wortel/web.txt"
 printf "$map/%s\n" LEESMIJ.txt icoon-192.png icoon-512.png icoon.svg index.html manifest.webmanifest \
-    speelveld.css speelveld.js struinpaadje.js struinpaadje.wasm sw.js |
+    speelveld.css speelveld.js struinpaadje.js struinpaadje.wasm sw.js voorlezen.js |
     sort | diff - "$wortel/web.txt" >&2 || fout "$webzip heeft niet precies de site en LEESMIJ.txt in $map/"
 unzip -q "$webzip" -d "$wortel/web"
 for bron in speelveld.css speelveld.js struinpaadje.js; do
