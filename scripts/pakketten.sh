@@ -78,7 +78,7 @@ printf "$map/%s\n" LEESMIJ.txt icoon-192.png icoon-512.png icoon.svg index.html 
     speelveld.css speelveld.js struinpaadje.js struinpaadje.wasm sw.js voorlezen.js |
     sort | diff - "$wortel/web.txt" >&2 || fout "$webzip heeft niet precies de site en LEESMIJ.txt in $map/"
 unzip -q "$webzip" -d "$wortel/web"
-for bron in speelveld.css speelveld.js struinpaadje.js; do
+for bron in speelveld.css speelveld.js voorlezen.js struinpaadje.js; do
     grep -q "\"$bron\"" "$wortel/web/$map/index.html" || fout "index.html laadt $bron niet"
 done
 grep -q 'application/wasm' "$wortel/web/$map/LEESMIJ.txt" ||
