@@ -888,9 +888,7 @@ test('in firefox-esr (WebDriver BiDi): het menu, een gewonnen spel en Afsluiten'
 // Runs `werk` on a fresh page of the given size that logs every text the live
 // region gets, in `window.__gezegd`; the main page waits meanwhile.
 async function OpVoorleespagina(viewport, werk) {
-  const hoofd = page;
-  page = await NieuwePagina();
-  try {
+  await OpEigenPagina(async () => {
     await page.evaluateOnNewDocument(() => {
       window.__gezegd = [];
       new MutationObserver((wijzigingen) => {
@@ -905,14 +903,11 @@ async function OpVoorleespagina(viewport, werk) {
     await page.setViewport(viewport);
     await Laad();
     await werk();
-  } finally {
-    await page.close();
-    page = hoofd;
-  }
+  });
 }
 
 const Gezegd = () => page.evaluate(() => window.__gezegd);
-const Bureaublad = { width: 1366, height: 768, deviceScaleFactor: 1 };
+const Bureaublad = Apparaten.bureau;
 
 test('voorlezen: de boom heeft het spel als toepassing, een statusregel en de tekst van het scherm', async () => {
   await OpVoorleespagina(Bureaublad, async () => {
