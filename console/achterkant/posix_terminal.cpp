@@ -34,6 +34,7 @@
 #include "console/terminal/Toetsdecoder.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -59,16 +60,52 @@ int pauzeFd = -1;
 
 namespace {
 
-// Taking over: alternate screen, the kitty keyboard protocol pushed (on the
-// alternate screen, which keeps its own stack; every key as an escape code
-// where the terminal says it can, see Toetsdecoder.h), application cursor
-// keys and keypad, no automatic wrap at the right edge.
+// The terminal modes the game sets, one row each: what sets it, what undoes
+// it. Taking over sends the rows in order; giving back undoes them from the
+// last to the first.
+struct Modus {
+    const char* zetten; // nullptr: the frames set it as they draw
+    const char* terugzetten;
+};
+constexpr Modus Modi[] = {
+    {"\x1b[?1049h", "\x1b[?1049l"}, // the alternate screen
+    // The kitty keyboard protocol pushed on the alternate screen's own stack
+    // (every key as an escape code where the terminal says it can, see
+    // Toetsdecoder.h): what it sends depends on the terminal.
+    {ToetsenbordAlleToetsen, "\x1b[<u"},
+    {"\x1b[?1h", "\x1b[?1l"}, // application cursor keys
+    {"\x1b=", "\x1b>"},       // application keypad
+    {"\x1b[?7l", "\x1b[?7h"}, // no automatic wrap at the right edge
+    {nullptr, "\x1b[?25h"},   // the cursor, hidden and shown by the frames
+    {nullptr, "\x1b[0m"},     // the colours of the frames
+};
+
 std::string Overnemen(bool toetsenprotocol) {
-    return "\x1b[?1049h" + ToetsenbordAan(toetsenprotocol) + "\x1b[?1h\x1b=\x1b[?7l";
+    std::string uit;
+    for (const Modus& modus : Modi) {
+        if (modus.zetten == ToetsenbordAlleToetsen)
+            uit += ToetsenbordAan(toetsenprotocol);
+        else if (modus.zetten != nullptr)
+            uit += modus.zetten;
+    }
+    return uit;
 }
-// Giving back, in the reverse order. Signal handlers write it too, so it is a
-// constant made in advance.
-constexpr char Teruggeven[] = "\x1b[<u\x1b[0m\x1b[?25h\x1b[?7h\x1b[?1l\x1b>\x1b[?1049l";
+
+// Giving back. Signal handlers write it too, so it is a constant made in
+// advance: the undo column read from the bottom up.
+constexpr std::size_t TeruggevenLengte() {
+    std::size_t lengte = 0;
+    for (const Modus& modus : Modi) lengte += std::char_traits<char>::length(modus.terugzetten);
+    return lengte;
+}
+constexpr std::array<char, TeruggevenLengte()> MaakTeruggeven() {
+    std::array<char, TeruggevenLengte()> uit{};
+    std::size_t i = 0;
+    for (auto modus = std::rbegin(Modi); modus != std::rend(Modi); ++modus)
+        for (const char* c = modus->terugzetten; *c != '\0'; ++c) uit[i++] = *c;
+    return uit;
+}
+constexpr std::array<char, TeruggevenLengte()> Teruggeven = MaakTeruggeven();
 
 // How long the restore bytes wait for a terminal that has stopped reading
 // before the game gives up on them: long enough for a window that froze for
@@ -156,7 +193,7 @@ void GeefTerug() {
     const sigset_t terminalSignalen = EenSignaal(SIGTTOU);
     sigset_t oud;
     sigprocmask(SIG_BLOCK, &terminalSignalen, &oud);
-    if (signalen.bezit == Overgenomen) Schrijf(Teruggeven, sizeof Teruggeven - 1, TeruggaveMs);
+    if (signalen.bezit == Overgenomen) Schrijf(Teruggeven.data(), Teruggeven.size(), TeruggaveMs);
     const bool voorgrond = !OpDeAchtergrond();
     if (voorgrond || NogRauw()) {
         while (tcsetattr(STDIN_FILENO, TCSANOW, &terminal.oudeInstellingen) != 0 &&
