@@ -50,9 +50,10 @@ struct Invoer {
 };
 Invoer invoer;
 
-// The game's own output, one write a frame. The takeover after a start or a
-// resume rides in front of the frame that follows it, so the terminal never
-// shows an empty alternate screen. False when the frame did not all arrive:
+// The game's own output, a frame at a time, written until all of it arrived
+// (what one write() leaves over goes in the next). The takeover after a start
+// or a resume rides in front of the frame that follows it, so the terminal
+// never shows an empty alternate screen. False when the frame did not all arrive:
 // the screen is then unknown, and the next frame must be drawn whole.
 bool SchrijfBeeld(const std::string& tekst) {
     std::string uit = signalen.bezit == OvernameOnderweg ? terminal.overnemen : std::string();

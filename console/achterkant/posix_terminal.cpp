@@ -187,19 +187,22 @@ bool NogRauw() {
 // exactly the raw ones the game set (a shell that does not reset the terminal
 // when a job stops, as dash, after a stop from outside). With SIGTTOU held
 // back the screen's restore bytes and those modes get through even from the
-// background.
+// background. The modes go first: they take effect at once, while the
+// restore bytes may wait for a terminal that does not read, and whoever
+// started the game may end it before they are through (su kills its child
+// two seconds after passing on a SIGTERM).
 void GeefTerug() {
     if (signalen.bezit == BijDeShell) return;
     const sigset_t terminalSignalen = EenSignaal(SIGTTOU);
     sigset_t oud;
     sigprocmask(SIG_BLOCK, &terminalSignalen, &oud);
-    if (signalen.bezit == Overgenomen) Schrijf(Teruggeven.data(), Teruggeven.size(), TeruggaveMs);
     const bool voorgrond = !OpDeAchtergrond();
     if (voorgrond || NogRauw()) {
         while (tcsetattr(STDIN_FILENO, TCSANOW, &terminal.oudeInstellingen) != 0 &&
                errno == EINTR) {
         }
     }
+    if (signalen.bezit == Overgenomen) Schrijf(Teruggeven.data(), Teruggeven.size(), TeruggaveMs);
     if (voorgrond)
         tcflush(STDIN_FILENO, TCIFLUSH); // keys typed for the game do not reach the shell
     for (int i = 0; i < 2; ++i)
@@ -289,7 +292,7 @@ void Installeer(int signaal, void (*handler)(int), int vlaggen) {
     sigemptyset(&actie.sa_mask);
     if (handler == BijEindsignaal)
         sigfillset(&actie.sa_mask); // one restore, not one inside another
-    // SIGKILL, SIGSTOP and the C library's own signals refuse.
+    // The signals the C library keeps for itself (its threads' own) refuse.
     if (sigaction(signaal, &actie, &vooraf.acties[signaal]) != 0) return;
     vooraf.vervangen[signaal] = true;
     // A signal the caller chose to ignore (nohup, a background job) stays ignored.
@@ -473,8 +476,9 @@ bool WachtOpDeVoorgrond() {
             (tcsetattr(STDIN_FILENO, TCSANOW, &modi) != 0 && errno != EINTR))
             return false;
         if (tcgetpgrp(STDIN_FILENO) == getpgrp() || PauzeGevraagd()) continue;
-        // Still in the background: SIGTTOU is ignored or held back by whoever
-        // started us. Look again now and then, or when something happens.
+        // Still in the background, and not stopped by setting the modes:
+        // whoever started us ignores SIGTTOU (InstalleerSignalen unblocked it).
+        // Look again now and then, or when something happens.
         pollfd bronnen[3] = {
             {signalen.wekker[0], POLLIN, 0}, {terminal.invoerFd, 0, 0}, {pauzeFd, POLLIN, 0}};
         if (poll(bronnen, 3, 1000) > 0 && (bronnen[1].revents & (POLLHUP | POLLERR | POLLNVAL)))
@@ -498,8 +502,15 @@ Geschreven Schrijf(const char* data, std::size_t lengte, int wachtMs) {
         }
         if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
             return Geschreven::TerminalWeg;
-        if (wachtMs < 0 ? Onderbroken() : VerstrekenMs(begin) >= wachtMs)
-            return Geschreven::NietAlles;
+        // How long poll() may wait, reckoned once: what is left of wachtMs
+        // (at least a millisecond: a negative timeout would wait forever), or
+        // for a frame no bound but job control.
+        int overMs = -1;
+        if (wachtMs < 0 && Onderbroken()) return Geschreven::NietAlles;
+        if (wachtMs >= 0) {
+            overMs = wachtMs - VerstrekenMs(begin);
+            if (overMs <= 0) return Geschreven::NietAlles;
+        }
         if (ruimteGemeld) { // too little room for what comes next: nap instead of spinning
             poll(nullptr, 0, 10);
             ruimteGemeld = false;
@@ -508,7 +519,7 @@ Geschreven Schrijf(const char* data, std::size_t lengte, int wachtMs) {
         // A frame also wakes for Ctrl+Z.
         pollfd bronnen[2] = {{terminal.uitvoerFd, POLLOUT, 0},
                              {wachtMs < 0 ? pauzeFd : -1, POLLIN, 0}};
-        const int klaar = poll(bronnen, 2, wachtMs < 0 ? -1 : wachtMs - VerstrekenMs(begin));
+        const int klaar = poll(bronnen, 2, overMs);
         if (klaar > 0 && (bronnen[0].revents & (POLLHUP | POLLERR | POLLNVAL)))
             return Geschreven::TerminalWeg;
         ruimteGemeld = bronnen[0].revents & POLLOUT;
