@@ -285,7 +285,9 @@ bool EindigtHetProces(int signaal) {
     return std::find(std::begin(GeenEinde), std::end(GeenEinde), signaal) == std::end(GeenEinde);
 }
 
-void Installeer(int signaal, void (*handler)(int), int vlaggen) {
+// Installs `handler`. A signal the caller chose to ignore (nohup, a shell's
+// background job) stays ignored unless `ookGenegeerd`.
+void Installeer(int signaal, void (*handler)(int), int vlaggen, bool ookGenegeerd = false) {
     struct sigaction actie {};
     actie.sa_handler = handler;
     actie.sa_flags = vlaggen;
@@ -295,8 +297,7 @@ void Installeer(int signaal, void (*handler)(int), int vlaggen) {
     // The signals the C library keeps for itself (its threads' own) refuse.
     if (sigaction(signaal, &actie, &vooraf.acties[signaal]) != 0) return;
     vooraf.vervangen[signaal] = true;
-    // A signal the caller chose to ignore (nohup, a background job) stays ignored.
-    if (vooraf.acties[signaal].sa_handler == SIG_IGN)
+    if (vooraf.acties[signaal].sa_handler == SIG_IGN && !ookGenegeerd)
         sigaction(signaal, &vooraf.acties[signaal], nullptr);
 }
 
@@ -306,9 +307,15 @@ void InstalleerSignalen() {
     stapel.ss_sp = signaalStapel;
     stapel.ss_size = sizeof signaalStapel;
     sigaltstack(&stapel, &vooraf.stapel);
+    // Ctrl+C and Ctrl+\ end the game whenever it starts in the terminal's
+    // foreground, even with their signals ignored: a screen reader may start
+    // it so, and a player must be able to leave. A shell's background job is
+    // not in the foreground and keeps them as the shell set them.
+    const bool voorgrond = tcgetpgrp(STDIN_FILENO) == getpgrp();
     for (int signaal = 1; signaal < NSIG; ++signaal)
         if (EindigtHetProces(signaal))
-            Installeer(signaal, BijEindsignaal, SA_RESETHAND | SA_ONSTACK);
+            Installeer(signaal, BijEindsignaal, SA_RESETHAND | SA_ONSTACK,
+                       voorgrond && (signaal == SIGINT || signaal == SIGQUIT));
     Installeer(SIGCONT, BijVerder, SA_RESTART);
     Installeer(SIGWINCH, BijMaat, SA_RESTART);
     // The signals job control and the restore count on must arrive, whatever
@@ -330,6 +337,7 @@ void HerstelSignalen() {
     sigprocmask(SIG_SETMASK, &vooraf.masker, nullptr);
     sigaltstack(&vooraf.stapel, nullptr);
 }
+
 // A description of the terminal of our own, non-blocking: the flag belongs
 // to it alone, so the descriptors we share with the shell stay as they were.
 // When the terminal cannot be opened again, the shared one has to do, and
