@@ -142,14 +142,23 @@ void WachtOpInvoer() {
     if (gebeurd & (POLLHUP | POLLERR | POLLNVAL)) terminal.weg = true;
 }
 
+// Which side is not a terminal (reading, writing), as the player is told;
+// nullptr when both are.
+const char* GeenTerminal() {
+    const bool leest = isatty(STDIN_FILENO);
+    const bool schrijft = isatty(STDOUT_FILENO);
+    if (!leest && !schrijft) return "invoer en uitvoer zijn nu geen terminal";
+    if (!leest) return "de invoer is nu geen terminal";
+    if (!schrijft) return "de uitvoer is nu geen terminal";
+    return nullptr;
+}
+
 } // namespace
 
 bool StartAchterkant() {
     if (gestart) return true;
-    if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) {
-        std::fputs("struinpaadje: dit spel moet in een terminal draaien (invoer en uitvoer zijn "
-                   "nu geen terminal).\n",
-                   stderr);
+    if (const char* welke = GeenTerminal()) {
+        std::fprintf(stderr, "struinpaadje: dit spel moet in een terminal draaien (%s).\n", welke);
         return false;
     }
     const Terminalsoort soort = HerkenTerminal([](const char* naam) { return std::getenv(naam); });
