@@ -35,11 +35,11 @@ std::string ToetsenbordAan(bool protocolBekend);
 constexpr int EscWachttijdMs = 25;
 
 // Decodes as many whole key presses as `invoer` holds and removes their bytes.
-// A lone ESC or an unfinished sequence stays in `invoer` (fewer than
-// MaxSequentieLengte bytes, shortened where it is too long to mean anything),
-// unless `stilte` says that nothing more arrived within the Esc wait: then a
-// lone ESC is the Esc key, an unfinished sequence is thrown away and `invoer`
-// is left empty. Unknown sequences, strings (OSC, DCS, SOS, PM and APC, up to
+// A lone ESC, an unfinished sequence or an unfinished UTF-8 character stays
+// in `invoer` (fewer than MaxSequentieLengte bytes, shortened where it is too
+// long to mean anything), unless `stilte` says that nothing more arrived within
+// the Esc wait: then a lone ESC is the Esc key, the unfinished rest gives
+// nothing, and `invoer` is left empty. Unknown sequences, strings (OSC, DCS, SOS, PM and APC, up to
 // ST or BEL) and X10 mouse reports are consumed whole and give nothing. The
 // terminal's answer to `ToetsenbordVraag` sets `toetsenbordAntwoord` when
 // given. Every way of splitting the same bytes over calls without silence
