@@ -31,8 +31,12 @@ constexpr char ToetsenbordOphogen[] = "\x1b[=29;1u";
 std::string ToetsenbordAan(bool protocolBekend);
 
 // How long a lone ESC may wait for the rest of a sequence before it counts as
-// the Esc key, in milliseconds.
-constexpr int EscWachttijdMs = 25;
+// the Esc key, in milliseconds. A slow link (SSH) can deliver an arrow's ESC
+// and its `[B` apart, as far apart as its packets; over SSH the gap arrives
+// as it was sent, plus a few milliseconds. An ESC followed by `[` or `O`
+// within the wait is a sequence, never Esc: 100 ms keeps arrows split by up
+// to about 90 ms whole, and Esc (shown after the wait) still quick.
+constexpr int EscWachttijdMs = 100;
 
 // Decodes as many whole key presses as `invoer` holds and removes their bytes.
 // A lone ESC, an unfinished sequence or an unfinished UTF-8 character stays
