@@ -365,9 +365,10 @@ Stap LeesEscape(const std::string& s, std::size_t i, bool stilte) {
 }
 
 // A non-ASCII character: its whole UTF-8 sequence is one key without a
-// character. A byte that starts no sequence (a stray continuation byte, or
-// Latin-1) is one such key, and so is a sequence broken off by a byte that
-// cannot continue it; one that silence cuts short gives nothing.
+// character. A byte that starts no sequence (a stray continuation byte) is
+// one such key, and so is a sequence broken off by a byte that cannot
+// continue it (a Latin-1 terminal's é before a letter); one that silence cuts
+// short gives nothing.
 Stap LeesUtf8(const std::string& s, std::size_t i, bool stilte) {
     const auto b = static_cast<unsigned char>(s[i]);
     std::size_t lengte = 1;
