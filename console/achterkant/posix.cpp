@@ -9,6 +9,7 @@
 // the screen unknown, and the next one is drawn whole.
 #include "console/Achterkant.h"
 #include "console/Console.h"
+#include "console/TeKlein.h"
 #include "console/achterkant/posix_terminal.h"
 #include "console/terminal/Terminalsoort.h"
 #include "console/terminal/Toetsdecoder.h"
@@ -201,8 +202,10 @@ ToetsDruk WachtOpToets(const ConsoleModel& model) {
                 // Keys typed while the game cannot be seen do not reach it.
                 invoer.wachtrij.clear();
                 if (!beeld.meldingGetoond) {
-                    beeld.meldingGetoond = SchrijfBeeld(TekenTeKlein(
-                        terminal.breedte, terminal.hoogte, model.breedte, model.hoogte));
+                    beeld.meldingGetoond =
+                        SchrijfBeeld(TekenMelding(terminal.breedte, terminal.hoogte,
+                                                  TeKleinMelding(terminal.breedte, terminal.hoogte,
+                                                                 model.breedte, model.hoogte)));
                     beeld.getoond.reset();
                 }
             } else {

@@ -77,7 +77,7 @@ ToetsDruk EnkeleByte(unsigned char b) {
 
 // The numbers of a CSI sequence: fields split by ';', sub-fields by ':'.
 struct Parameters {
-    long veld[3][2] = {{-1, -1}, {-1, -1}, {-1, -1}}; // -1: absent
+    long veld[3][3] = {{-1, -1, -1}, {-1, -1, -1}, {-1, -1, -1}}; // -1: absent
     int velden = 0;
 };
 
@@ -93,7 +93,7 @@ Parameters LeesParameters(std::string_view tekst) {
             if (veld < 3) p.velden = veld + 1;
         } else if (c == ':') {
             ++sub;
-        } else if (c >= '0' && c <= '9' && veld < 3 && sub < 2) {
+        } else if (c >= '0' && c <= '9' && veld < 3 && sub < 3) {
             long& n = p.veld[veld][sub];
             if (n < 0) n = 0;
             if (n < 1000000) n = n * 10 + (c - '0');
@@ -180,15 +180,25 @@ constexpr Betekenis Codepunten[] = {
     {57427, {0, ToetsClear}},
 };
 
+// What the kitty protocol tells of a key besides its code point: the text
+// it typed, its shifted form and the key of the base (US) layout; 0: not sent.
+struct Kittyvelden {
+    long tekst = 0;
+    long geschoven = 0;
+    long basis = 0;
+};
+
 // A key reported by its Unicode code point (CSI cp;mods u, and xterm's
 // CSI 27;mods;cp ~), with the functional keys in the private use area. The
-// kitty protocol may add the text the key typed (`tekst`) and the key's
-// shifted form (`geschoven`): the text is the character, whatever the
-// layout, Shift or Caps Lock made of the key; without it the shifted form
-// stands in for a key pressed with Shift.
-bool CodepuntToets(long codepunt, long modificaties, long tekst, long geschoven, ToetsDruk& toets) {
+// text the key typed is the character, whatever the layout, Shift or Caps
+// Lock made of the key; without it the shifted form stands in for a key
+// pressed with Shift. With Ctrl or Alt, a key of a layout that is not Latin
+// counts as its base-layout key, so that Ctrl+C stays Ctrl+C on a Cyrillic
+// layout, as other terminals send it.
+bool CodepuntToets(long codepunt, long modificaties, Kittyvelden kitty, ToetsDruk& toets) {
     const long bits = modificaties > 0 ? modificaties - 1 : 0;
     const bool shift = (bits & 1) != 0;
+    const bool alt = (bits & 2) != 0;
     const bool ctrl = (bits & 4) != 0;
     if (Zoek(Codepunten, codepunt, toets)) return true;
     if (codepunt >= 57399 && codepunt <= 57408) { // keypad digits
@@ -201,9 +211,14 @@ bool CodepuntToets(long codepunt, long modificaties, long tekst, long geschoven,
         toets = Code(static_cast<std::uint16_t>(ToetsF1 + 12 + (codepunt - 57376)));
         return true;
     }
-    if (codepunt >= 57344 && codepunt <= 63743) return false; // lock, media and modifier keys
-    if (tekst > 0) return CodepuntToets(tekst, 1, 0, 0, toets);
-    if (shift && geschoven > 0) codepunt = geschoven;
+    // F25-F35, and the lock, media and modifier keys.
+    if (codepunt >= 57344 && codepunt <= 63743) return false;
+    if ((ctrl || alt) && codepunt >= 128 && kitty.basis > 0 && kitty.basis < 128) {
+        codepunt = kitty.basis;
+        kitty = {};
+    }
+    if (kitty.tekst > 0) return CodepuntToets(kitty.tekst, 1, {}, toets);
+    if (shift && kitty.geschoven > 0) codepunt = kitty.geschoven;
     if (codepunt >= 128) {
         toets = ToetsDruk{};
         return true;
@@ -237,19 +252,24 @@ bool CsiToets(std::string_view parameters, unsigned char slot, ToetsDruk& toets)
     if (p.veld[1][1] == 3) return false; // a key release
     const long eerste = p.veld[0][0];
     if (slot == 'u')
-        return CodepuntToets(eerste, Of(p.veld[1][0], 1), p.veld[2][0], p.veld[0][1], toets);
+        return CodepuntToets(eerste, Of(p.veld[1][0], 1),
+                             {Of(p.veld[2][0], 0), Of(p.veld[0][1], 0), Of(p.veld[0][2], 0)},
+                             toets);
     if (slot == '~') {
         if (eerste == 27 && p.velden == 3) // xterm's modifyOtherKeys
-            return CodepuntToets(p.veld[2][0], Of(p.veld[1][0], 1), 0, 0, toets);
+            return CodepuntToets(p.veld[2][0], Of(p.veld[1][0], 1), {}, toets);
         return Zoek(TildeNummers, eerste, toets);
     }
     if (slot == 'Z') {
         toets = Gelijk('\t'); // Shift+Tab
         return true;
     }
-    // Cursor keys and F1-F4, bare or as CSI 1;mods X. Anything else with
-    // these finals (a cursor position report, say) is not a key.
+    // Cursor keys and F1-F4, bare or as CSI 1;mods X. A cursor position
+    // report (CSI row;col R) is not a key, but on the first row it reads as F3
+    // with modifiers: only CSI 1;1 R, which no key sends, is told apart (the
+    // game never asks for a report).
     if (eerste > 1) return false;
+    if (slot == 'R' && p.velden == 2 && p.veld[1][0] == 1 && p.veld[1][1] < 0) return false;
     return LetterToets(slot, toets);
 }
 
@@ -345,7 +365,10 @@ Stap LeesEscape(const std::string& s, std::size_t i, bool stilte) {
 }
 
 // A non-ASCII character: its whole UTF-8 sequence is one key without a
-// character. Bytes that are not valid UTF-8 count one by one.
+// character. A byte that starts no sequence (a stray continuation byte) is
+// one such key, and so is a sequence broken off by a byte that cannot
+// continue it (a Latin-1 terminal's é before a letter); one that silence cuts
+// short gives nothing.
 Stap LeesUtf8(const std::string& s, std::size_t i, bool stilte) {
     const auto b = static_cast<unsigned char>(s[i]);
     std::size_t lengte = 1;
@@ -356,7 +379,7 @@ Stap LeesUtf8(const std::string& s, std::size_t i, bool stilte) {
     else if (b >= 0xf0 && b <= 0xf4)
         lengte = 4;
     for (std::size_t t = 1; t < lengte; ++t) {
-        if (i + t >= s.size()) return stilte ? Toets(s.size() - i, ToetsDruk{}) : Wacht;
+        if (i + t >= s.size()) return stilte ? Niets(s.size() - i) : Wacht;
         const auto vervolg = static_cast<unsigned char>(s[i + t]);
         if ((vervolg & 0xc0) != 0x80) return Toets(t, ToetsDruk{});
     }

@@ -31,15 +31,19 @@ constexpr char ToetsenbordOphogen[] = "\x1b[=29;1u";
 std::string ToetsenbordAan(bool protocolBekend);
 
 // How long a lone ESC may wait for the rest of a sequence before it counts as
-// the Esc key, in milliseconds.
-constexpr int EscWachttijdMs = 25;
+// the Esc key, in milliseconds. A slow link (SSH) can deliver an arrow's ESC
+// and its `[B` apart, as far apart as its packets; over SSH the gap arrives
+// as it was sent, plus a few milliseconds. An ESC followed by `[` or `O`
+// within the wait is a sequence, never Esc: 100 ms keeps arrows split by up
+// to about 90 ms whole, and Esc (shown after the wait) still quick.
+constexpr int EscWachttijdMs = 100;
 
 // Decodes as many whole key presses as `invoer` holds and removes their bytes.
-// A lone ESC or an unfinished sequence stays in `invoer` (fewer than
-// MaxSequentieLengte bytes, shortened where it is too long to mean anything),
-// unless `stilte` says that nothing more arrived within the Esc wait: then a
-// lone ESC is the Esc key, an unfinished sequence is thrown away and `invoer`
-// is left empty. Unknown sequences, strings (OSC, DCS, SOS, PM and APC, up to
+// A lone ESC, an unfinished sequence or an unfinished UTF-8 character stays
+// in `invoer` (fewer than MaxSequentieLengte bytes, shortened where it is too
+// long to mean anything), unless `stilte` says that nothing more arrived within
+// the Esc wait: then a lone ESC is the Esc key, the unfinished rest gives
+// nothing, and `invoer` is left empty. Unknown sequences, strings (OSC, DCS, SOS, PM and APC, up to
 // ST or BEL) and X10 mouse reports are consumed whole and give nothing. The
 // terminal's answer to `ToetsenbordVraag` sets `toetsenbordAntwoord` when
 // given. Every way of splitting the same bytes over calls without silence

@@ -1,3 +1,25 @@
+// The terminal renderer: a frame of the console model to the bytes that draw
+// it. The stages from model to bytes, each a function of this file:
+//
+//   TekenVerschil  the entry point: one frame, from the model the terminal
+//                  shows (or nothing known) to the new one
+//   Vergelijk      what the frame is about: drawn afresh or not, where the
+//                  cursor stands and whether it moved or appears
+//   BeginBeeld     where the picture stands on the terminal and what the last
+//                  frame left there to build on (a `Tekenaar`)
+//   WisVooraf      a frame drawn afresh starts by clearing the terminal
+//   TekenRijen     every row that changed; TekenRij goes through one run by
+//                  run (ZoekRun), and each run is erased (WisRun) or written,
+//                  repeated where that is shorter (SchrijfRun)
+//   GaNaarCel      to a run: the cheapest cursor move (Verplaats), or the
+//                  cells in between written again
+//   Kleur, Glyph   a cell's colours as the terminal takes them (KleurVan,
+//                  Sgr) and its character, UTF-8 or ASCII
+//   Schrijver      the bytes: appended to the frame, or only counted (Kosten)
+//   SluitBeeld     the cursor where the model has it, and what the frame
+//                  leaves for the next (`Terminalstand`)
+//
+// TekenMelding draws a notice in place of the picture.
 #include "console/terminal/Weergave.h"
 
 #include "console/Cp437.h"
@@ -305,66 +327,114 @@ struct Tekenaar {
     }
 };
 
-// Draws row y of the picture where it differs from `oud` (nullptr: nothing on
-// the terminal matches), run by run: a run of blanks by erasing where that is
-// shorter, a run of equal characters by repeating the first. Where a shown
-// cursor has just arrived (`cursorNieuw`) the terminal may hold any foreground
-// under it, so that cell counts as changed.
-void TekenRij(Tekenaar& t, const Cel* oud, const Cel* nieuw, int breedte, int y, bool cursorNieuw) {
-    const int begin = y * breedte;
-    const auto volledig = [&](int x) { return begin + x == t.cursorCel; };
-    const auto anders = [&](int x) {
-        return oud == nullptr || (cursorNieuw && volledig(x)) ||
-               !Zelfde(oud[x], nieuw[x], volledig(x));
-    };
-    const bool totRand = t.links + breedte == t.terminalBreedte;
+// Row y of the picture as its drawing sees it: what the terminal holds there
+// and what it must show.
+struct Rij {
+    const Cel* oud; // nullptr: nothing on the terminal matches
+    const Cel* nieuw;
+    int breedte;
+    int y;
+    int begin;        // the picture's index of the row's first cell
+    int cursorCel;    // the picture's cell under a shown cursor; -1: none
+    bool cursorNieuw; // a shown cursor has just come to this row
+    bool totRand;     // the row ends at the terminal's last column
+
+    // The cell under a shown cursor, drawn in full.
+    bool Volledig(int x) const { return begin + x == cursorCel; }
+
+    // A cell the terminal does not show as it must be. Where a shown cursor
+    // has just arrived the terminal may hold any foreground under it, so that
+    // cell counts as changed.
+    bool Anders(int x) const {
+        return oud == nullptr || (cursorNieuw && Volledig(x)) ||
+               !Zelfde(oud[x], nieuw[x], Volledig(x));
+    }
+};
+
+// A run of cells that look like its first, from `van` up to (not including)
+// `eind`, and the last of them that changed.
+struct Run {
+    int van;
+    int eind;
+    int laatste;
+    int Lengte() const { return laatste - van + 1; } // up to the last change
+};
+
+Run ZoekRun(const Rij& rij, int x) {
+    Run run{x, x + 1, x};
+    // The cell under a shown cursor stands alone, drawn in its own colours.
+    for (; run.eind < rij.breedte && !rij.Volledig(x) && !rij.Volledig(run.eind) &&
+           Zelfde(rij.nieuw[run.eind], rij.nieuw[x], false);
+         ++run.eind)
+        if (rij.Anders(run.eind)) run.laatste = run.eind;
+    return run;
+}
+
+int GlyphKosten(unsigned char teken, const WeergaveOpties& opties) {
+    return Kosten([&](Schrijver& s) { Glyph(s, teken, opties); });
+}
+
+// The last character written, n times more (REP).
+void Herhaal(Schrijver& s, int n) {
+    Csi(s, n, 'b');
+}
+
+int HerhaalKosten(int n) {
+    return Kosten([n](Schrijver& s) { Herhaal(s, n); });
+}
+
+// A run of blanks erased, where that is shorter than writing it: the column
+// after it; nullopt where writing is shorter.
+std::optional<int> WisRun(Tekenaar& t, const Rij& rij, const Run& run) {
+    const Cel cel = rij.nieuw[run.van];
+    const int n = run.Lengte();
+    if (n <= 1 || !t.Wisbaar(cel)) return std::nullopt;
+    // Erasing leaves the cursor where it is, which costs a move when the next
+    // change follows right after the run.
+    const bool totEinde = rij.totRand && run.eind == rij.breedte;
+    const auto wis = [&](Schrijver& s) { Wis(s, n, totEinde); };
+    const bool verder = !totEinde && run.laatste + 1 < rij.breedte && rij.Anders(run.laatste + 1);
+    const int wissen = Kosten(wis) + (verder ? VerderNaWissen : 0);
+    const int glyph = GlyphKosten(cel.teken, t.opties);
+    const int schrijven = t.opties.herhalen ? glyph + HerhaalKosten(n - 1) : n * glyph;
+    if (wissen >= schrijven) return std::nullopt;
+    t.GaNaarCel(rij.nieuw, rij.begin, run.van, rij.y);
+    t.Kleur(t.Attribuut(cel, rij.begin + run.van));
+    wis(t.uit);
+    return totEinde ? rij.breedte : run.laatste + 1;
+}
+
+// A run written: its first cell, then the rest by repeating it, or as it is
+// as far as it changed. The column after what was written.
+int SchrijfRun(Tekenaar& t, const Rij& rij, const Run& run) {
+    const Cel cel = rij.nieuw[run.van];
+    t.GaNaarCel(rij.nieuw, rij.begin, run.van, rij.y);
+    t.Schrijf(cel, rij.begin + run.van);
+    const int rest = run.Lengte() - 1;
+    if (rest > 0 && t.opties.herhalen && HerhaalKosten(rest) < rest &&
+        GlyphKosten(cel.teken, t.opties) == 1) {
+        // Straight after the character it repeats, with nothing in between;
+        // ASCII only, as some terminals (xterm, tmux) repeat nothing else.
+        Herhaal(t.uit, rest);
+        t.Verder(rest);
+        return run.laatste + 1;
+    }
+    int x = run.van + 1;
+    for (; x <= run.laatste && rij.Anders(x); ++x) t.Schrijf(rij.nieuw[x], rij.begin + x);
+    return x;
+}
+
+// A row drawn where it differs from what the terminal holds, run by run: a
+// run of blanks by erasing where that is shorter, a run of equal characters
+// by repeating the first, other cells as they are.
+void TekenRij(Tekenaar& t, const Rij& rij) {
     int x = 0;
     while (true) {
-        while (x < breedte && !anders(x)) ++x;
-        if (x == breedte) return;
-        const Cel cel = nieuw[x];
-        // The run of cells that look like this one, and the last of them that changed.
-        int eind = x + 1;
-        int laatste = x;
-        // The cell under a shown cursor stands alone, drawn in its own colours.
-        for (; eind < breedte && !volledig(x) && !volledig(eind) && Zelfde(nieuw[eind], cel, false);
-             ++eind)
-            if (anders(eind)) laatste = eind;
-        const int n = laatste - x + 1;
-        const auto glyph = [&](Schrijver& s) { Glyph(s, cel.teken, t.opties); };
-        const auto herhaal = [](int aantal) {
-            return [aantal](Schrijver& s) { Csi(s, aantal, 'b'); };
-        };
-        if (n > 1 && t.Wisbaar(cel)) {
-            // Erasing leaves the cursor where it is, which costs a move when
-            // the next change follows right after the run.
-            const bool totEinde = totRand && eind == breedte;
-            const auto wis = [&](Schrijver& s) { Wis(s, n, totEinde); };
-            const bool verder = !totEinde && laatste + 1 < breedte && anders(laatste + 1);
-            const int wissen = Kosten(wis) + (verder ? VerderNaWissen : 0);
-            const int schrijven =
-                t.opties.herhalen ? Kosten(glyph) + Kosten(herhaal(n - 1)) : n * Kosten(glyph);
-            if (wissen < schrijven) {
-                t.GaNaarCel(nieuw, begin, x, y);
-                t.Kleur(t.Attribuut(cel, begin + x));
-                wis(t.uit);
-                x = totEinde ? breedte : laatste + 1;
-                continue;
-            }
-        }
-        t.GaNaarCel(nieuw, begin, x, y);
-        t.Schrijf(cel, begin + x);
-        const int rest = n - 1;
-        if (rest > 0 && t.opties.herhalen && Kosten(herhaal(rest)) < rest && Kosten(glyph) == 1) {
-            // Straight after the character it repeats, with nothing in between;
-            // ASCII only, as some terminals (xterm, tmux) repeat nothing else.
-            herhaal(rest)(t.uit);
-            t.Verder(rest);
-            x = laatste + 1;
-            continue;
-        }
-        // Without a repeat the run goes out as it is, as far as it changed.
-        for (++x; x <= laatste && anders(x); ++x) t.Schrijf(nieuw[x], begin + x);
+        while (x < rij.breedte && !rij.Anders(x)) ++x;
+        if (x == rij.breedte) return;
+        const Run run = ZoekRun(rij, x);
+        const std::optional<int> naWissen = WisRun(t, rij, run);
+        x = naWissen ? *naWissen : SchrijfRun(t, rij, run);
     }
 }
 
@@ -391,36 +461,101 @@ std::optional<unsigned char> MeestGewisteLeeg(const ConsoleModel& m, const Teken
     return beste;
 }
 
-// The lines of `tekst`, broken between words to at most `breedte` columns; a
-// word longer than a line is cut.
-std::vector<std::string> Ombreken(std::string_view tekst, int breedte) {
-    std::vector<std::string> regels;
-    const auto max = static_cast<std::size_t>(breedte);
-    std::string regel;
-    std::size_t i = 0;
-    while (i < tekst.size()) {
-        const std::size_t eind = std::min(tekst.find(' ', i), tekst.size());
-        std::string_view woord = tekst.substr(i, eind - i);
-        i = eind + 1;
-        while (!woord.empty()) {
-            const std::size_t nodig =
-                regel.empty() ? woord.size() : regel.size() + 1 + woord.size();
-            if (nodig <= max) {
-                if (!regel.empty()) regel += ' ';
-                regel += woord;
-                break;
-            }
-            if (!regel.empty()) {
-                regels.push_back(regel);
-                regel.clear();
-                continue;
-            }
-            regels.emplace_back(woord.substr(0, max));
-            woord.remove_prefix(max);
-        }
+// What a frame is about, apart from its cells: whether all of it is drawn
+// afresh, and where the model's cursor stands and whether it just came there.
+struct Beeld {
+    const ConsoleModel& nieuw;
+    bool alles;              // the terminal holds nothing of the last frame to go by
+    bool zichtbaarVeranderd; // the cursor is shown or hidden anew
+    int hoogte;              // the rows the model has cells for
+    int cursorX;             // the model's cursor, kept inside the picture
+    int cursorY;
+    bool cursorNieuw; // a shown cursor that has just come to its cell
+};
+
+Beeld Vergelijk(const ConsoleModel* vorig, const ConsoleModel& nieuw) {
+    const bool alles = vorig == nullptr || vorig->breedte != nieuw.breedte ||
+                       vorig->hoogte != nieuw.hoogte || vorig->cellen.size() != nieuw.cellen.size();
+    const bool zichtbaarVeranderd = alles || vorig->cursorZichtbaar != nieuw.cursorZichtbaar;
+    const int breedte = nieuw.breedte;
+    const int hoogte =
+        std::min(nieuw.hoogte, breedte > 0 ? static_cast<int>(nieuw.cellen.size()) / breedte : 0);
+    const bool cursorNieuw =
+        nieuw.cursorZichtbaar &&
+        (zichtbaarVeranderd || vorig->cursorX != nieuw.cursorX || vorig->cursorY != nieuw.cursorY);
+    return Beeld{nieuw,
+                 alles,
+                 zichtbaarVeranderd,
+                 hoogte,
+                 std::clamp(nieuw.cursorX, 0, std::max(breedte - 1, 0)),
+                 std::clamp(nieuw.cursorY, 0, std::max(hoogte - 1, 0)),
+                 cursorNieuw};
+}
+
+// The frame begun: a cursor that goes away goes before the drawing, so it
+// does not flit about; the picture stands in the middle of the terminal; what
+// the last frame left there counts only when the frame builds on it.
+Tekenaar BeginBeeld(const Beeld& b, const WeergaveOpties& opties, const Terminalstand& stand,
+                    std::string& bytes) {
+    Schrijver uit{&bytes};
+    if (b.zichtbaarVeranderd && !b.nieuw.cursorZichtbaar) uit << "\x1b[?25l";
+    const int breedte = b.nieuw.breedte;
+    return Tekenaar{uit,
+                    opties,
+                    std::max(0, (stand.breedte - breedte) / 2),
+                    std::max(0, (stand.hoogte - b.hoogte) / 2),
+                    stand.breedte,
+                    b.alles ? -1 : stand.cursorX,
+                    b.alles ? -1 : stand.cursorY,
+                    b.alles ? std::nullopt : stand.pen,
+                    b.nieuw.cursorZichtbaar ? b.cursorY * breedte + b.cursorX : -1};
+}
+
+// A frame drawn afresh starts with a clear: in the commonest blank when the
+// picture covers the whole terminal; otherwise in the terminal's own colours,
+// which leave the rest of a larger terminal blank and match no cell of the
+// picture. What the terminal then holds: the cleared picture in `gewist`, or
+// nullptr where it matches nothing.
+const Cel* WisVooraf(Tekenaar& t, const Beeld& b, const Terminalstand& stand,
+                     std::vector<Cel>& gewist) {
+    const bool bedekt = b.nieuw.breedte == stand.breedte && b.hoogte == stand.hoogte;
+    const std::optional<unsigned char> achtergrond =
+        bedekt ? MeestGewisteLeeg(b.nieuw, t) : std::nullopt;
+    const Cel* oud = nullptr;
+    if (achtergrond) {
+        t.Kleur(*achtergrond);
+        gewist.assign(b.nieuw.cellen.size(), Cel{' ', *achtergrond});
+        oud = gewist.data();
+    } else {
+        t.uit << "\x1b[0m";
     }
-    if (!regel.empty()) regels.push_back(regel);
-    return regels;
+    t.uit << "\x1b[2J";
+    return oud;
+}
+
+// Every row that differs from what the terminal holds (`oud`, nullptr:
+// nothing matches), and the row a shown cursor has just come to.
+void TekenRijen(Tekenaar& t, const Beeld& b, const Cel* oud) {
+    const int breedte = b.nieuw.breedte;
+    for (int y = 0; y < b.hoogte; ++y) {
+        const auto begin = static_cast<std::size_t>(y * breedte);
+        const Cel* rij = b.nieuw.cellen.data() + begin;
+        const bool cursorHier = b.cursorNieuw && y == b.cursorY;
+        if (oud != nullptr && !cursorHier && std::equal(rij, rij + breedte, oud + begin)) continue;
+        TekenRij(t, Rij{oud ? oud + begin : nullptr, rij, breedte, y, static_cast<int>(begin),
+                        t.cursorCel, cursorHier, t.links + breedte == t.terminalBreedte});
+    }
+}
+
+// The frame ended: the cursor where the model has it, hidden or not (screen
+// readers read what stands at the terminal's cursor, and the game keeps its
+// focus there), shown where it appears; what the frame leaves is noted.
+void SluitBeeld(Tekenaar& t, const Beeld& b, Terminalstand& stand) {
+    t.Ga(t.links + b.cursorX, t.boven + b.cursorY);
+    if (b.nieuw.cursorZichtbaar && b.zichtbaarVeranderd) t.uit << "\x1b[?25h";
+    stand.cursorX = t.cx;
+    stand.cursorY = t.cy;
+    stand.pen = t.pen;
 }
 
 } // namespace
@@ -434,94 +569,26 @@ std::string KleurParameters(unsigned char attribuut, const WeergaveOpties& optie
 
 std::string TekenVerschil(const ConsoleModel* vorig, const ConsoleModel& nieuw,
                           const WeergaveOpties& opties, Terminalstand& stand) {
-    const bool alles = vorig == nullptr || vorig->breedte != nieuw.breedte ||
-                       vorig->hoogte != nieuw.hoogte || vorig->cellen.size() != nieuw.cellen.size();
+    const Beeld beeld = Vergelijk(vorig, nieuw);
     std::string bytes;
-    Schrijver uit{&bytes};
-    const bool zichtbaarVeranderd = alles || vorig->cursorZichtbaar != nieuw.cursorZichtbaar;
-    // A cursor that goes away goes before the drawing, so it does not flit about.
-    if (zichtbaarVeranderd && !nieuw.cursorZichtbaar) uit << "\x1b[?25l";
-
-    const int breedte = nieuw.breedte;
-    const int hoogte =
-        std::min(nieuw.hoogte, breedte > 0 ? static_cast<int>(nieuw.cellen.size()) / breedte : 0);
-    Tekenaar t{uit,
-               opties,
-               std::max(0, (stand.breedte - breedte) / 2),
-               std::max(0, (stand.hoogte - hoogte) / 2),
-               stand.breedte,
-               alles ? -1 : stand.cursorX,
-               alles ? -1 : stand.cursorY,
-               alles ? std::nullopt : stand.pen,
-               -1};
-    // The cell under a shown cursor, and whether the cursor has just come to it.
-    const int cursorX = std::clamp(nieuw.cursorX, 0, std::max(breedte - 1, 0));
-    const int cursorY = std::clamp(nieuw.cursorY, 0, std::max(hoogte - 1, 0));
-    if (nieuw.cursorZichtbaar) t.cursorCel = cursorY * breedte + cursorX;
-    const bool cursorNieuw =
-        nieuw.cursorZichtbaar &&
-        (zichtbaarVeranderd || vorig->cursorX != nieuw.cursorX || vorig->cursorY != nieuw.cursorY);
-    const Cel* oud = alles ? nullptr : vorig->cellen.data();
+    Tekenaar t = BeginBeeld(beeld, opties, stand, bytes);
     std::vector<Cel> gewist;
-    if (alles) {
-        // A clear in the commonest blank when the picture covers the whole
-        // terminal; otherwise in the terminal's own colours, which leave the
-        // rest of a larger terminal blank and match no cell of the picture.
-        const bool bedekt = breedte == stand.breedte && hoogte == stand.hoogte;
-        const std::optional<unsigned char> achtergrond =
-            bedekt ? MeestGewisteLeeg(nieuw, t) : std::nullopt;
-        if (achtergrond) {
-            t.Kleur(*achtergrond);
-            gewist.assign(nieuw.cellen.size(), Cel{' ', *achtergrond});
-            oud = gewist.data();
-        } else {
-            t.uit << "\x1b[0m";
-        }
-        t.uit << "\x1b[2J";
-    }
-    for (int y = 0; y < hoogte; ++y) {
-        const auto begin = static_cast<std::size_t>(y * breedte);
-        const Cel* rij = nieuw.cellen.data() + begin;
-        const bool cursorHier = cursorNieuw && y == cursorY;
-        if (oud != nullptr && !cursorHier && std::equal(rij, rij + breedte, oud + begin)) continue;
-        TekenRij(t, oud ? oud + begin : nullptr, rij, breedte, y, cursorHier);
-    }
-
-    // The cursor where the model has it, hidden or not: screen readers read
-    // what stands at the terminal's cursor, and the game keeps its focus there.
-    t.Ga(t.links + cursorX, t.boven + cursorY);
-    if (nieuw.cursorZichtbaar && zichtbaarVeranderd) t.uit << "\x1b[?25h";
-    stand.cursorX = t.cx;
-    stand.cursorY = t.cy;
-    stand.pen = t.pen;
+    const Cel* oud = beeld.alles ? WisVooraf(t, beeld, stand, gewist) : vorig->cellen.data();
+    TekenRijen(t, beeld, oud);
+    SluitBeeld(t, beeld, stand);
     return bytes;
 }
 
-std::string TekenTeKlein(int breedte, int hoogte, int nodigBreedte, int nodigHoogte) {
+std::string TekenMelding(int breedte, int hoogte, const std::vector<std::string>& regels) {
     std::string bytes = "\x1b[?25l\x1b[0m\x1b[2J";
     if (breedte <= 0 || hoogte <= 0) return bytes;
-    // A size stays on one line: its blanks are kept apart until the text is broken.
-    constexpr char VasteSpatie = '\x01';
-    const auto maat = [](int b, int h) {
-        return std::to_string(b) + VasteSpatie + 'x' + VasteSpatie + std::to_string(h);
-    };
-    // The notice on a line of its own where it fits, then what to do about it.
-    const std::string melding = "Het venster is te klein: minstens " +
-                                maat(nodigBreedte, nodigHoogte) + " nodig (nu " +
-                                maat(breedte, hoogte) + ")";
-    std::vector<std::string> regels = Ombreken(melding, breedte);
-    for (const std::string& regel :
-         Ombreken("Maak het venster groter, dan gaat het spel verder.", breedte))
-        regels.push_back(regel);
-    for (std::string& regel : regels) std::replace(regel.begin(), regel.end(), VasteSpatie, ' ');
-    if (regels.size() > static_cast<std::size_t>(hoogte))
-        regels.resize(static_cast<std::size_t>(hoogte));
-    const int boven = (hoogte - static_cast<int>(regels.size())) / 2;
-    for (std::size_t r = 0; r < regels.size(); ++r) {
-        const int links = (breedte - static_cast<int>(regels[r].size())) / 2;
-        Schrijver uit{&bytes};
-        Positie(uit, links, boven + static_cast<int>(r));
-        uit << regels[r];
+    const int aantal = std::min(static_cast<int>(regels.size()), hoogte);
+    const int boven = (hoogte - aantal) / 2;
+    Schrijver uit{&bytes};
+    for (int r = 0; r < aantal; ++r) {
+        const std::string& regel = regels[static_cast<std::size_t>(r)];
+        Positie(uit, (breedte - static_cast<int>(regel.size())) / 2, boven + r);
+        uit << regel;
     }
     return bytes;
 }

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 struct WeergaveOpties {
     bool utf8 = true;               // glyphs as UTF-8; otherwise ASCII look-alikes
@@ -37,9 +38,10 @@ struct Terminalstand {
 std::string TekenVerschil(const ConsoleModel* vorig, const ConsoleModel& nieuw,
                           const WeergaveOpties& opties, Terminalstand& stand);
 
-// The bytes that clear a terminal of breedte x hoogte and show, in place of the
-// game, why it does not fit (it needs nodigBreedte x nodigHoogte).
-std::string TekenTeKlein(int breedte, int hoogte, int nodigBreedte, int nodigHoogte);
+// The bytes that hide the cursor, clear a terminal of breedte x hoogte in its
+// own colours and show `regels` in its middle, each line centred; lines past
+// the terminal's height are left out. For a notice in place of the game.
+std::string TekenMelding(int breedte, int hoogte, const std::vector<std::string>& regels);
 
 // The SGR parameters (without ESC [ and m) that give a cell this attribute
 // (background * 16 + foreground) on the terminal, in full.

@@ -1,5 +1,6 @@
 #include "console/terminal/Weergave.h"
 #include "console/Cp437.h"
+#include "console/TeKlein.h"
 #include "support/Vt.h"
 
 #include <gtest/gtest.h>
@@ -108,8 +109,6 @@ Uitvoer ToonNieuw(vt::Scherm& scherm, const ConsoleModel& m, const WeergaveOptie
     Terminalstand stand;
     return Toon(scherm, nullptr, m, opties, stand);
 }
-
-constexpr int Ansi[8] = {0, 4, 2, 6, 1, 5, 3, 7};
 
 // What a cell of the model must look like on a 16-colour UTF-8 terminal.
 vt::Cel Verwacht(const Cel& cel) {
@@ -257,13 +256,14 @@ TEST(Weergave, DeCursorVolgtHetModel) {
 }
 
 TEST(Weergave, VoorgrondEnAchtergrondGebruikenDeZestienAnsiKleuren) {
-    for (int attribuut = 0; attribuut < 256; ++attribuut) {
-        const int v = attribuut & 15;
-        const int a = attribuut >> 4;
-        const std::string verwacht = std::to_string((v & 8 ? 90 : 30) + Ansi[v & 7]) + ";" +
-                                     std::to_string((a & 8 ? 100 : 40) + Ansi[a & 7]);
-        EXPECT_EQ(KleurParameters(static_cast<unsigned char>(attribuut), Utf8Zestien), verwacht);
-    }
+    // Console colours 0-15 (black, blue, green, cyan, red, magenta, brown,
+    // light grey, then their bright forms) as SGR foreground and background.
+    const int voor[16] = {30, 34, 32, 36, 31, 35, 33, 37, 90, 94, 92, 96, 91, 95, 93, 97};
+    const int achter[16] = {40, 44, 42, 46, 41, 45, 43, 47, 100, 104, 102, 106, 101, 105, 103, 107};
+    for (int a = 0; a < 16; ++a)
+        for (int v = 0; v < 16; ++v)
+            EXPECT_EQ(KleurParameters(static_cast<unsigned char>(a * 16 + v), Utf8Zestien),
+                      std::to_string(voor[v]) + ";" + std::to_string(achter[a]));
     EXPECT_EQ(KleurParameters(0x1e, Utf8Zestien), "93;44");  // yellow on blue
     EXPECT_EQ(KleurParameters(0x8f, Utf8Zestien), "97;100"); // white on dark grey
 }
@@ -572,7 +572,7 @@ TEST(Weergave, DeTeKleinMeldingPastEnZegtWatNodigIs) {
     for (const auto& [breedte, hoogte] :
          {std::pair{79, 25}, {60, 20}, {40, 10}, {20, 24}, {8, 3}, {1, 1}}) {
         vt::Scherm scherm = Terminal(breedte, hoogte);
-        Toon(scherm, TekenTeKlein(breedte, hoogte, 80, 25));
+        Toon(scherm, TekenMelding(breedte, hoogte, TeKleinMelding(breedte, hoogte, 80, 25)));
         EXPECT_FALSE(scherm.cursorZichtbaar);
         std::string tekst;
         bool maatOpEenRegel = false; // "W x H" is never broken over two lines
