@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <string>
 
-std::array<bool, 6> Verzameld{};
+std::array<bool, AantalSpellen> Verzameld{};
 
 namespace {
 

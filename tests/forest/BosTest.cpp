@@ -1,4 +1,5 @@
 #include "forest/Bos.h"
+#include "games/Spellen.h"
 #include "support/Bostabellen.h"
 #include "support/Wandelen.h"
 
@@ -68,6 +69,18 @@ TEST_F(Bos, ElkSpelStaatOpPreciesEenPlek) {
                                                    "eekhoorn", "geheimschrift"}));
     EXPECT_EQ(KamerSpellen[0][1], "kluis");
     EXPECT_EQ(KamerSpellen[3][3], "geheimschrift");
+}
+
+// The forest and the registry of games agree: every game of `MiniSpellen`
+// stands at exactly one place, and every game key of the forest is registered.
+TEST_F(Bos, ElkGeregistreerdSpelStaatPreciesEenKeerInHetBos) {
+    std::multiset<std::string> inHetBos;
+    for (const auto& rij : KamerSpellen)
+        for (const std::string& spel : rij)
+            if (!spel.empty()) inHetBos.insert(spel);
+    std::multiset<std::string> geregistreerd;
+    for (const MiniSpel& spel : MiniSpellen) geregistreerd.insert(spel.sleutel);
+    EXPECT_EQ(inHetBos, geregistreerd);
 }
 
 TEST_F(Bos, BeschrijvingenZijnPlatteTekstDieOpHetSchermPast) {
