@@ -15,6 +15,15 @@ const char* Tegenover(std::size_t stap) {
     return Stappen[(stap + 2) % Stappen.size()].uitgang;
 }
 
+// The game keys of the forest, as often as they stand there.
+std::multiset<std::string> SpellenInHetBos() {
+    std::multiset<std::string> spellen;
+    for (const auto& rij : KamerSpellen)
+        for (const std::string& spel : rij)
+            if (!spel.empty()) spellen.insert(spel);
+    return spellen;
+}
+
 class Bos : public ::testing::Test {
   protected:
     void SetUp() override { VulBosTabellen(); }
@@ -61,26 +70,18 @@ TEST_F(Bos, ElkePlekIsBereikbaarVanafHetBegin) {
 }
 
 TEST_F(Bos, ElkSpelStaatOpPreciesEenPlek) {
-    std::multiset<std::string> spellen;
-    for (const auto& rij : KamerSpellen)
-        for (const std::string& spel : rij)
-            if (!spel.empty()) spellen.insert(spel);
-    EXPECT_EQ(spellen, (std::multiset<std::string>{"kluis", "klinkers", "alfabet", "postduif",
-                                                   "eekhoorn", "geheimschrift"}));
+    EXPECT_EQ(SpellenInHetBos(),
+              (std::multiset<std::string>{"kluis", "klinkers", "alfabet", "postduif", "eekhoorn",
+                                          "geheimschrift"}));
     EXPECT_EQ(KamerSpellen[0][1], "kluis");
     EXPECT_EQ(KamerSpellen[3][3], "geheimschrift");
 }
 
-// The forest and the registry of games agree: every game of `MiniSpellen`
-// stands at exactly one place, and every game key of the forest is registered.
+// Every registered game stands at exactly one place, and no other game does.
 TEST_F(Bos, ElkGeregistreerdSpelStaatPreciesEenKeerInHetBos) {
-    std::multiset<std::string> inHetBos;
-    for (const auto& rij : KamerSpellen)
-        for (const std::string& spel : rij)
-            if (!spel.empty()) inHetBos.insert(spel);
     std::multiset<std::string> geregistreerd;
     for (const MiniSpel& spel : MiniSpellen) geregistreerd.insert(spel.sleutel);
-    EXPECT_EQ(inHetBos, geregistreerd);
+    EXPECT_EQ(SpellenInHetBos(), geregistreerd);
 }
 
 TEST_F(Bos, BeschrijvingenZijnPlatteTekstDieOpHetSchermPast) {
