@@ -13,7 +13,7 @@
 void TestUnit(std::string naam, std::span<const UnitTest> testen = UnitTesten);
 
 // The actions of the submenus " Test een unit > " and " Test een spel > ",
-// chosen by position (1 to 6), never by label: the unit of that position in
+// chosen by position (from 1), never by label: the unit of that position in
 // `UnitTesten`, the game of that position in `MiniSpellen`.
 void TestUnitOpPositie(int positie);
 void TestSpelOpPositie(int positie);

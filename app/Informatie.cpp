@@ -2,6 +2,7 @@
 
 #include "console/Tekenen.h"
 #include "forest/Bos.h"
+#include "games/Spellen.h"
 
 #include <array>
 #include <string>
@@ -19,6 +20,7 @@ void ToonHelp() {
     SchermKaderCopyright();
     TekenPaneel("Help", 3, 3, 3, 78, 22);
     const std::string lijn(74, '-');
+    const std::string n = std::to_string(AantalSpellen);
     const std::array<Regel, 15> regels = {{
         {4, "Navigeren"},
         {5, lijn},
@@ -27,13 +29,14 @@ void ToonHelp() {
         {8, "in die richting lopen, is deze grijs, dan niet."},
         {10, "Spellen"},
         {11, lijn},
-        {12, "In het bos komt de gebruiker in het totaal 6 mini-spelletjes tegen. Het  "},
-        {13, "is de bedoeling dat de gebruiker deze 6 spellen uitspeelt en het eindpunt"},
+        {12, "In het bos komt de gebruiker in het totaal " + n + " mini-spelletjes tegen. Het  "},
+        {13, "is de bedoeling dat de gebruiker deze " + n + " spellen uitspeelt en het eindpunt"},
         {14, "van het bos bereikt om het spel uit te spelen."},
         {16, "Objecten"},
         {17, lijn},
-        {18, "De gebruiker moet in het totaal 6 objecten verzamelen door 6 spellen uit"},
-        {19, "uit te spelen. Heeft de gebruiker deze 6 objecten verzameld en bereikt"},
+        {18, "De gebruiker moet in het totaal " + n + " objecten verzamelen door " + n +
+                 " spellen uit"},
+        {19, "uit te spelen. Heeft de gebruiker deze " + n + " objecten verzameld en bereikt"},
         {20, "hij/zij het eindpunt, dan is het spel uitgespeeld."},
     }};
     for (const Regel& regel : regels) SchrijfTekst(regel.tekst, 3, regel.rij, Wit, Donkergrijs);

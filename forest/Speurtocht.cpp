@@ -7,12 +7,17 @@
 #include <algorithm>
 #include <string>
 
-std::array<bool, 6> Verzameld{};
+std::array<bool, AantalSpellen> Verzameld{};
 
 namespace {
 
 // One object per game; the walk is done at the end point with all of them.
 constexpr int AantalObjecten = static_cast<int>(MiniSpellen.size());
+// Their number as the congratulation's story says it.
+constexpr std::array<const char*, 13> Telwoorden = {"nul",  "een", "twee",  "drie", "vier",
+                                                    "vijf", "zes", "zeven", "acht", "negen",
+                                                    "tien", "elf", "twaalf"};
+static_assert(AantalSpellen < Telwoorden.size(), "the congratulation has no word for that many");
 constexpr int EindpuntX = 1;
 constexpr int EindpuntY = 4;
 
@@ -114,7 +119,8 @@ void Speurtocht() {
     if (klaar) {
         SchermKaderCopyright();
         Feliciteer({{22, 11, "Je hebt het spel 'De Struinpaadje'"},
-                    {22, 12, "uitgespeeld door de zes objecten"},
+                    {22, 12,
+                     std::string("uitgespeeld door de ") + Telwoorden[AantalSpellen] + " objecten"},
                     {22, 13, "te vezamelen en het eindpunt te "},
                     {22, 14, "bereiken! Nu mag je het bos"},
                     {22, 15, "verlaten!"},

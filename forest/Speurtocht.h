@@ -2,16 +2,17 @@
 // mini-games and collects their objects.
 #pragma once
 
+#include "games/Spellen.h"
+
 #include <array>
 
-// One flag per game key, in this order: kluis, eekhoorn, postduif, alfabet,
-// geheimschrift, klinkers. Only the walk reads and writes them; they are
-// cleared whenever a walk ends.
-extern std::array<bool, 6> Verzameld;
+// One flag per game of `MiniSpellen`, at the game's `vlag`. Only the walk
+// reads and writes them; they are cleared whenever a walk ends.
+extern std::array<bool, AantalSpellen> Verzameld;
 
-// The number of collected objects, 0 to 6.
+// The number of collected objects, 0 to AantalSpellen.
 int AantalVerzameld();
 
-// Walks from (1, 1) until Esc, or until (1, 4) is reached with all six
+// Walks from (1, 1) until Esc, or until (1, 4) is reached with all
 // objects and the congratulation screen has been dismissed.
 void Speurtocht();

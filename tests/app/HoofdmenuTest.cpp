@@ -88,9 +88,19 @@ struct Paneel {
 
 TEST_F(Menu, ElkSubmenuPaneelMetZijnVullingenEnKleuren) {
     const std::vector<Paneel> panelen = {
-        {2, "Informatie", 4, 40, Submenus()[1]},
-        {5, "Test een unit", 10, 42, Submenus()[4]},
-        {6, "Test een spel", 11, 42, Submenus()[5]},
+        {2, "Informatie", 4, 40, {" Help            ", " Over het spel   "}},
+        {5,
+         "Test een unit",
+         10,
+         42,
+         {"Terugreis          ", "VergelijkGetallen  ", "Voedingswaarde     ",
+          "Alfabetisch        ", "Ontcijfer          ", "VerwijderdeKlinkers"}},
+        {6,
+         "Test een spel",
+         11,
+         42,
+         {"Eekhoorn           ", "Kluis              ", "Postduif           ",
+          "Alfabet            ", "Geheimschrift      ", "Klinkers           "}},
     };
     for (const Paneel& p : panelen) {
         SpeelTotWachten(Debug + Omlaag(p.item - 1) + Toetsen{Pijl(Rechts)}, Hoofdmenu);

@@ -38,8 +38,9 @@ TEST_F(Start, EenFalendeUnitWaarDanOokStoptDeStart) {
         SchrijfTekst("oud", 10, 10, 15, 1);
         EXPECT_FALSE(Opstarten(testen));
         EXPECT_EQ(ZelftestenGedraaid, 6) << "every self-test runs, failure at " << fout;
-        const int lengte = static_cast<int>(std::string(StartFoutmelding).size());
-        EXPECT_EQ(TekstOp(0, 0, lengte), StartFoutmelding);
+        const std::string melding = "Er is een fout opgetreden bij het testen van een unit...";
+        const int lengte = static_cast<int>(melding.size());
+        EXPECT_EQ(TekstOp(0, 0, lengte), melding);
         EXPECT_EQ(AttribuutOp(0, 0), 7);
         EXPECT_EQ(TekenOp(lengte, 0), 0);
         EXPECT_EQ(TekenOp(10, 10), 0);

@@ -1,4 +1,5 @@
 #include "forest/Bos.h"
+#include "games/Spellen.h"
 #include "support/Bostabellen.h"
 #include "support/Wandelen.h"
 
@@ -12,6 +13,15 @@ namespace {
 // The exit word of the opposite step (Stappen goes round the compass).
 const char* Tegenover(std::size_t stap) {
     return Stappen[(stap + 2) % Stappen.size()].uitgang;
+}
+
+// The game keys of the forest, as often as they stand there.
+std::multiset<std::string> SpellenInHetBos() {
+    std::multiset<std::string> spellen;
+    for (const auto& rij : KamerSpellen)
+        for (const std::string& spel : rij)
+            if (!spel.empty()) spellen.insert(spel);
+    return spellen;
 }
 
 class Bos : public ::testing::Test {
@@ -60,14 +70,18 @@ TEST_F(Bos, ElkePlekIsBereikbaarVanafHetBegin) {
 }
 
 TEST_F(Bos, ElkSpelStaatOpPreciesEenPlek) {
-    std::multiset<std::string> spellen;
-    for (const auto& rij : KamerSpellen)
-        for (const std::string& spel : rij)
-            if (!spel.empty()) spellen.insert(spel);
-    EXPECT_EQ(spellen, (std::multiset<std::string>{"kluis", "klinkers", "alfabet", "postduif",
-                                                   "eekhoorn", "geheimschrift"}));
+    EXPECT_EQ(SpellenInHetBos(),
+              (std::multiset<std::string>{"kluis", "klinkers", "alfabet", "postduif", "eekhoorn",
+                                          "geheimschrift"}));
     EXPECT_EQ(KamerSpellen[0][1], "kluis");
     EXPECT_EQ(KamerSpellen[3][3], "geheimschrift");
+}
+
+// Every registered game stands at exactly one place, and no other game does.
+TEST_F(Bos, ElkGeregistreerdSpelStaatPreciesEenKeerInHetBos) {
+    std::multiset<std::string> geregistreerd;
+    for (const MiniSpel& spel : MiniSpellen) geregistreerd.insert(spel.sleutel);
+    EXPECT_EQ(SpellenInHetBos(), geregistreerd);
 }
 
 TEST_F(Bos, BeschrijvingenZijnPlatteTekstDieOpHetSchermPast) {
