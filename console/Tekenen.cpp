@@ -1,5 +1,7 @@
 #include "console/Tekenen.h"
 
+#include <map>
+
 std::string MetKomma(std::initializer_list<unsigned char> glyphs) {
     std::string tekst;
     for (unsigned char glyph : glyphs) {
@@ -8,6 +10,8 @@ std::string MetKomma(std::initializer_list<unsigned char> glyphs) {
     }
     return tekst;
 }
+
+const std::string VerderMetToets = "Druk op een toets.";
 
 const std::string CopyrightRegel = "(c) 2026 De Struinpaadje - een puzzelspel in het bos";
 
@@ -103,6 +107,29 @@ void TekenPaneel(const std::string& titel, int titelKolom, int x1, int y1, int x
     VulVlak(x1, y1 + 1, x2, y2, Donkergrijs);
 }
 
+namespace {
+
+// The panel's lines as one text, row by row, each piece at its column, so that
+// pieces on one row read as the screen shows them; blank rows and runs of
+// blanks become a single blank.
+std::string VensterTekst(const std::vector<MeldingRegel>& regels) {
+    std::map<int, std::string> rijen;
+    for (const MeldingRegel& regel : regels) {
+        std::string& rij = rijen[regel.rij];
+        const auto kolom = static_cast<std::size_t>(regel.kolom);
+        if (rij.size() < kolom + regel.tekst.size()) rij.resize(kolom + regel.tekst.size(), ' ');
+        rij.replace(kolom, regel.tekst.size(), regel.tekst);
+    }
+    std::string tekst;
+    for (const auto& [rij, inhoud] : rijen)
+        for (char teken : inhoud)
+            if (teken != ' ' || (!tekst.empty() && tekst.back() != ' ')) tekst += teken;
+    if (!tekst.empty() && tekst.back() == ' ') tekst.pop_back();
+    return tekst;
+}
+
+} // namespace
+
 void MeldingVenster(const std::string& titel, int titelKolom,
                     const std::vector<MeldingRegel>& regels, int margeOnder) {
     if (margeOnder > 0) VulVlak(21, 9, 59, margeOnder, Zwart);
@@ -114,6 +141,7 @@ void MeldingVenster(const std::string& titel, int titelKolom,
         GaNaarXY(static_cast<std::int16_t>(regels.front().kolom),
                  static_cast<std::int16_t>(regels.front().rij));
     Zeg(titel);
+    if (!regels.empty()) Zeg(VensterTekst(regels));
 }
 
 void MeldTotToets(const std::string& tekst, int kolom, int rij) {
@@ -121,15 +149,18 @@ void MeldTotToets(const std::string& tekst, int kolom, int rij) {
                  Zwart);
     GaNaarXY(static_cast<std::int16_t>(kolom), static_cast<std::int16_t>(rij));
     Zeg(tekst);
+    Zeg(VerderMetToets);
     LeesToets();
     GaNaar(kolom + 1, rij + 1);
     Schrijf(std::string(tekst.size(), ' '));
 }
 
 bool Feliciteer(const std::vector<MeldingRegel>& regels, int margeOnder) {
-    MeldingVenster("Gefeliciteerd!", 32, regels, margeOnder);
+    // The object first: only its colour tells it from the rest of the box.
     for (const MeldingRegel& regel : regels)
         if (regel.voor == Geel) Zeg("Gewonnen: " + regel.tekst);
+    MeldingVenster("Gefeliciteerd!", 32, regels, margeOnder);
+    Zeg(VerderMetToets);
     LeesToets();
     return true;
 }

@@ -58,6 +58,9 @@ struct VoetDeel {
     std::string tekst;
 };
 
+// Said wherever any key goes on: a message panel, a short message.
+extern const std::string VerderMetToets;
+
 // The copyright line of the menus and information screens.
 extern const std::string CopyrightRegel;
 
@@ -85,16 +88,18 @@ struct MeldingRegel {
 // The message panel: blue header with the title in yellow at 0-based column
 // `titelKolom` of row 9, dark grey body with the lines. `margeOnder` 18 or 19
 // first blanks a black margin from 1-based (21, 9) to (59, margeOnder); 0
-// leaves none. The focus goes to the first line; the title is said.
+// leaves none. The focus goes to the first line; the title is said, then all
+// the lines as one text.
 void MeldingVenster(const std::string& titel, int titelKolom,
                     const std::vector<MeldingRegel>& regels, int margeOnder = 0);
 
 // A game's short message: the text in yellow at 0-based (kolom, rij), said and
-// in focus, until the next key of any kind, then blanked through the output
-// stream.
+// in focus, and that a key goes on, until the next key of any kind, then
+// blanked through the output stream.
 void MeldTotToets(const std::string& tekst, int kolom, int rij);
 
 // The end of a won game: the "Gefeliciteerd!" panel with the game's lines
 // (and margin, as MeldingVenster), then one key of any kind. The object won,
-// the line in yellow, is said. Returns true, the game's result.
+// the line in yellow, is said first, and that a key goes on last. Returns
+// true, the game's result.
 bool Feliciteer(const std::vector<MeldingRegel>& regels, int margeOnder = 0);

@@ -67,6 +67,13 @@ void TypTeken(char teken, std::string& antwoord, int& regel, int& kolom) {
     }
 }
 
+// A typed character as said: a blank and a capital by name, "hoofdletter N".
+std::string TekenZin(char teken) {
+    if (teken == ' ') return "spatie";
+    if (teken >= 'A' && teken <= 'Z') return "hoofdletter " + std::string(1, teken);
+    return std::string(1, teken);
+}
+
 } // namespace
 
 bool SpeelGeheimschrift() {
@@ -88,8 +95,20 @@ bool SpeelGeheimschrift() {
         GaNaarXY(static_cast<std::int16_t>(kolom), static_cast<std::int16_t>(AntwoordRij(regel)));
         // Characters 128 and up come as negative values and are never typed.
         const signed char teken = LeesToets();
-        if (teken == ToetsBackspace) WisTeken(antwoord, regel, kolom);
-        if (teken >= 32 && teken <= 126) TypTeken(teken, antwoord, regel, kolom);
+        // What the key typed or took away, and a new answer line, which the
+        // screen shows only by where the next character goes.
+        const std::size_t lengte = antwoord.size();
+        const int regelVoor = regel;
+        if (teken == ToetsBackspace) {
+            const std::string weg = antwoord.empty() ? "" : TekenZin(antwoord.back());
+            WisTeken(antwoord, regel, kolom);
+            Zeg(weg.empty() ? "Het antwoord is leeg" : weg + " gewist");
+        }
+        if (teken >= 32 && teken <= 126) {
+            TypTeken(teken, antwoord, regel, kolom);
+            Zeg(antwoord.size() > lengte ? TekenZin(teken) : "Het antwoord is vol");
+        }
+        if (regel != regelVoor) Zeg("Regel " + std::to_string(regel));
         if (teken == ToetsEnter) {
             gewonnen = Ontcijfer(Bericht) == antwoord;
             if (!gewonnen) MeldTotToets("Nee, dat klopt niet...", 27, 21);

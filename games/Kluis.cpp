@@ -143,7 +143,12 @@ bool SpeelKluis() {
                                                               : vergelijking < 0 ? "te laag"
                                                                                  : "te hoog");
             }
-            Zeg("Cijfers: " + oordeel + ". Nog " + std::to_string(pogingen) + " pogingen.");
+            Zeg("Cijfers: " + oordeel + ". Nog " + std::to_string(pogingen) +
+                (pogingen == 1 ? " poging." : " pogingen."));
+        } else {
+            // Where the cursor stands is shown only by the yellow corners.
+            Zeg("Cijfer " + std::to_string(cursor) + " van " + std::to_string(AantalCijfers) +
+                ": " + std::to_string(gok[cursor - 1]));
         }
         GaNaarXY(static_cast<std::int16_t>(VakKolommen[cursor - 1]), CijferRij - 1);
         laatsteToets = LeesToetsCode();
@@ -159,6 +164,7 @@ bool SpeelKluis() {
                                    {22, 16, "sluit je tas en vervolgt je reis!"}});
             if (pogingen == 0) {
                 ToonLawaai();
+                Zeg(VerderMetToets);
                 LeesToets();
                 VulVlak(22, 10, 58, 18, Zwart);
             }
