@@ -175,6 +175,10 @@ TEST_F(Geheimschrift, BackspaceGaatTerugOverRegeleinden) {
                     SpeelGeheimschrift);
     EXPECT_EQ(CelOp(71, 13), (Cel{'A', 14}));
     EXPECT_EQ(CelOp(1, 14), (Cel{'B', 14}));
+    // Each key says what it typed or took away, and a change of line.
+    EXPECT_EQ(LaatsteBerichten(9),
+              (std::vector<std::string>{"spatie", "Regel 2", "t", "t gewist", "spatie gewist",
+                                        "Regel 1", "hoofdletter A", "Regel 2", "hoofdletter B"}));
 
     // From line 3 back to column 75 of line 2.
     SpeelTotWachten(Tekst(oplossing.substr(0, 147)), SpeelGeheimschrift);
@@ -204,6 +208,7 @@ TEST_F(Geheimschrift, HetAntwoordIsVolNa223Tekens) {
 
     // The 224th character is ignored, wherever it would go.
     SpeelTotWachten(Tekst(vol + "Q"), SpeelGeheimschrift);
+    EXPECT_EQ(LaatsteBerichten(2), (std::vector<std::string>{"z", "Het antwoord is vol"}));
     EXPECT_EQ(CelOp(78, 15), Leeg);
     EXPECT_EQ(CelOp(77, 15), (Cel{'z', 14}));
     EXPECT_EQ(RijTekst(16), std::string(80, ' '));
