@@ -66,7 +66,9 @@ bool SpeelAlfabet() {
     while (!gewonnen) {
         TekenWoorden(woorden);
         TekenWoordCursor(positie, vasthouden);
-        GaNaarXY(33, static_cast<std::int16_t>(positie + 8));
+        // The focus on the left mark: the text there is this word alone, as the
+        // rows below start with blanks.
+        GaNaarXY(31, static_cast<std::int16_t>(positie + 8));
         // The word and its place; holding it is shown only by the marks' shape,
         // so grabbing and letting go are said too.
         Zeg(zegVooraf + woorden.at(static_cast<std::size_t>(positie - 1)) + ", plaats " +

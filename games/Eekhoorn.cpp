@@ -109,7 +109,8 @@ std::string Noot(int soort) {
     return naam;
 }
 
-// The marks around the selected count; the focus on its last digit.
+// The marks around the selected count; the focus on the left mark, where the
+// text is this count alone (the counts below start with a blank).
 void TekenSelectie(int selectie) {
     const int familie = (selectie - 1) / AantalSoorten;
     const FamilieVak& vak = FamilieVakken[familie];
@@ -117,7 +118,7 @@ void TekenSelectie(int selectie) {
     const auto rij = static_cast<std::int16_t>(vak.aantalRij - 1 + soort);
     SchrijfTekst("[", static_cast<std::int16_t>(vak.aantalKolom - 1), rij, Geel, Zwart);
     SchrijfTekst("]", static_cast<std::int16_t>(vak.aantalKolom + 2), rij, Geel, Zwart);
-    GaNaarXY(static_cast<std::int16_t>(vak.aantalKolom + 1), rij);
+    GaNaarXY(static_cast<std::int16_t>(vak.aantalKolom - 1), rij);
 }
 
 // The selection's family, nut and count, and the stock of that nut: the
