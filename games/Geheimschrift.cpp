@@ -93,6 +93,10 @@ bool SpeelGeheimschrift() {
     bool gewonnen = false;
     while (!gewonnen) {
         GaNaarXY(static_cast<std::int16_t>(kolom), static_cast<std::int16_t>(AntwoordRij(regel)));
+        // The enciphered character above the typing position, which only the
+        // layout pairs with it.
+        if (antwoord.size() < Bericht.size())
+            Zeg("Versleuteld: " + TekenZin(Bericht[antwoord.size()]));
         // Characters 128 and up come as negative values and are never typed.
         const signed char teken = LeesToets();
         // What the key typed or took away, and a new answer line, which the

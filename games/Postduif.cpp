@@ -53,6 +53,9 @@ bool SpeelPostduif() {
     SchrijfRegel("");
     Uitvoer() << " " << noord << " noord, " << oost << " oost, " << zuid << " zuid, " << west
               << " west";
+    // The flight stands away from the focus, on the route line.
+    Zeg("Heenreis: " + std::to_string(noord) + " noord, " + std::to_string(oost) + " oost, " +
+        std::to_string(zuid) + " zuid, " + std::to_string(west) + " west");
 
     int noordZuid = 0;
     int oostWest = 0;

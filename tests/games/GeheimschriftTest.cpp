@@ -175,10 +175,15 @@ TEST_F(Geheimschrift, BackspaceGaatTerugOverRegeleinden) {
                     SpeelGeheimschrift);
     EXPECT_EQ(CelOp(71, 13), (Cel{'A', 14}));
     EXPECT_EQ(CelOp(1, 14), (Cel{'B', 14}));
-    // Each key says what it typed or took away, and a change of line.
-    EXPECT_EQ(LaatsteBerichten(9),
-              (std::vector<std::string>{"spatie", "Regel 2", "t", "t gewist", "spatie gewist",
-                                        "Regel 1", "hoofdletter A", "Regel 2", "hoofdletter B"}));
+    // Each key says what it typed or took away, a change of line, and the
+    // enciphered character above the typing position (" uf" begins line 2).
+    EXPECT_EQ(LaatsteBerichten(10),
+              (std::vector<std::string>{"t gewist", "Versleuteld: u", "spatie gewist", "Regel 1",
+                                        "Versleuteld: spatie", "hoofdletter A", "Regel 2",
+                                        "Versleuteld: u", "hoofdletter B", "Versleuteld: f"}));
+    SpeelTotWachten({}, SpeelGeheimschrift);
+    EXPECT_EQ(Berichten(),
+              (std::vector<std::string>{"Het geheimschrift", "Versleuteld: hoofdletter N"}));
 
     // From line 3 back to column 75 of line 2.
     SpeelTotWachten(Tekst(oplossing.substr(0, 147)), SpeelGeheimschrift);

@@ -69,6 +69,9 @@ TEST_F(Postduif, EersteScherm) {
     for (int x = einde; x < einde + 12; ++x) EXPECT_EQ(CelOp(x, RouteY), (Cel{' ', 7})) << x;
     EXPECT_EQ(CelOp(einde + 12, RouteY), Cel{});
     EXPECT_EQ(RijTekst(MeldingY), std::string(80, ' '));
+    // The flight is said, away from the focus as it stands.
+    const Vlucht v = TrekUit(toestand, TrekVlucht);
+    EXPECT_EQ(Berichten(), (std::vector<std::string>{"De Postduif", "Heenreis:" + VluchtTekst(v)}));
 }
 
 TEST_F(Postduif, DeJuisteRouteWintDeAntwoordenvelop) {
