@@ -1,5 +1,7 @@
 #include "console/Tekenen.h"
 
+#include <array>
+#include <cctype>
 #include <map>
 
 std::string MetKomma(std::initializer_list<unsigned char> glyphs) {
@@ -91,6 +93,45 @@ void SchermKaderCopyright() {
     Schrijf(CopyrightRegel);
 }
 
+namespace {
+
+// A controls footer as said: its arrow glyphs as words, each "<key>" the start
+// of a sentence ("Enter: Probeer code") and a gap of blanks a full stop.
+std::string BedieningZin(const std::vector<VoetDeel>& bediening) {
+    std::string voet;
+    for (const VoetDeel& deel : bediening) voet += deel.tekst + "  ";
+    std::string zin;
+    const auto punt = [&zin] {
+        while (!zin.empty() && zin.back() == ' ') zin.pop_back();
+        if (!zin.empty() && zin.back() != '.' && zin.back() != ':') zin += '.';
+        if (!zin.empty()) zin += ' ';
+    };
+    for (std::size_t i = 0; i < voet.size(); ++i) {
+        const auto teken = static_cast<unsigned char>(voet[i]);
+        const std::size_t sluit = voet.find('>', i);
+        if (teken == '<' && sluit != std::string::npos) {
+            punt();
+            zin += static_cast<char>(std::toupper(voet[i + 1])) +
+                   voet.substr(i + 2, sluit - i - 2) + ':';
+            i = sluit;
+        } else if (teken == ' ' && i + 1 < voet.size() && voet[i + 1] == ' ') {
+            punt();
+            while (i + 1 < voet.size() && voet[i + 1] == ' ') ++i;
+        } else if (teken >= PijlOmhoog && teken <= PijlLinks) {
+            static constexpr std::array<const char*, 4> woorden = {"omhoog", "omlaag", "rechts",
+                                                                   "links"};
+            zin += woorden.at(teken - PijlOmhoog);
+        } else {
+            zin += static_cast<char>(teken);
+            if (teken == ',') zin += ' ';
+        }
+    }
+    while (!zin.empty() && zin.back() == ' ') zin.pop_back();
+    return zin;
+}
+
+} // namespace
+
 void SpelScherm(const std::string& naam, const std::vector<VoetDeel>& bediening) {
     WisScherm();
     VerbergCursor();
@@ -98,6 +139,18 @@ void SpelScherm(const std::string& naam, const std::vector<VoetDeel>& bediening)
     SchrijfVoet(bediening);
     SchrijfTekst(naam, 1, 2, Wit, Zwart);
     Zeg(naam);
+    Zeg(BedieningZin(bediening));
+}
+
+void SchrijfInleiding(const std::vector<std::string>& regels) {
+    GaNaar(2, 5);
+    std::string tekst;
+    for (const std::string& regel : regels) {
+        SchrijfRegel(regel);
+        tekst += regel;
+    }
+    while (!tekst.empty() && tekst.back() == ' ') tekst.pop_back();
+    Zeg(tekst);
 }
 
 void TekenPaneel(const std::string& titel, int titelKolom, int x1, int y1, int x2, int y2) {

@@ -69,8 +69,11 @@ extern const std::string CopyrightRegel;
 void SchermKader(const std::vector<VoetDeel>& bediening);
 void SchermKaderCopyright();
 // The frame of a mini-game: the frame with its controls, the cursor hidden and
-// the game's name at (1, 2), also said.
+// the game's name at (1, 2). The name is said, then the controls in words.
 void SpelScherm(const std::string& naam, const std::vector<VoetDeel>& bediening);
+// A game's introduction through the output stream from 1-based (2, 5), one
+// line a row (every further line begins with a blank); said as one text.
+void SchrijfInleiding(const std::vector<std::string>& regels);
 
 // A panel: a blue header on 1-based row y1 from column x1 to x2, its title in
 // yellow at 0-based column `titelKolom` of that row, and a dark grey body on

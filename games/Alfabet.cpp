@@ -54,9 +54,8 @@ bool SpeelAlfabet() {
     SpelScherm("Het alfabet",
                {{2, "Verplaatsen:  " + MetKomma({PijlOmhoog, PijlOmlaag}) +
                         "  <enter> Vastpakken   <spatie> Probeer   <esc> Spel verlaten"}});
-    GaNaar(2, 5);
-    SchrijfRegel("Het is de bedoeling dat je de onderstaande elf woorden in alfabetische");
-    SchrijfRegel(" volgorde zet!");
+    SchrijfInleiding({"Het is de bedoeling dat je de onderstaande elf woorden in alfabetische",
+                      " volgorde zet!"});
 
     WoordLijst woorden = BeginVolgorde();
     int positie = 1;

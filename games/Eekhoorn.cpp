@@ -56,9 +56,8 @@ void SchrijfWaarde(int kolom, int rij, int waarde) {
 
 void TekenVasteDelen() {
     SpelScherm("De Eekhoorn", {{2, EekhoornBediening}});
-    GaNaar(2, 5);
-    SchrijfRegel("Het is de bedoeling dat je een willekeurig aantal noten eerlijk verdeelt");
-    SchrijfRegel(" over de vier eekhoorn-families.");
+    SchrijfInleiding({"Het is de bedoeling dat je een willekeurig aantal noten eerlijk verdeelt",
+                      " over de vier eekhoorn-families."});
 
     SchrijfTekst("Algemene Voorraad", 1, 8, Wit, Zwart);
     GaNaar(2, 10);

@@ -79,9 +79,8 @@ std::string TekenZin(char teken) {
 bool SpeelGeheimschrift() {
     SpelScherm("Het geheimschrift",
                {{2, "<enter> Probeer oplossing"}, {61, "<esc> Spel verlaten"}});
-    GaNaar(2, 5);
-    SchrijfRegel("De letters van het bericht zijn vervangen. Kun jij het bericht ontcijferen");
-    SchrijfRegel(" zodat je het oorspronkelijke bericht krijgt?");
+    SchrijfInleiding({"De letters van het bericht zijn vervangen. Kun jij het bericht ontcijferen",
+                      " zodat je het oorspronkelijke bericht krijgt?"});
     SchrijfTekst("Het versleutelde bericht:", 1, 7, Wit, Zwart);
     GaNaar(2, 9);
     for (const std::string& regel : BerichtRegels) SchrijfRegel(regel);

@@ -86,9 +86,8 @@ bool SpeelKlinkers() {
                {{2, "Navigeren: " + MetKomma({PijlLinks, PijlOmhoog, PijlRechts, PijlOmlaag})},
                 {26, "<spatie> Verbergen/weergeven"},
                 {61, "<esc> Spel verlaten"}});
-    GaNaar(2, 5);
-    SchrijfRegel("Het is de bedoeling dat je de klinkers uit de onderstaande zeven woorden");
-    SchrijfRegel(" verwijdert!");
+    SchrijfInleiding({"Het is de bedoeling dat je de klinkers uit de onderstaande zeven woorden",
+                      " verwijdert!"});
 
     const WoordLijst woorden = KlinkerWoorden();
     WoordLijst getoond = woorden;

@@ -24,11 +24,10 @@ const std::string KluisBediening =
 
 void TekenKluisScherm() {
     SpelScherm("De Kluis", {{2, KluisBediening}});
-    GaNaar(2, 5);
-    SchrijfRegel("Het is de bedoeling dat je een kluis openbreekt! Dit doe je door de");
-    SchrijfRegel(" vijf-cijferige combinatie te raden. Je krijgt daarvoor vijf pogingen");
-    SchrijfRegel(" en na elke poging krijg je van elk cijfer te zien of het goed is, of dat");
-    SchrijfRegel(" het hoger of lager moet zijn.");
+    SchrijfInleiding({"Het is de bedoeling dat je een kluis openbreekt! Dit doe je door de",
+                      " vijf-cijferige combinatie te raden. Je krijgt daarvoor vijf pogingen",
+                      " en na elke poging krijg je van elk cijfer te zien of het goed is, of dat",
+                      " het hoger of lager moet zijn."});
     SchrijfTekst("Pogingen:", 1, 9, Wit, Zwart);
 }
 

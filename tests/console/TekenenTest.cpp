@@ -107,6 +107,13 @@ TEST_F(Tekenen, SpelSchermVerbergtDeCursorEnNoemtHetSpel) {
     EXPECT_EQ(TekstOp(1, 2, 8), "De Kluis");
     EXPECT_EQ(AttribuutOp(1, 2), 15);
     EXPECT_EQ(TekstOp(1, 24, 9), "Bediening");
+    // Said: the name, then the controls with their arrows in words.
+    SpelScherm("De Eekhoorn",
+               {{2, "Kies: " + MetKomma({PijlLinks, PijlOmlaag}) + "  +,- <spatie> Nu"},
+                {61, "<esc> Weg"}});
+    EXPECT_EQ(LaatsteBerichten(2),
+              (std::vector<std::string>{"De Eekhoorn",
+                                        "Kies: links, omlaag. +, -. Spatie: Nu. Esc: Weg."}));
 }
 
 TEST_F(Tekenen, MeldingVensterMetMarge) {
@@ -125,6 +132,9 @@ TEST_F(Tekenen, MeldingVensterMetMarge) {
     EXPECT_EQ(TekstOp(22, 11, 7), "Je hebt");
     EXPECT_EQ(AttribuutOp(22, 11), 0x8f);
     EXPECT_EQ(AttribuutOp(27, 12), 0x8e);
+    // The title, then every line, pieces of a row as the row reads.
+    EXPECT_EQ(LaatsteBerichten(2),
+              (std::vector<std::string>{"Gefeliciteerd!", "Je hebt iets moois"}));
 }
 
 TEST_F(Tekenen, MeldingVensterZonderMargeLaatDeOmgevingStaan) {

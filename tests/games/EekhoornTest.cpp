@@ -290,7 +290,7 @@ TEST_F(Eekhoorn, PlusEnMinVerplaatsenEenWalnoot) {
     EXPECT_EQ(TekstOp(48, 12, 4), "[ 1]");
     for (int familie = 1; familie < 4; ++familie) EXPECT_EQ(FamilieWaarde(familie), " 0");
     // The weights once, then family, nut, count and stock; the values after a move.
-    EXPECT_EQ(Berichten().at(2), "Voedingswaarde per noot: hazelnoten 1, beukennoten 2, walnoten "
+    EXPECT_EQ(Berichten().at(4), "Voedingswaarde per noot: hazelnoten 1, beukennoten 2, walnoten "
                                  "5, kastanjes 3");
     EXPECT_EQ(
         LaatsteBerichten(2),

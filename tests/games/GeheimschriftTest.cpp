@@ -182,8 +182,7 @@ TEST_F(Geheimschrift, BackspaceGaatTerugOverRegeleinden) {
                                         "Versleuteld: spatie", "hoofdletter A", "Regel 2",
                                         "Versleuteld: u", "hoofdletter B", "Versleuteld: f"}));
     SpeelTotWachten({}, SpeelGeheimschrift);
-    EXPECT_EQ(Berichten(),
-              (std::vector<std::string>{"Het geheimschrift", "Versleuteld: hoofdletter N"}));
+    EXPECT_EQ(Berichten().back(), "Versleuteld: hoofdletter N");
 
     // From line 3 back to column 75 of line 2.
     SpeelTotWachten(Tekst(oplossing.substr(0, 147)), SpeelGeheimschrift);

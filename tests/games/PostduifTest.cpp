@@ -71,7 +71,13 @@ TEST_F(Postduif, EersteScherm) {
     EXPECT_EQ(RijTekst(MeldingY), std::string(80, ' '));
     // The flight is said, away from the focus as it stands.
     const Vlucht v = TrekUit(toestand, TrekVlucht);
-    EXPECT_EQ(Berichten(), (std::vector<std::string>{"De Postduif", "Heenreis:" + VluchtTekst(v)}));
+    EXPECT_EQ(LaatsteBerichten(3),
+              (std::vector<std::string>{
+                  "Noord/Zuid: omhoog, omlaag. Oost/West: rechts, links. Enter: Probeer route. "
+                  "Esc: Spel verlaten.",
+                  "De postduif weet niet meer hoe hij thuis moet komen, help hem daarbij. De "
+                  "heenreis van de postduif zag er zo uit:",
+                  "Heenreis:" + VluchtTekst(v)}));
 }
 
 TEST_F(Postduif, DeJuisteRouteWintDeAntwoordenvelop) {
