@@ -6,6 +6,7 @@
 #include "units/Units.h"
 
 #include <array>
+#include <map>
 
 namespace {
 
@@ -67,9 +68,13 @@ void TypTeken(char teken, std::string& antwoord, int& regel, int& kolom) {
     }
 }
 
-// A typed character as said: a blank and a capital by name, "hoofdletter N".
+// A typed character as said: a blank, a capital and the letter's punctuation
+// by name, "hoofdletter N".
 std::string TekenZin(char teken) {
-    if (teken == ' ') return "spatie";
+    static const std::map<char, std::string> namen = {
+        {' ', "spatie"},     {'.', "punt"},         {',', "komma"},    {':', "dubbele punt"},
+        {'?', "vraagteken"}, {'!', "uitroepteken"}, {'\'', "apostrof"}};
+    if (const auto naam = namen.find(teken); naam != namen.end()) return naam->second;
     if (teken >= 'A' && teken <= 'Z') return "hoofdletter " + std::string(1, teken);
     return std::string(1, teken);
 }
