@@ -107,13 +107,6 @@ TEST_F(Tekenen, SpelSchermVerbergtDeCursorEnNoemtHetSpel) {
     EXPECT_EQ(TekstOp(1, 2, 8), "De Kluis");
     EXPECT_EQ(AttribuutOp(1, 2), 15);
     EXPECT_EQ(TekstOp(1, 24, 9), "Bediening");
-    // Said: the name, then the controls with their arrows in words.
-    SpelScherm("De Eekhoorn",
-               {{2, "Kies: " + MetKomma({PijlLinks, PijlOmlaag}) + "  +,- <spatie> Nu"},
-                {61, "<esc> Weg"}});
-    EXPECT_EQ(LaatsteBerichten(2),
-              (std::vector<std::string>{"De Eekhoorn",
-                                        "Kies: links, omlaag. +, -. Spatie: Nu. Esc: Weg."}));
 }
 
 TEST_F(Tekenen, MeldingVensterMetMarge) {

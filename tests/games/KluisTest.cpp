@@ -219,12 +219,6 @@ TEST_F(Kluis, VijfFoutePogingenGevenEenGeluidEnEenNieuweCombinatie) {
     // Enter judged nothing.
     EXPECT_EQ(TekstOp(VakX[0] - 3, OordeelY, 9), Oordeel(codes[0][0], 5));
     EXPECT_TRUE(Berichten().at(7).ends_with(". Nog 1 poging.")) << Berichten().at(7);
-    EXPECT_EQ(LaatsteBerichten(3),
-              (std::vector<std::string>{"Oeps!",
-                                        "Je hebt vijf keer een onjuiste code ingevoerd. Je hoort "
-                                        "de kluis lawaai maken. De combinatie is veranderd, je "
-                                        "moet opnieuw beginnen met raden...",
-                                        "Druk op een toets."}));
 
     // After a key: the verdict row is empty, a fresh combination waits.
     ZetWillekeurigToestand(toestand);
@@ -275,18 +269,9 @@ TEST_F(Kluis, CijfersEnDeCursorLopenAanBeideKantenRond) {
     EXPECT_EQ(TekenOp(VakX[0] + 1, CijferY), '9');
     SpeelTotWachten({Pijl(Links), Pijl(Omhoog)}, SpeelKluis); // from 1 to 5
     VerwachtGemarkeerd(5);
-    // The first frame: the name, the controls in words, the introduction, the
-    // position; then each key's position.
-    EXPECT_EQ(Berichten(),
-              (std::vector<std::string>{
-                  "De Kluis",
-                  "Bediening: links, omhoog, rechts, omlaag. Enter: Probeer code. Esc: Spel "
-                  "verlaten.",
-                  "Het is de bedoeling dat je een kluis openbreekt! Dit doe je door de "
-                  "vijf-cijferige combinatie te raden. Je krijgt daarvoor vijf pogingen en na "
-                  "elke poging krijg je van elk cijfer te zien of het goed is, of dat het hoger "
-                  "of lager moet zijn.",
-                  "Cijfer 1 van 5: 5", "Cijfer 5 van 5: 5", "Cijfer 5 van 5: 6"}));
+    EXPECT_EQ(
+        LaatsteBerichten(3),
+        (std::vector<std::string>{"Cijfer 1 van 5: 5", "Cijfer 5 van 5: 5", "Cijfer 5 van 5: 6"}));
     VerwachtCijfers({5, 5, 5, 5, 6});
     SpeelTotWachten(Herhaal(Pijl(Rechts), 5) + Toetsen{Pijl(Omlaag)}, SpeelKluis); // from 5 to 1
     VerwachtGemarkeerd(1);
