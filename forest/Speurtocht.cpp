@@ -98,7 +98,7 @@ void Speurtocht() {
     int y = 1;
     bool klaar = false;
     std::uint16_t toets = 0;
-    bool heleTekst = true; // a new place, or back from a game
+    bool heleTekst = true; // a new place
     do {
         const OpenUitgangen open = TekenPlek(x, y, heleTekst);
         toets = LeesToetsCode();
@@ -112,16 +112,16 @@ void Speurtocht() {
                 Zeg(std::string("Geen pad naar ") + Uitgangen[i].windstreek + ".");
             }
         }
+        const int ervoor = AantalVerzameld();
         if (toets == ToetsEnter) {
             const MiniSpel* spel = SpelOp(x, y);
-            if (spel && !VlagVan(*spel)) {
-                VlagVan(*spel) = spel->speel();
-                heleTekst = true;
-                if (VlagVan(*spel))
-                    Zeg(std::to_string(AantalVerzameld()) + " van " +
-                        std::to_string(AantalObjecten) + " objecten verzameld.");
-            }
+            if (spel && !VlagVan(*spel)) VlagVan(*spel) = spel->speel();
         }
+        // Back from a game, or asked again with Enter: the whole place.
+        if (toets == ToetsEnter) heleTekst = true;
+        if (AantalVerzameld() > ervoor)
+            Zeg(std::to_string(AantalVerzameld()) + " van " + std::to_string(AantalObjecten) +
+                " objecten verzameld.");
         klaar = AantalVerzameld() == AantalObjecten && x == EindpuntX && y == EindpuntY;
     } while (toets != ToetsEsc && !klaar);
 
