@@ -1,5 +1,9 @@
 #include "console/Tekenen.h"
 
+#include <array>
+#include <cctype>
+#include <map>
+
 std::string MetKomma(std::initializer_list<unsigned char> glyphs) {
     std::string tekst;
     for (unsigned char glyph : glyphs) {
@@ -8,6 +12,8 @@ std::string MetKomma(std::initializer_list<unsigned char> glyphs) {
     }
     return tekst;
 }
+
+const std::string VerderMetToets = "Druk op een toets.";
 
 const std::string CopyrightRegel = "(c) 2026 De Struinpaadje - een puzzelspel in het bos";
 
@@ -87,6 +93,45 @@ void SchermKaderCopyright() {
     Schrijf(CopyrightRegel);
 }
 
+namespace {
+
+// A controls footer as said: its arrow glyphs as words, each "<key>" the start
+// of a sentence ("Enter: Probeer code") and a gap of blanks a full stop.
+std::string BedieningZin(const std::vector<VoetDeel>& bediening) {
+    std::string voet;
+    for (const VoetDeel& deel : bediening) voet += deel.tekst + "  ";
+    std::string zin;
+    const auto punt = [&zin] {
+        while (!zin.empty() && zin.back() == ' ') zin.pop_back();
+        if (!zin.empty() && zin.back() != '.' && zin.back() != ':') zin += '.';
+        if (!zin.empty()) zin += ' ';
+    };
+    for (std::size_t i = 0; i < voet.size(); ++i) {
+        const auto teken = static_cast<unsigned char>(voet[i]);
+        const std::size_t sluit = voet.find('>', i);
+        if (teken == '<' && sluit != std::string::npos) {
+            punt();
+            zin += static_cast<char>(std::toupper(voet[i + 1])) +
+                   voet.substr(i + 2, sluit - i - 2) + ':';
+            i = sluit;
+        } else if (teken == ' ' && i + 1 < voet.size() && voet[i + 1] == ' ') {
+            punt();
+            while (i + 1 < voet.size() && voet[i + 1] == ' ') ++i;
+        } else if (teken >= PijlOmhoog && teken <= PijlLinks) {
+            static constexpr std::array<const char*, 4> woorden = {"omhoog", "omlaag", "rechts",
+                                                                   "links"};
+            zin += woorden.at(teken - PijlOmhoog);
+        } else {
+            zin += static_cast<char>(teken);
+            if (teken == ',') zin += ' ';
+        }
+    }
+    while (!zin.empty() && zin.back() == ' ') zin.pop_back();
+    return zin;
+}
+
+} // namespace
+
 void SpelScherm(const std::string& naam, const std::vector<VoetDeel>& bediening) {
     WisScherm();
     VerbergCursor();
@@ -94,6 +139,18 @@ void SpelScherm(const std::string& naam, const std::vector<VoetDeel>& bediening)
     SchrijfVoet(bediening);
     SchrijfTekst(naam, 1, 2, Wit, Zwart);
     Zeg(naam);
+    Zeg(BedieningZin(bediening));
+}
+
+void SchrijfInleiding(const std::vector<std::string>& regels) {
+    GaNaar(2, 5);
+    std::string tekst;
+    for (const std::string& regel : regels) {
+        SchrijfRegel(regel);
+        tekst += regel;
+    }
+    while (!tekst.empty() && tekst.back() == ' ') tekst.pop_back();
+    Zeg(tekst);
 }
 
 void TekenPaneel(const std::string& titel, int titelKolom, int x1, int y1, int x2, int y2) {
@@ -102,6 +159,29 @@ void TekenPaneel(const std::string& titel, int titelKolom, int x1, int y1, int x
                  Geel, Blauw);
     VulVlak(x1, y1 + 1, x2, y2, Donkergrijs);
 }
+
+namespace {
+
+// The panel's lines as one text, row by row, each piece at its column, so that
+// pieces on one row read as the screen shows them; blank rows and runs of
+// blanks become a single blank.
+std::string VensterTekst(const std::vector<MeldingRegel>& regels) {
+    std::map<int, std::string> rijen;
+    for (const MeldingRegel& regel : regels) {
+        std::string& rij = rijen[regel.rij];
+        const auto kolom = static_cast<std::size_t>(regel.kolom);
+        if (rij.size() < kolom + regel.tekst.size()) rij.resize(kolom + regel.tekst.size(), ' ');
+        rij.replace(kolom, regel.tekst.size(), regel.tekst);
+    }
+    std::string tekst;
+    for (const auto& [rij, inhoud] : rijen)
+        for (char teken : inhoud)
+            if (teken != ' ' || (!tekst.empty() && tekst.back() != ' ')) tekst += teken;
+    if (!tekst.empty() && tekst.back() == ' ') tekst.pop_back();
+    return tekst;
+}
+
+} // namespace
 
 void MeldingVenster(const std::string& titel, int titelKolom,
                     const std::vector<MeldingRegel>& regels, int margeOnder) {
@@ -114,6 +194,7 @@ void MeldingVenster(const std::string& titel, int titelKolom,
         GaNaarXY(static_cast<std::int16_t>(regels.front().kolom),
                  static_cast<std::int16_t>(regels.front().rij));
     Zeg(titel);
+    if (!regels.empty()) Zeg(VensterTekst(regels));
 }
 
 void MeldTotToets(const std::string& tekst, int kolom, int rij) {
@@ -121,15 +202,18 @@ void MeldTotToets(const std::string& tekst, int kolom, int rij) {
                  Zwart);
     GaNaarXY(static_cast<std::int16_t>(kolom), static_cast<std::int16_t>(rij));
     Zeg(tekst);
+    Zeg(VerderMetToets);
     LeesToets();
     GaNaar(kolom + 1, rij + 1);
     Schrijf(std::string(tekst.size(), ' '));
 }
 
 bool Feliciteer(const std::vector<MeldingRegel>& regels, int margeOnder) {
-    MeldingVenster("Gefeliciteerd!", 32, regels, margeOnder);
+    // The object first: only its colour tells it from the rest of the box.
     for (const MeldingRegel& regel : regels)
         if (regel.voor == Geel) Zeg("Gewonnen: " + regel.tekst);
+    MeldingVenster("Gefeliciteerd!", 32, regels, margeOnder);
+    Zeg(VerderMetToets);
     LeesToets();
     return true;
 }

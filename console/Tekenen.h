@@ -58,6 +58,9 @@ struct VoetDeel {
     std::string tekst;
 };
 
+// Said wherever any key goes on: a message panel, a short message.
+extern const std::string VerderMetToets;
+
 // The copyright line of the menus and information screens.
 extern const std::string CopyrightRegel;
 
@@ -66,8 +69,11 @@ extern const std::string CopyrightRegel;
 void SchermKader(const std::vector<VoetDeel>& bediening);
 void SchermKaderCopyright();
 // The frame of a mini-game: the frame with its controls, the cursor hidden and
-// the game's name at (1, 2), also said.
+// the game's name at (1, 2). The name is said, then the controls in words.
 void SpelScherm(const std::string& naam, const std::vector<VoetDeel>& bediening);
+// A game's introduction through the output stream from 1-based (2, 5), one
+// line a row (every further line begins with a blank); said as one text.
+void SchrijfInleiding(const std::vector<std::string>& regels);
 
 // A panel: a blue header on 1-based row y1 from column x1 to x2, its title in
 // yellow at 0-based column `titelKolom` of that row, and a dark grey body on
@@ -85,16 +91,18 @@ struct MeldingRegel {
 // The message panel: blue header with the title in yellow at 0-based column
 // `titelKolom` of row 9, dark grey body with the lines. `margeOnder` 18 or 19
 // first blanks a black margin from 1-based (21, 9) to (59, margeOnder); 0
-// leaves none. The focus goes to the first line; the title is said.
+// leaves none. The focus goes to the first line; the title is said, then all
+// the lines as one text.
 void MeldingVenster(const std::string& titel, int titelKolom,
                     const std::vector<MeldingRegel>& regels, int margeOnder = 0);
 
 // A game's short message: the text in yellow at 0-based (kolom, rij), said and
-// in focus, until the next key of any kind, then blanked through the output
-// stream.
+// in focus, and that a key goes on, until the next key of any kind, then
+// blanked through the output stream.
 void MeldTotToets(const std::string& tekst, int kolom, int rij);
 
 // The end of a won game: the "Gefeliciteerd!" panel with the game's lines
 // (and margin, as MeldingVenster), then one key of any kind. The object won,
-// the line in yellow, is said. Returns true, the game's result.
+// the line in yellow, is said first, and that a key goes on last. Returns
+// true, the game's result.
 bool Feliciteer(const std::vector<MeldingRegel>& regels, int margeOnder = 0);

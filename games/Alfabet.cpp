@@ -54,20 +54,26 @@ bool SpeelAlfabet() {
     SpelScherm("Het alfabet",
                {{2, "Verplaatsen:  " + MetKomma({PijlOmhoog, PijlOmlaag}) +
                         "  <enter> Vastpakken   <spatie> Probeer   <esc> Spel verlaten"}});
-    GaNaar(2, 5);
-    SchrijfRegel("Het is de bedoeling dat je de onderstaande elf woorden in alfabetische");
-    SchrijfRegel(" volgorde zet!");
+    SchrijfInleiding({"Het is de bedoeling dat je de onderstaande elf woorden in alfabetische",
+                      " volgorde zet!"});
 
     WoordLijst woorden = BeginVolgorde();
     int positie = 1;
     int vasthouden = 0;
     bool gewonnen = false;
+    std::string zegVooraf;
     while (!gewonnen) {
         TekenWoorden(woorden);
         TekenWoordCursor(positie, vasthouden);
-        GaNaarXY(33, static_cast<std::int16_t>(positie + 8));
-        if (vasthouden == 1) Zeg("Vastgepakt"); // shown only by the marks' shape
+        // The focus on the left mark: the text there is this word alone, as the
+        // rows below start with blanks.
+        GaNaarXY(31, static_cast<std::int16_t>(positie + 8));
+        // The word and its place; holding it is shown only by the marks' shape,
+        // so grabbing and letting go are said too.
+        Zeg(zegVooraf + woorden.at(static_cast<std::size_t>(positie - 1)) + ", plaats " +
+            std::to_string(positie) + " van " + std::to_string(AantalWoorden));
         const std::uint16_t toets = LeesToetsCode();
+        zegVooraf = toets != ToetsEnter ? "" : vasthouden == 1 ? "Losgelaten: " : "Vastgepakt: ";
         if (toets == ToetsOmlaag) Verplaats(woorden, positie, +1, vasthouden);
         if (toets == ToetsOmhoog) Verplaats(woorden, positie, -1, vasthouden);
         if (toets == ToetsEnter) vasthouden = vasthouden == 1 ? 0 : 1;

@@ -56,9 +56,8 @@ void SchrijfWaarde(int kolom, int rij, int waarde) {
 
 void TekenVasteDelen() {
     SpelScherm("De Eekhoorn", {{2, EekhoornBediening}});
-    GaNaar(2, 5);
-    SchrijfRegel("Het is de bedoeling dat je een willekeurig aantal noten eerlijk verdeelt");
-    SchrijfRegel(" over de vier eekhoorn-families.");
+    SchrijfInleiding({"Het is de bedoeling dat je een willekeurig aantal noten eerlijk verdeelt",
+                      " over de vier eekhoorn-families."});
 
     SchrijfTekst("Algemene Voorraad", 1, 8, Wit, Zwart);
     GaNaar(2, 10);
@@ -101,18 +100,36 @@ void TekenGetallen(const Noten& voorraad, int voorraadWaarde,
     }
 }
 
-// The marks around the selected count; the focus on its last digit, and its
-// family and nut in words (the screen shows them only by where it stands).
-void TekenSelectie(int selectie, const std::array<Noten, AantalFamilies>& families) {
+// A nut's name as said: "hazelnoten".
+std::string Noot(int soort) {
+    std::string naam = NotenNamen[soort];
+    naam.pop_back();
+    naam[0] = static_cast<char>(naam[0] - 'A' + 'a');
+    return naam;
+}
+
+// The marks around the selected count; the focus on the left mark, where the
+// text is this count alone (the counts below start with a blank).
+void TekenSelectie(int selectie) {
     const int familie = (selectie - 1) / AantalSoorten;
     const FamilieVak& vak = FamilieVakken[familie];
     const int soort = (selectie - 1) % AantalSoorten;
     const auto rij = static_cast<std::int16_t>(vak.aantalRij - 1 + soort);
     SchrijfTekst("[", static_cast<std::int16_t>(vak.aantalKolom - 1), rij, Geel, Zwart);
     SchrijfTekst("]", static_cast<std::int16_t>(vak.aantalKolom + 2), rij, Geel, Zwart);
-    GaNaarXY(static_cast<std::int16_t>(vak.aantalKolom + 1), rij);
-    Zeg(std::string(FamilieNamen[familie]) + ", " + NotenNamen[soort] + " " +
-        std::to_string(families[familie][soort]));
+    GaNaarXY(static_cast<std::int16_t>(vak.aantalKolom - 1), rij);
+}
+
+// The selection's family, nut and count, and the stock of that nut: the
+// screen shows them only by where they stand. "Knabbel, hazelnoten: 3, nog 2
+// in voorraad".
+std::string SelectieZin(int selectie, const Noten& voorraad,
+                        const std::array<Noten, AantalFamilies>& families) {
+    const int familie = (selectie - 1) / AantalSoorten;
+    const int soort = (selectie - 1) % AantalSoorten;
+    return std::string(FamilieNamen[familie]) + ", " + Noot(soort) + ": " +
+           std::to_string(families[familie][soort]) + ", nog " + std::to_string(voorraad[soort]) +
+           " in voorraad";
 }
 
 // Moves the selection (1 to AantalKeuzes) by `stap`, wrapping at both ends.
@@ -147,12 +164,22 @@ bool SpeelEekhoorn() {
     bool gewonnen = false;
     int voorraadWaarde = 4 * (5 * w + h + 2 * b + 3 * k);
 
+    std::string gewichten;
+    for (int soort = 0; soort < AantalSoorten; ++soort)
+        gewichten +=
+            (soort == 0 ? "" : ", ") + Noot(soort) + " " + std::to_string(Gewichten[soort]);
+    std::string zegNa = "Voedingswaarde per noot: " + gewichten;
+
     for (;;) {
         TekenGetallen(voorraad, voorraadWaarde, families, waarden);
-        TekenSelectie(selectie, families);
+        TekenSelectie(selectie);
+        Zeg(SelectieZin(selectie, voorraad, families));
+        if (!zegNa.empty()) Zeg(zegNa);
+        zegNa.clear();
         const std::uint16_t toets = LeesToetsCode();
         const int familie = (selectie - 1) / AantalSoorten;
         const int soort = (selectie - 1) % AantalSoorten;
+        const int waardeVoor = waarden[familie];
         // Right and left go to the same nut of the next or previous family (in the
         // order Knabbel, Babbel, Chip, Munk), up and down to the next or previous
         // nut; both wrap at the ends of the selections.
@@ -172,6 +199,11 @@ bool SpeelEekhoorn() {
             ++voorraad[soort];
             voorraadWaarde += Gewichten[soort];
         }
+        // After a move of nuts, the values it changed.
+        if ((toets == ToetsPlusNum || toets == ToetsMinNum) && waarden[familie] != waardeVoor)
+            zegNa = "Voedingswaarde " + std::string(FamilieNamen[familie]) + ": " +
+                    std::to_string(waarden[familie]) +
+                    ", voorraad: " + std::to_string(voorraadWaarde);
         // Fairness is judged after every key, whatever the key.
         if (waarden[0] != 0 && waarden[1] == waarden[0] && waarden[2] == waarden[0] &&
             waarden[3] == waarden[0] && voorraadWaarde == 0)

@@ -6,6 +6,7 @@
 #include "units/Units.h"
 
 #include <array>
+#include <map>
 
 namespace {
 
@@ -67,14 +68,24 @@ void TypTeken(char teken, std::string& antwoord, int& regel, int& kolom) {
     }
 }
 
+// A typed character as said: a blank, a capital and the letter's punctuation
+// by name, "hoofdletter N".
+std::string TekenZin(char teken) {
+    static const std::map<char, std::string> namen = {
+        {' ', "spatie"},     {'.', "punt"},         {',', "komma"},    {':', "dubbele punt"},
+        {'?', "vraagteken"}, {'!', "uitroepteken"}, {'\'', "apostrof"}};
+    if (const auto naam = namen.find(teken); naam != namen.end()) return naam->second;
+    if (teken >= 'A' && teken <= 'Z') return "hoofdletter " + std::string(1, teken);
+    return std::string(1, teken);
+}
+
 } // namespace
 
 bool SpeelGeheimschrift() {
     SpelScherm("Het geheimschrift",
                {{2, "<enter> Probeer oplossing"}, {61, "<esc> Spel verlaten"}});
-    GaNaar(2, 5);
-    SchrijfRegel("De letters van het bericht zijn vervangen. Kun jij het bericht ontcijferen");
-    SchrijfRegel(" zodat je het oorspronkelijke bericht krijgt?");
+    SchrijfInleiding({"De letters van het bericht zijn vervangen. Kun jij het bericht ontcijferen",
+                      " zodat je het oorspronkelijke bericht krijgt?"});
     SchrijfTekst("Het versleutelde bericht:", 1, 7, Wit, Zwart);
     GaNaar(2, 9);
     for (const std::string& regel : BerichtRegels) SchrijfRegel(regel);
@@ -86,10 +97,26 @@ bool SpeelGeheimschrift() {
     bool gewonnen = false;
     while (!gewonnen) {
         GaNaarXY(static_cast<std::int16_t>(kolom), static_cast<std::int16_t>(AntwoordRij(regel)));
+        // The enciphered character above the typing position, which only the
+        // layout pairs with it.
+        if (antwoord.size() < Bericht.size())
+            Zeg("Versleuteld: " + TekenZin(Bericht[antwoord.size()]));
         // Characters 128 and up come as negative values and are never typed.
         const signed char teken = LeesToets();
-        if (teken == ToetsBackspace) WisTeken(antwoord, regel, kolom);
-        if (teken >= 32 && teken <= 126) TypTeken(teken, antwoord, regel, kolom);
+        // What the key typed or took away, and a new answer line, which the
+        // screen shows only by where the next character goes.
+        const std::size_t lengte = antwoord.size();
+        const int regelVoor = regel;
+        if (teken == ToetsBackspace) {
+            const std::string weg = antwoord.empty() ? "" : TekenZin(antwoord.back());
+            WisTeken(antwoord, regel, kolom);
+            Zeg(weg.empty() ? "Het antwoord is leeg" : weg + " gewist");
+        }
+        if (teken >= 32 && teken <= 126) {
+            TypTeken(teken, antwoord, regel, kolom);
+            Zeg(antwoord.size() > lengte ? TekenZin(teken) : "Het antwoord is vol");
+        }
+        if (regel != regelVoor) Zeg("Regel " + std::to_string(regel));
         if (teken == ToetsEnter) {
             gewonnen = Ontcijfer(Bericht) == antwoord;
             if (!gewonnen) MeldTotToets("Nee, dat klopt niet...", 27, 21);

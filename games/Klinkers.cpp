@@ -50,6 +50,17 @@ bool AlleenKlinkersVerborgen(const WoordLijst& woorden, const WoordLijst& getoon
     return goed;
 }
 
+// The letter under the cursor, whether it is hidden (shown only by a dot) and
+// where it stands: "j, letter 2 van ijscoman".
+std::string LetterZin(const WoordLijst& woorden, const WoordLijst& getoond, int kolom, int rij) {
+    const std::string& woord = woorden.at(static_cast<std::size_t>(rij - 1));
+    const bool verborgen =
+        getoond.at(static_cast<std::size_t>(rij - 1)).at(static_cast<std::size_t>(kolom - 1)) ==
+        Verborgen;
+    return woord.substr(static_cast<std::size_t>(kolom - 1), 1) + (verborgen ? " verborgen" : "") +
+           ", letter " + std::to_string(kolom) + " van " + woord;
+}
+
 } // namespace
 
 // Shows the marks in yellow (tonen 1), or blanks them through the output
@@ -75,9 +86,8 @@ bool SpeelKlinkers() {
                {{2, "Navigeren: " + MetKomma({PijlLinks, PijlOmhoog, PijlRechts, PijlOmlaag})},
                 {26, "<spatie> Verbergen/weergeven"},
                 {61, "<esc> Spel verlaten"}});
-    GaNaar(2, 5);
-    SchrijfRegel("Het is de bedoeling dat je de klinkers uit de onderstaande zeven woorden");
-    SchrijfRegel(" verwijdert!");
+    SchrijfInleiding({"Het is de bedoeling dat je de klinkers uit de onderstaande zeven woorden",
+                      " verwijdert!"});
 
     const WoordLijst woorden = KlinkerWoorden();
     WoordLijst getoond = woorden;
@@ -91,6 +101,7 @@ bool SpeelKlinkers() {
     while (!gewonnen) {
         GaNaarXY(static_cast<std::int16_t>(LetterX(kolom)),
                  static_cast<std::int16_t>(LetterY(rij)));
+        Zeg(LetterZin(woorden, getoond, kolom, rij));
         const std::uint16_t toets = LeesToetsCode();
         int nieuweKolom = kolom;
         int nieuweRij = rij;

@@ -24,11 +24,10 @@ const std::string KluisBediening =
 
 void TekenKluisScherm() {
     SpelScherm("De Kluis", {{2, KluisBediening}});
-    GaNaar(2, 5);
-    SchrijfRegel("Het is de bedoeling dat je een kluis openbreekt! Dit doe je door de");
-    SchrijfRegel(" vijf-cijferige combinatie te raden. Je krijgt daarvoor vijf pogingen");
-    SchrijfRegel(" en na elke poging krijg je van elk cijfer te zien of het goed is, of dat");
-    SchrijfRegel(" het hoger of lager moet zijn.");
+    SchrijfInleiding({"Het is de bedoeling dat je een kluis openbreekt! Dit doe je door de",
+                      " vijf-cijferige combinatie te raden. Je krijgt daarvoor vijf pogingen",
+                      " en na elke poging krijg je van elk cijfer te zien of het goed is, of dat",
+                      " het hoger of lager moet zijn."});
     SchrijfTekst("Pogingen:", 1, 9, Wit, Zwart);
 }
 
@@ -143,7 +142,12 @@ bool SpeelKluis() {
                                                               : vergelijking < 0 ? "te laag"
                                                                                  : "te hoog");
             }
-            Zeg("Cijfers: " + oordeel + ". Nog " + std::to_string(pogingen) + " pogingen.");
+            Zeg("Cijfers: " + oordeel + ". Nog " + std::to_string(pogingen) +
+                (pogingen == 1 ? " poging." : " pogingen."));
+        } else {
+            // Where the cursor stands is shown only by the yellow corners.
+            Zeg("Cijfer " + std::to_string(cursor) + " van " + std::to_string(AantalCijfers) +
+                ": " + std::to_string(gok[cursor - 1]));
         }
         GaNaarXY(static_cast<std::int16_t>(VakKolommen[cursor - 1]), CijferRij - 1);
         laatsteToets = LeesToetsCode();
@@ -159,6 +163,7 @@ bool SpeelKluis() {
                                    {22, 16, "sluit je tas en vervolgt je reis!"}});
             if (pogingen == 0) {
                 ToonLawaai();
+                Zeg(VerderMetToets);
                 LeesToets();
                 VulVlak(22, 10, 58, 18, Zwart);
             }

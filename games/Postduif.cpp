@@ -43,16 +43,18 @@ void SchrijfMelding(const std::string& tekst) {
 
 bool SpeelPostduif() {
     SpelScherm("De Postduif", {{2, PostduifBediening}});
-    GaNaar(2, 5);
     const int noord = Willekeurig(Grens);
     const int oost = Willekeurig(Grens);
     const int zuid = Willekeurig(Grens);
     const int west = Willekeurig(Grens);
-    SchrijfRegel("De postduif weet niet meer hoe hij thuis moet komen, help hem daarbij. De");
-    SchrijfRegel(" heenreis van de postduif zag er zo uit: ");
+    SchrijfInleiding({"De postduif weet niet meer hoe hij thuis moet komen, help hem daarbij. De",
+                      " heenreis van de postduif zag er zo uit: "});
     SchrijfRegel("");
     Uitvoer() << " " << noord << " noord, " << oost << " oost, " << zuid << " zuid, " << west
               << " west";
+    // The flight stands away from the focus, on the route line.
+    Zeg("Heenreis: " + std::to_string(noord) + " noord, " + std::to_string(oost) + " oost, " +
+        std::to_string(zuid) + " zuid, " + std::to_string(west) + " west");
 
     int noordZuid = 0;
     int oostWest = 0;

@@ -125,6 +125,9 @@ TEST_F(Tekenen, MeldingVensterMetMarge) {
     EXPECT_EQ(TekstOp(22, 11, 7), "Je hebt");
     EXPECT_EQ(AttribuutOp(22, 11), 0x8f);
     EXPECT_EQ(AttribuutOp(27, 12), 0x8e);
+    // The title, then every line, pieces of a row as the row reads.
+    EXPECT_EQ(LaatsteBerichten(2),
+              (std::vector<std::string>{"Gefeliciteerd!", "Je hebt iets moois"}));
 }
 
 TEST_F(Tekenen, MeldingVensterZonderMargeLaatDeOmgevingStaan) {

@@ -62,6 +62,10 @@ TEST_F(SpelInHetBos, EenGewonnenSpelLaatZijnPlekVerlatenAchter) {
         EXPECT_EQ(TekstOp(34, 24, 20), std::string(20, ' ')) << "no Enter prompt";
         EXPECT_EQ(TekstOp(4, 21, 22), Telling(1));
         VerwachtKompas(p);
+        const std::vector<std::string> gezegd = LaatsteBerichten(3);
+        EXPECT_EQ(gezegd.at(0), "Druk op een toets.");
+        EXPECT_EQ(gezegd.at(1), "1 van 6 objecten verzameld.");
+        EXPECT_TRUE(gezegd.at(2).ends_with(". " + Verlaten)) << gezegd.at(2);
 
         // Enter there does nothing but redraw.
         const auto ervoor = Model().cellen;

@@ -188,7 +188,13 @@ TEST_F(Wandeling, EscVertrektEnVergeetElkVoorwerp) {
         Speel(Route({1, 1}, p) + Toetsen{Esc}, ::Speurtocht);
         EXPECT_EQ(ToetsenOver(), 0u);
         EXPECT_TRUE(AllesVergeten());
+        EXPECT_EQ(Berichten().back(), "Bos verlaten. Je 4 objecten zijn verloren.");
     }
+    Verzameld = {false, true, false, false, false, false};
+    Speel({Esc}, ::Speurtocht);
+    EXPECT_EQ(Berichten().back(), "Bos verlaten. Je object is verloren.");
+    Speel({Esc}, ::Speurtocht);
+    EXPECT_EQ(Berichten().back(), "Bos verlaten. Je had nog geen objecten.");
     // The next walk starts over at the start with nothing.
     SpeelTotWachten({}, ::Speurtocht);
     EXPECT_EQ(PlekOpScherm(), (Plek{1, 1}));
@@ -209,6 +215,17 @@ TEST_F(Wandeling, ElkePlekNoemtHaarOpenPadenInWoorden) {
                       TekstOp(34, 24, 20) == "<enter> Spel spelen!")
                 << x << "," << y;
         }
+}
+
+TEST_F(Wandeling, ElkeStapZegtDePlekOokTussenTweeGelijkePlekken) {
+    Verzameld = {true, false, false, false, false, true}; // the safe and the vowels won
+    SpeelTotWachten(Route({1, 1}, {3, 1}) + Toetsen{Pijl(Links), Pijl(Omhoog), Teken('x')},
+                    ::Speurtocht);
+    const std::vector<std::string> verwacht = {
+        "Paden: zuid, west. Deze plek in het bos is volledig verlaten...",
+        "Paden: oost, zuid. Deze plek in het bos is volledig verlaten...",
+        "Geen pad naar het noorden.", "Paden: oost, zuid.", "Paden: oost, zuid."};
+    EXPECT_EQ(LaatsteBerichten(5), verwacht) << "a step says the place, a bump only the paths";
 }
 
 } // namespace

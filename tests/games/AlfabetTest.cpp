@@ -206,6 +206,11 @@ TEST_F(Alfabet, EnterPaktVastEnLaatLos) {
     EXPECT_EQ(WoordOp(3), begin.at(2));
     EXPECT_EQ(CelOp(31, 10), (Cel{' ', 7}));
     EXPECT_EQ(CelOp(45, 10), (Cel{' ', 7}));
+    EXPECT_EQ(LaatsteBerichten(5),
+              (std::vector<std::string>{
+                  "koelbloedig, plaats 1 van 11", "Vastgepakt: koelbloedig, plaats 1 van 11",
+                  "koelbloedig, plaats 2 van 11", "Losgelaten: koelbloedig, plaats 2 van 11",
+                  "onlangs, plaats 3 van 11"}));
 }
 
 TEST_F(Alfabet, DeCursorStoptAanBeideKanten) {

@@ -289,6 +289,14 @@ TEST_F(Eekhoorn, PlusEnMinVerplaatsenEenWalnoot) {
     EXPECT_EQ(FamilieWaarde(0), " 5");
     EXPECT_EQ(TekstOp(48, 12, 4), "[ 1]");
     for (int familie = 1; familie < 4; ++familie) EXPECT_EQ(FamilieWaarde(familie), " 0");
+    // The weights once, then family, nut, count and stock; the values after a move.
+    EXPECT_EQ(Berichten().at(4), "Voedingswaarde per noot: hazelnoten 1, beukennoten 2, walnoten "
+                                 "5, kastanjes 3");
+    EXPECT_EQ(
+        LaatsteBerichten(2),
+        (std::vector<std::string>{
+            "Knabbel, walnoten: 1, nog " + std::to_string(voorraad.noten[2] - 1) + " in voorraad",
+            "Voedingswaarde Knabbel: 5, voorraad: " + std::to_string(waarde - 5)}));
 
     ZetWillekeurigToestand(toestand);
     SpeelTotWachten({Pijl(Omlaag), Pijl(Omlaag), PlusNum, MinNum}, SpeelEekhoorn);

@@ -175,6 +175,12 @@ TEST_F(Geheimschrift, BackspaceGaatTerugOverRegeleinden) {
                     SpeelGeheimschrift);
     EXPECT_EQ(CelOp(71, 13), (Cel{'A', 14}));
     EXPECT_EQ(CelOp(1, 14), (Cel{'B', 14}));
+    // Each key says what it typed or took away, a change of line, and the
+    // enciphered character above the typing position (" uf" begins line 2).
+    EXPECT_EQ(LaatsteBerichten(10),
+              (std::vector<std::string>{"t gewist", "Versleuteld: u", "spatie gewist", "Regel 1",
+                                        "Versleuteld: spatie", "hoofdletter A", "Regel 2",
+                                        "Versleuteld: u", "hoofdletter B", "Versleuteld: f"}));
 
     // From line 3 back to column 75 of line 2.
     SpeelTotWachten(Tekst(oplossing.substr(0, 147)), SpeelGeheimschrift);
@@ -204,6 +210,7 @@ TEST_F(Geheimschrift, HetAntwoordIsVolNa223Tekens) {
 
     // The 224th character is ignored, wherever it would go.
     SpeelTotWachten(Tekst(vol + "Q"), SpeelGeheimschrift);
+    EXPECT_EQ(LaatsteBerichten(2), (std::vector<std::string>{"z", "Het antwoord is vol"}));
     EXPECT_EQ(CelOp(78, 15), Leeg);
     EXPECT_EQ(CelOp(77, 15), (Cel{'z', 14}));
     EXPECT_EQ(RijTekst(16), std::string(80, ' '));

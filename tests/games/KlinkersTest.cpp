@@ -207,6 +207,10 @@ TEST_F(Klinkers, TweemaalSpatieToontDeLetterWeer) {
     EXPECT_TRUE(KaderStaatOp(2, 1));
     SpeelTotWachten({Pijl(Rechts), Spatie, Spatie}, SpeelKlinkers);
     EXPECT_EQ(CelOp(CelX(2), CelY(1)), (Cel{'j', 7}));
+    EXPECT_EQ(LaatsteBerichten(4),
+              (std::vector<std::string>{"i, letter 1 van ijscoman", "j, letter 2 van ijscoman",
+                                        "j verborgen, letter 2 van ijscoman",
+                                        "j, letter 2 van ijscoman"}));
 
     SpeelTotWachten({Pijl(Omlaag), Pijl(Omlaag), Pijl(Rechts), Spatie, Pijl(Rechts), Spatie,
                      Pijl(Links), Spatie},

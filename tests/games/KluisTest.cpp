@@ -107,7 +107,14 @@ TEST_F(Kluis, DeCodeKrakenWintEnToontDeDiamant) {
     const Toetsen spel = ZetCijfers(Vijven, code) + Toetsen{Enter};
     SpeelTotWachten(spel, SpeelKluis);
     EXPECT_EQ(Pogingen(), '5'); // the try is used, but the count is not drawn again
-    EXPECT_EQ(Berichten().back(), "Gewonnen: diamant"); // the object, shown only in yellow
+    // The object (shown only in yellow) first, then the whole box and the key.
+    EXPECT_EQ(LaatsteBerichten(4),
+              (std::vector<std::string>{
+                  "Gewonnen: diamant", "Gefeliciteerd!",
+                  "Je hebt de combinatie van de kluis geraden! De kluis gaat open en je ziet er "
+                  "een diamant in liggen! Je stopt de diamant in je rugtas, sluit je tas en "
+                  "vervolgt je reis!",
+                  "Druk op een toets."}));
     VerwachtWinstVenster({{22, 11, "Je hebt de combinatie van de kluis"},
                           {22, 12, "geraden! De kluis gaat open en je"},
                           {22, 13, "ziet er een "},
@@ -211,6 +218,7 @@ TEST_F(Kluis, VijfFoutePogingenGevenEenGeluidEnEenNieuweCombinatie) {
     // Outside the panel the verdicts of the fourth try still stand: the fifth
     // Enter judged nothing.
     EXPECT_EQ(TekstOp(VakX[0] - 3, OordeelY, 9), Oordeel(codes[0][0], 5));
+    EXPECT_TRUE(Berichten().at(7).ends_with(". Nog 1 poging.")) << Berichten().at(7);
 
     // After a key: the verdict row is empty, a fresh combination waits.
     ZetWillekeurigToestand(toestand);
@@ -261,6 +269,9 @@ TEST_F(Kluis, CijfersEnDeCursorLopenAanBeideKantenRond) {
     EXPECT_EQ(TekenOp(VakX[0] + 1, CijferY), '9');
     SpeelTotWachten({Pijl(Links), Pijl(Omhoog)}, SpeelKluis); // from 1 to 5
     VerwachtGemarkeerd(5);
+    EXPECT_EQ(
+        LaatsteBerichten(3),
+        (std::vector<std::string>{"Cijfer 1 van 5: 5", "Cijfer 5 van 5: 5", "Cijfer 5 van 5: 6"}));
     VerwachtCijfers({5, 5, 5, 5, 6});
     SpeelTotWachten(Herhaal(Pijl(Rechts), 5) + Toetsen{Pijl(Omlaag)}, SpeelKluis); // from 5 to 1
     VerwachtGemarkeerd(1);

@@ -69,6 +69,15 @@ TEST_F(Postduif, EersteScherm) {
     for (int x = einde; x < einde + 12; ++x) EXPECT_EQ(CelOp(x, RouteY), (Cel{' ', 7})) << x;
     EXPECT_EQ(CelOp(einde + 12, RouteY), Cel{});
     EXPECT_EQ(RijTekst(MeldingY), std::string(80, ' '));
+    // The flight is said, away from the focus as it stands.
+    const Vlucht v = TrekUit(toestand, TrekVlucht);
+    EXPECT_EQ(LaatsteBerichten(3),
+              (std::vector<std::string>{
+                  "Noord/Zuid: omhoog, omlaag. Oost/West: rechts, links. Enter: Probeer route. "
+                  "Esc: Spel verlaten.",
+                  "De postduif weet niet meer hoe hij thuis moet komen, help hem daarbij. De "
+                  "heenreis van de postduif zag er zo uit:",
+                  "Heenreis:" + VluchtTekst(v)}));
 }
 
 TEST_F(Postduif, DeJuisteRouteWintDeAntwoordenvelop) {

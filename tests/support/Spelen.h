@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
 #include <utility>
+#include <vector>
 
 // Runs a screen to its end with these keys. Running out of keys before the
 // screen returns fails the test, shows the screen and unwinds.
@@ -32,6 +35,12 @@ template <class Scherm> void SpeelTotWachten(script::Toetsen toetsen, Scherm&& s
     }
     ADD_FAILURE() << "Het scherm keerde terug terwijl het op een toets had moeten wachten:\n"
                   << script::SchermDump();
+}
+
+// The last `aantal` sentences said for a screen reader, oldest first.
+inline std::vector<std::string> LaatsteBerichten(std::size_t aantal) {
+    const std::vector<std::string>& alle = script::Berichten();
+    return {alle.end() - static_cast<std::ptrdiff_t>(std::min(aantal, alle.size())), alle.end()};
 }
 
 // Every test starts on a fresh 80 by 25 console.
