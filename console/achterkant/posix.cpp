@@ -10,6 +10,7 @@
 #include "console/Achterkant.h"
 #include "console/Console.h"
 #include "console/achterkant/posix_terminal.h"
+#include "console/terminal/Regelmodus.h"
 #include "console/terminal/Terminalsoort.h"
 #include "console/terminal/Toetsdecoder.h"
 #include "console/terminal/Weergave.h"
@@ -22,6 +23,7 @@
 #include <optional>
 #include <poll.h>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 
 using namespace posix;
@@ -63,6 +65,22 @@ bool SchrijfBeeld(const std::string& tekst) {
     const Geschreven uitkomst = Schrijf(uit.data(), uit.size(), -1);
     if (uitkomst == Geschreven::TerminalWeg) terminal.weg = true;
     return uitkomst == Geschreven::Alles;
+}
+
+Regelstaat regels; // in the line mode (terminal.regelmodus)
+
+// The line mode's turn in the key loop: hands out a typed key, or writes
+// what waits. False when there is nothing to hand out.
+bool RegelmodusBeurt(const ConsoleModel& model, ToetsDruk& toets) {
+    while (!invoer.wachtrij.empty()) {
+        const std::optional<ToetsDruk> voorHetSpel =
+            RegelToets(regels, model, invoer.wachtrij.front());
+        invoer.wachtrij.pop_front();
+        if (voorHetSpel) return toets = *voorHetSpel, true;
+    }
+    if (!regels.uit.empty()) SchrijfBeeld(regels.uit);
+    regels.uit.clear();
+    return false;
 }
 
 void VolledigOpnieuw() {
@@ -152,13 +170,17 @@ bool StartAchterkant() {
         return false;
     }
     const Terminalsoort soort = HerkenTerminal([](const char* naam) { return std::getenv(naam); });
-    if (!soort.bruikbaar) {
+    const char* term = std::getenv("TERM");
+    terminal.regelmodus = Model().regelmodus || (term && std::string_view(term) == "dumb");
+    if (!soort.bruikbaar && !terminal.regelmodus) {
         std::fputs("struinpaadje: deze terminal kan het spel niet tonen (TERM is leeg of "
                    "\"dumb\").\n",
                    stderr);
         return false;
     }
     beeld.weergave = soort.weergave;
+    regels = Regelstaat{};
+    regels.utf8 = soort.weergave.utf8;
     if (!NeemTerminal(soort.toetsenprotocol)) return false;
     VolledigOpnieuw();
     invoer.bytes.clear();
@@ -184,9 +206,13 @@ void MeldNaStop(const char* tekst) {
 
 ToetsDruk WachtOpToets(const ConsoleModel& model) {
     if (!gestart) return ToetsDruk{ToetsEsc, ToetsEsc}; // no terminal: every screen leaves on Esc
+    if (terminal.regelmodus) RegelBijBeeld(regels, model);
     while (true) {
         VoorbereidBeeld();
-        if (signalen.bezit != BijDeShell) {
+        ToetsDruk getypt;
+        if (signalen.bezit != BijDeShell && terminal.regelmodus) {
+            if (RegelmodusBeurt(model, getypt)) return getypt;
+        } else if (signalen.bezit != BijDeShell) {
             if (terminal.breedte < model.breedte || terminal.hoogte < model.hoogte) {
                 // Keys typed while the game cannot be seen do not reach it.
                 invoer.wachtrij.clear();
@@ -217,4 +243,8 @@ ToetsDruk WachtOpToets(const ConsoleModel& model) {
     }
 }
 
-void Voorlezen(const std::string&) {} // screen readers read the console itself, at its cursor
+// Screen readers read the console itself, at its cursor; the line mode
+// writes the sentences.
+void Voorlezen(const std::string& zin) {
+    if (terminal.regelmodus) regels.zinnen.push_back(zin);
+}

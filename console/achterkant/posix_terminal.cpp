@@ -156,7 +156,8 @@ void GeefTerug() {
     const sigset_t terminalSignalen = EenSignaal(SIGTTOU);
     sigset_t oud;
     sigprocmask(SIG_BLOCK, &terminalSignalen, &oud);
-    if (signalen.bezit == Overgenomen) Schrijf(Teruggeven, sizeof Teruggeven - 1, TeruggaveMs);
+    if (signalen.bezit == Overgenomen && !terminal.regelmodus)
+        Schrijf(Teruggeven, sizeof Teruggeven - 1, TeruggaveMs);
     const bool voorgrond = !OpDeAchtergrond();
     if (voorgrond || NogRauw()) {
         while (tcsetattr(STDIN_FILENO, TCSANOW, &terminal.oudeInstellingen) != 0 &&
@@ -511,7 +512,7 @@ bool NeemTerminal(bool toetsenprotocol) {
         std::fputs("struinpaadje: de terminal laat zich niet instellen.\n", stderr);
         return false;
     }
-    terminal.overnemen = Overnemen(toetsenprotocol);
+    terminal.overnemen = terminal.regelmodus ? std::string() : Overnemen(toetsenprotocol);
     terminal.stuurterminal = tcgetpgrp(STDIN_FILENO) != -1;
     terminal.weg = false;
     InstalleerSignalen();

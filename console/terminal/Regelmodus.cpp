@@ -49,8 +49,17 @@ std::string RegelVoorBeeld(const ConsoleModel& model, const std::vector<std::str
     return Regel(melding.tekst, utf8);
 }
 
-std::optional<ToetsDruk> RegelmodusToets(const ToetsDruk& toets) {
-    if (toets.teken == RegelmodusScherm) return std::nullopt;
+void RegelBijBeeld(Regelstaat& staat, const ConsoleModel& model) {
+    if (!staat.uitgelegd) staat.uit += RegelmodusUitleg;
+    staat.uitgelegd = true;
+    staat.uit += RegelVoorBeeld(model, staat.zinnen, staat.vorigeFocus, staat.utf8);
+    staat.zinnen.clear();
+}
+
+std::optional<ToetsDruk> RegelToets(Regelstaat& staat, const ConsoleModel& model,
+                                    const ToetsDruk& toets) {
     if (toets.teken == RegelmodusTerug) return ToetsDruk{ToetsEsc, ToetsEsc};
-    return toets;
+    if (toets.teken != RegelmodusScherm) return toets;
+    staat.uit += SchermAlsTekst(model, staat.utf8);
+    return std::nullopt;
 }

@@ -30,6 +30,21 @@ std::string Regel(const std::string& melding, bool utf8);
 std::string RegelVoorBeeld(const ConsoleModel& model, const std::vector<std::string>& zinnen,
                            std::string& vorigeFocus, bool utf8);
 
-// What the line mode makes of a key: Ctrl+Q is Esc; Ctrl+L is no key for the
-// game (nothing), the screen goes out instead; any other key as it is.
-std::optional<ToetsDruk> RegelmodusToets(const ToetsDruk& toets);
+// What the line mode keeps from frame to frame.
+struct Regelstaat {
+    bool utf8 = true;
+    bool uitgelegd = false;          // RegelmodusUitleg went out
+    std::string vorigeFocus;         // see MeldingVoorBeeld
+    std::vector<std::string> zinnen; // said for the next frame
+    std::string uit;                 // bytes still to write
+};
+
+// A frame is shown: its line (the first time after the explanation) joins
+// `uit`, and the sentences are used up.
+void RegelBijBeeld(Regelstaat& staat, const ConsoleModel& model);
+
+// A key typed in the line mode, with `model` on the screen: the key for the
+// game (Ctrl+Q as Esc), or nothing for Ctrl+L, which puts the screen as
+// text in `uit`.
+std::optional<ToetsDruk> RegelToets(Regelstaat& staat, const ConsoleModel& model,
+                                    const ToetsDruk& toets);
