@@ -173,12 +173,13 @@ bool StartAchterkant() {
     const char* term = std::getenv("TERM");
     terminal.regelmodus = Model().regelmodus || (term && std::string_view(term) == "dumb");
     if (!soort.bruikbaar && !terminal.regelmodus) {
-        std::fputs("struinpaadje: deze terminal kan het spel niet tonen (TERM is leeg of "
-                   "\"dumb\").\n",
-                   stderr);
+        std::fputs("struinpaadje: TERM is leeg; zet TERM, of speel met --regelmodus.\n", stderr);
         return false;
     }
     beeld.weergave = soort.weergave;
+    // Without escape sequences the keypad cannot be told apart: its + and -
+    // are the main keyboard's.
+    if (terminal.regelmodus) ZetZonderNumeriek(true);
     regels = Regelstaat{};
     regels.utf8 = soort.weergave.utf8;
     if (!NeemTerminal(soort.toetsenprotocol)) return false;

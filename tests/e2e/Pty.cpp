@@ -445,4 +445,15 @@ std::string Pijl(const vt::Scherm& scherm, char richting) {
     return std::string(scherm.cursortoetsenApplicatie ? "\x1bO" : "\x1b[") + richting;
 }
 
+std::string Bytes(const vt::Scherm& scherm, const script::Toetsen& toetsen) {
+    std::string uit;
+    for (const ToetsDruk& toets : toetsen) {
+        if (toets.code >= ToetsLinks && toets.code <= ToetsOmlaag)
+            uit += Pijl(scherm, "DACB"[toets.code - ToetsLinks]);
+        else
+            uit += toets.teken == '\b' ? '\x7f' : toets.teken;
+    }
+    return uit;
+}
+
 } // namespace pty
