@@ -52,9 +52,10 @@ struct Invoer {
 };
 Invoer invoer;
 
-// The game's own output, one write a frame. The takeover after a start or a
-// resume rides in front of the frame that follows it, so the terminal never
-// shows an empty alternate screen. False when the frame did not all arrive:
+// The game's own output, a frame at a time, written until all of it arrived
+// (what one write() leaves over goes in the next). The takeover after a start
+// or a resume rides in front of the frame that follows it, so the terminal
+// never shows an empty alternate screen. False when the frame did not all arrive:
 // the screen is then unknown, and the next frame must be drawn whole.
 bool SchrijfBeeld(const std::string& tekst) {
     std::string uit = signalen.bezit == OvernameOnderweg ? terminal.overnemen : std::string();
@@ -159,14 +160,23 @@ void WachtOpInvoer() {
     if (gebeurd & (POLLHUP | POLLERR | POLLNVAL)) terminal.weg = true;
 }
 
+// Which side is not a terminal (reading, writing), as the player is told;
+// nullptr when both are.
+const char* GeenTerminal() {
+    const bool leest = isatty(STDIN_FILENO);
+    const bool schrijft = isatty(STDOUT_FILENO);
+    if (!leest && !schrijft) return "invoer en uitvoer zijn nu geen terminal";
+    if (!leest) return "de invoer is nu geen terminal";
+    if (!schrijft) return "de uitvoer is nu geen terminal";
+    return nullptr;
+}
+
 } // namespace
 
 bool StartAchterkant() {
     if (gestart) return true;
-    if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) {
-        std::fputs("struinpaadje: dit spel moet in een terminal draaien (invoer en uitvoer zijn "
-                   "nu geen terminal).\n",
-                   stderr);
+    if (const char* welke = GeenTerminal()) {
+        std::fprintf(stderr, "struinpaadje: dit spel moet in een terminal draaien (%s).\n", welke);
         return false;
     }
     const Terminalsoort soort = HerkenTerminal([](const char* naam) { return std::getenv(naam); });

@@ -34,6 +34,7 @@
 #include "console/terminal/Toetsdecoder.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -59,16 +60,52 @@ int pauzeFd = -1;
 
 namespace {
 
-// Taking over: alternate screen, the kitty keyboard protocol pushed (on the
-// alternate screen, which keeps its own stack; every key as an escape code
-// where the terminal says it can, see Toetsdecoder.h), application cursor
-// keys and keypad, no automatic wrap at the right edge.
+// The terminal modes the game sets, one row each: what sets it, what undoes
+// it. Taking over sends the rows in order; giving back undoes them from the
+// last to the first.
+struct Modus {
+    const char* zetten; // nullptr: the frames set it as they draw
+    const char* terugzetten;
+};
+constexpr Modus Modi[] = {
+    {"\x1b[?1049h", "\x1b[?1049l"}, // the alternate screen
+    // The kitty keyboard protocol pushed on the alternate screen's own stack
+    // (every key as an escape code where the terminal says it can, see
+    // Toetsdecoder.h): what it sends depends on the terminal.
+    {ToetsenbordAlleToetsen, "\x1b[<u"},
+    {"\x1b[?1h", "\x1b[?1l"}, // application cursor keys
+    {"\x1b=", "\x1b>"},       // application keypad
+    {"\x1b[?7l", "\x1b[?7h"}, // no automatic wrap at the right edge
+    {nullptr, "\x1b[?25h"},   // the cursor, hidden and shown by the frames
+    {nullptr, "\x1b[0m"},     // the colours of the frames
+};
+
 std::string Overnemen(bool toetsenprotocol) {
-    return "\x1b[?1049h" + ToetsenbordAan(toetsenprotocol) + "\x1b[?1h\x1b=\x1b[?7l";
+    std::string uit;
+    for (const Modus& modus : Modi) {
+        if (modus.zetten == ToetsenbordAlleToetsen)
+            uit += ToetsenbordAan(toetsenprotocol);
+        else if (modus.zetten != nullptr)
+            uit += modus.zetten;
+    }
+    return uit;
 }
-// Giving back, in the reverse order. Signal handlers write it too, so it is a
-// constant made in advance.
-constexpr char Teruggeven[] = "\x1b[<u\x1b[0m\x1b[?25h\x1b[?7h\x1b[?1l\x1b>\x1b[?1049l";
+
+// Giving back. Signal handlers write it too, so it is a constant made in
+// advance: the undo column read from the bottom up.
+constexpr std::size_t TeruggevenLengte() {
+    std::size_t lengte = 0;
+    for (const Modus& modus : Modi) lengte += std::char_traits<char>::length(modus.terugzetten);
+    return lengte;
+}
+constexpr std::array<char, TeruggevenLengte()> MaakTeruggeven() {
+    std::array<char, TeruggevenLengte()> uit{};
+    std::size_t i = 0;
+    for (auto modus = std::rbegin(Modi); modus != std::rend(Modi); ++modus)
+        for (const char* c = modus->terugzetten; *c != '\0'; ++c) uit[i++] = *c;
+    return uit;
+}
+constexpr std::array<char, TeruggevenLengte()> Teruggeven = MaakTeruggeven();
 
 // How long the restore bytes wait for a terminal that has stopped reading
 // before the game gives up on them: long enough for a window that froze for
@@ -150,20 +187,23 @@ bool NogRauw() {
 // exactly the raw ones the game set (a shell that does not reset the terminal
 // when a job stops, as dash, after a stop from outside). With SIGTTOU held
 // back the screen's restore bytes and those modes get through even from the
-// background.
+// background. The modes go first: they take effect at once, while the
+// restore bytes may wait for a terminal that does not read, and whoever
+// started the game may end it before they are through (su kills its child
+// two seconds after passing on a SIGTERM).
 void GeefTerug() {
     if (signalen.bezit == BijDeShell) return;
     const sigset_t terminalSignalen = EenSignaal(SIGTTOU);
     sigset_t oud;
     sigprocmask(SIG_BLOCK, &terminalSignalen, &oud);
-    if (signalen.bezit == Overgenomen && !terminal.regelmodus)
-        Schrijf(Teruggeven, sizeof Teruggeven - 1, TeruggaveMs);
     const bool voorgrond = !OpDeAchtergrond();
     if (voorgrond || NogRauw()) {
         while (tcsetattr(STDIN_FILENO, TCSANOW, &terminal.oudeInstellingen) != 0 &&
                errno == EINTR) {
         }
     }
+    if (signalen.bezit == Overgenomen && !terminal.regelmodus)
+        Schrijf(Teruggeven.data(), Teruggeven.size(), TeruggaveMs);
     if (voorgrond)
         tcflush(STDIN_FILENO, TCIFLUSH); // keys typed for the game do not reach the shell
     for (int i = 0; i < 2; ++i)
@@ -246,18 +286,19 @@ bool EindigtHetProces(int signaal) {
     return std::find(std::begin(GeenEinde), std::end(GeenEinde), signaal) == std::end(GeenEinde);
 }
 
-void Installeer(int signaal, void (*handler)(int), int vlaggen) {
+// Installs `handler`. A signal the caller chose to ignore (nohup, a shell's
+// background job) stays ignored unless `ookGenegeerd`.
+void Installeer(int signaal, void (*handler)(int), int vlaggen, bool ookGenegeerd = false) {
     struct sigaction actie {};
     actie.sa_handler = handler;
     actie.sa_flags = vlaggen;
     sigemptyset(&actie.sa_mask);
     if (handler == BijEindsignaal)
         sigfillset(&actie.sa_mask); // one restore, not one inside another
-    // SIGKILL, SIGSTOP and the C library's own signals refuse.
+    // The signals the C library keeps for itself (its threads' own) refuse.
     if (sigaction(signaal, &actie, &vooraf.acties[signaal]) != 0) return;
     vooraf.vervangen[signaal] = true;
-    // A signal the caller chose to ignore (nohup, a background job) stays ignored.
-    if (vooraf.acties[signaal].sa_handler == SIG_IGN)
+    if (vooraf.acties[signaal].sa_handler == SIG_IGN && !ookGenegeerd)
         sigaction(signaal, &vooraf.acties[signaal], nullptr);
 }
 
@@ -267,9 +308,15 @@ void InstalleerSignalen() {
     stapel.ss_sp = signaalStapel;
     stapel.ss_size = sizeof signaalStapel;
     sigaltstack(&stapel, &vooraf.stapel);
+    // Ctrl+C and Ctrl+\ end the game whenever it starts in the terminal's
+    // foreground, even with their signals ignored: a screen reader may start
+    // it so, and a player must be able to leave. A shell's background job is
+    // not in the foreground and keeps them as the shell set them.
+    const bool voorgrond = tcgetpgrp(STDIN_FILENO) == getpgrp();
     for (int signaal = 1; signaal < NSIG; ++signaal)
         if (EindigtHetProces(signaal))
-            Installeer(signaal, BijEindsignaal, SA_RESETHAND | SA_ONSTACK);
+            Installeer(signaal, BijEindsignaal, SA_RESETHAND | SA_ONSTACK,
+                       voorgrond && (signaal == SIGINT || signaal == SIGQUIT));
     Installeer(SIGCONT, BijVerder, SA_RESTART);
     Installeer(SIGWINCH, BijMaat, SA_RESTART);
     // The signals job control and the restore count on must arrive, whatever
@@ -291,6 +338,7 @@ void HerstelSignalen() {
     sigprocmask(SIG_SETMASK, &vooraf.masker, nullptr);
     sigaltstack(&vooraf.stapel, nullptr);
 }
+
 // A description of the terminal of our own, non-blocking: the flag belongs
 // to it alone, so the descriptors we share with the shell stay as they were.
 // When the terminal cannot be opened again, the shared one has to do, and
@@ -437,8 +485,9 @@ bool WachtOpDeVoorgrond() {
             (tcsetattr(STDIN_FILENO, TCSANOW, &modi) != 0 && errno != EINTR))
             return false;
         if (tcgetpgrp(STDIN_FILENO) == getpgrp() || PauzeGevraagd()) continue;
-        // Still in the background: SIGTTOU is ignored or held back by whoever
-        // started us. Look again now and then, or when something happens.
+        // Still in the background, and not stopped by setting the modes:
+        // whoever started us ignores SIGTTOU (InstalleerSignalen unblocked it).
+        // Look again now and then, or when something happens.
         pollfd bronnen[3] = {
             {signalen.wekker[0], POLLIN, 0}, {terminal.invoerFd, 0, 0}, {pauzeFd, POLLIN, 0}};
         if (poll(bronnen, 3, 1000) > 0 && (bronnen[1].revents & (POLLHUP | POLLERR | POLLNVAL)))
@@ -462,8 +511,15 @@ Geschreven Schrijf(const char* data, std::size_t lengte, int wachtMs) {
         }
         if (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)
             return Geschreven::TerminalWeg;
-        if (wachtMs < 0 ? Onderbroken() : VerstrekenMs(begin) >= wachtMs)
-            return Geschreven::NietAlles;
+        // How long poll() may wait, reckoned once: what is left of wachtMs
+        // (at least a millisecond: a negative timeout would wait forever), or
+        // for a frame no bound but job control.
+        int overMs = -1;
+        if (wachtMs < 0 && Onderbroken()) return Geschreven::NietAlles;
+        if (wachtMs >= 0) {
+            overMs = wachtMs - VerstrekenMs(begin);
+            if (overMs <= 0) return Geschreven::NietAlles;
+        }
         if (ruimteGemeld) { // too little room for what comes next: nap instead of spinning
             poll(nullptr, 0, 10);
             ruimteGemeld = false;
@@ -472,7 +528,7 @@ Geschreven Schrijf(const char* data, std::size_t lengte, int wachtMs) {
         // A frame also wakes for Ctrl+Z.
         pollfd bronnen[2] = {{terminal.uitvoerFd, POLLOUT, 0},
                              {wachtMs < 0 ? pauzeFd : -1, POLLIN, 0}};
-        const int klaar = poll(bronnen, 2, wachtMs < 0 ? -1 : wachtMs - VerstrekenMs(begin));
+        const int klaar = poll(bronnen, 2, overMs);
         if (klaar > 0 && (bronnen[0].revents & (POLLHUP | POLLERR | POLLNVAL)))
             return Geschreven::TerminalWeg;
         ruimteGemeld = bronnen[0].revents & POLLOUT;

@@ -65,6 +65,7 @@ struct Sessie {
     std::string pijpTekst;     // what it wrote to standard output when that is a pipe
     termios modiVooraf{};      // the terminal's modes before the program started
     int vlaggenVooraf = 0;     // the file status flags of the descriptors it got
+    std::string standenVooraf; // the test terminal's modes before it (vt::Standen)
     std::optional<int> status; // exit status as a shell reports it (128 + signal)
 };
 
@@ -133,9 +134,8 @@ int Volgende(int gekozen);
 // The game answers keys: Down moves the menu's bar. Keys that arrive while it
 // is stopped or taking the terminal back are rightly lost, so a few are tried.
 bool Antwoordt(Sessie& s);
-// The terminal is as the program found it: modes, the flags of the
-// descriptors it got, normal screen, cursor shown, keypad and cursor keys
-// back in normal mode.
+// The terminal is as the program found it: termios, the flags of the
+// descriptors it got, and every mode the test terminal tracks.
 void ExpectHersteld(const Sessie& s);
 
 } // namespace pty

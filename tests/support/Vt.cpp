@@ -518,6 +518,18 @@ void PrintTo(const Cel& cel, std::ostream* os) {
         << cel.achter << (cel.vet ? " vet" : "");
 }
 
+std::string Standen(const Scherm& s) {
+    std::string stapel;
+    for (int vlaggen : s.toetsenStapel) stapel += " " + std::to_string(vlaggen);
+    return "alternatief scherm " + std::to_string(s.opAlternatief) + ", cursor zichtbaar " +
+           std::to_string(s.cursorZichtbaar) + ", toetsenbord applicatie " +
+           std::to_string(s.toetsenbordApplicatie) + ", cursortoetsen applicatie " +
+           std::to_string(s.cursortoetsenApplicatie) + ", terugloop " +
+           std::to_string(s.autoTerugloop) + ", pen " + std::to_string(s.pen.voor) + "/" +
+           std::to_string(s.pen.achter) + (s.pen.vet ? " vet" : "") + ", toetsenstapel [" + stapel +
+           " ]";
+}
+
 std::string Dump(const Scherm& s) {
     static constexpr char hex[] = "0123456789abcdef";
     auto kleur = [](int k) { return k == Standaard ? '.' : k < 0 ? '?' : hex[k]; };

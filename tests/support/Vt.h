@@ -92,6 +92,10 @@ std::string RijTekst(const Scherm& scherm, int y);
 bool ToontErgens(const Scherm& scherm, std::string_view tekst);
 // The whole picture, for failure messages.
 std::string Dump(const Scherm& scherm);
+// Every mode the program can set in this terminal (screen, cursor, keypad,
+// cursor keys, auto-wrap, pen, keyboard protocol stack), as text to compare
+// before and after. A mode the terminal learns to track belongs here too.
+std::string Standen(const Scherm& scherm);
 
 std::string NaarUtf8(std::u32string_view tekst);
 // For the messages of GoogleTest.
