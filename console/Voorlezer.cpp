@@ -61,7 +61,8 @@ bool EindigtAlsZin(const std::string& zin) {
 
 // At a typing position (x, y): the word just typed before it, past one blank.
 std::string WoordVoor(const ConsoleModel& m, int x, int y) {
-    const int achter = Achtergrond(CelIn(m, x, y));
+    const Cel* focus = CelIn(m, x, y); // past the row's end at the end of a full row
+    const int achter = Achtergrond(focus != nullptr ? focus : CelIn(m, x - 1, y));
     int begin = x - 1;
     if (Leeg(CelIn(m, begin, y))) --begin;
     const int eind = begin + 1;

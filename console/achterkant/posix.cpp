@@ -70,18 +70,19 @@ bool SchrijfBeeld(const std::string& tekst) {
 
 Regelstaat regels; // in the line mode (terminal.regelmodus)
 
-// The line mode's turn in the key loop: hands out a typed key, or writes
-// what waits. False when there is nothing to hand out.
-bool RegelmodusBeurt(const ConsoleModel& model, ToetsDruk& toets) {
+// The line mode's turn in the key loop: the next typed key for the game, or,
+// with none left, the lines that wait go out (what Ctrl+Z cuts short is not
+// written again) and nothing is handed out.
+std::optional<ToetsDruk> RegelmodusBeurt(const ConsoleModel& model) {
     while (!invoer.wachtrij.empty()) {
         const std::optional<ToetsDruk> voorHetSpel =
             RegelToets(regels, model, invoer.wachtrij.front());
         invoer.wachtrij.pop_front();
-        if (voorHetSpel) return toets = *voorHetSpel, true;
+        if (voorHetSpel) return voorHetSpel;
     }
     if (!regels.uit.empty()) SchrijfBeeld(regels.uit);
     regels.uit.clear();
-    return false;
+    return std::nullopt;
 }
 
 void VolledigOpnieuw() {
@@ -220,9 +221,8 @@ ToetsDruk WachtOpToets(const ConsoleModel& model) {
     if (terminal.regelmodus) RegelBijBeeld(regels, model);
     while (true) {
         VoorbereidBeeld();
-        ToetsDruk getypt;
         if (signalen.bezit != BijDeShell && terminal.regelmodus) {
-            if (RegelmodusBeurt(model, getypt)) return getypt;
+            if (const std::optional<ToetsDruk> getypt = RegelmodusBeurt(model)) return *getypt;
         } else if (signalen.bezit != BijDeShell) {
             if (terminal.breedte < model.breedte || terminal.hoogte < model.hoogte) {
                 // Keys typed while the game cannot be seen do not reach it.
