@@ -198,8 +198,7 @@ TEST_F(HetHeleSpel, VanHetMenuDoorHetBosNaarHetEindpuntEnAfsluiten) {
 TEST_F(HetHeleSpel, DeRegelmodusZegtBijElkBeeldWatDePaginaZegt) {
     Doorspeling spel = HeleWandeling();
     std::size_t gezegd = 0; // the sentences that belong to earlier pictures
-    std::string focusPagina, focusRegel, focusAscii;
-    std::size_t regels = 0;
+    std::string focusPagina, focusRegel;
     spel.elkBeeld = [&](const ConsoleModel& m) {
         const std::vector<std::string> zinnen(Berichten().begin() + static_cast<long>(gezegd),
                                               Berichten().end());
@@ -207,22 +206,15 @@ TEST_F(HetHeleSpel, DeRegelmodusZegtBijElkBeeldWatDePaginaZegt) {
         const Melding pagina = MeldingVoorBeeld(m, zinnen, focusPagina);
         focusPagina = pagina.focus;
         const std::string regel = RegelVoorBeeld(m, zinnen, focusRegel, true);
-        const std::string ascii = RegelVoorBeeld(m, zinnen, focusAscii, false);
         const std::string waar = "beeld " + std::to_string(AantalFrames()) + ": " + regel;
         EXPECT_TRUE(!zinnen.empty() || !TekstBijFocus(m).empty()) << waar << SchermDump();
         EXPECT_EQ(regel, pagina.tekst.empty() ? "" : pagina.tekst + "\n") << waar;
-        for (const std::string& zin : zinnen) EXPECT_NE(regel.find(zin), std::string::npos) << waar;
-        EXPECT_EQ(std::count_if(regel.begin(), regel.end(),
-                                [](char c) { return static_cast<unsigned char>(c) < 0x20; }),
-                  regel.empty() ? 0 : 1)
-            << waar;
-        EXPECT_TRUE(std::all_of(ascii.begin(), ascii.end(), [](char c) {
-            return static_cast<unsigned char>(c) < 0x80;
+        EXPECT_TRUE(std::none_of(regel.begin(), regel.end() - !regel.empty(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20;
         })) << waar;
-        regels += !regel.empty();
+        for (const std::string& zin : zinnen) EXPECT_NE(regel.find(zin), std::string::npos) << waar;
     };
     EXPECT_EQ(spel.SpeelProgramma(), 0);
-    EXPECT_GT(regels, AantalFrames() / 2);
 }
 
 } // namespace

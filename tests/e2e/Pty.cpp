@@ -443,12 +443,10 @@ std::string Pijl(const vt::Scherm& scherm, char richting) {
 
 std::string Bytes(const vt::Scherm& scherm, const script::Toetsen& toetsen) {
     std::string uit;
-    for (const ToetsDruk& toets : toetsen) {
-        if (toets.code >= ToetsLinks && toets.code <= ToetsOmlaag)
-            uit += Pijl(scherm, "DACB"[toets.code - ToetsLinks]);
-        else
-            uit += toets.teken == '\b' ? '\x7f' : toets.teken;
-    }
+    for (const ToetsDruk& t : toetsen)
+        uit += t.code >= ToetsLinks && t.code <= ToetsOmlaag
+                   ? Pijl(scherm, "DACB"[t.code - ToetsLinks])
+                   : std::string(1, t.teken == '\b' ? '\x7f' : t.teken);
     return uit;
 }
 

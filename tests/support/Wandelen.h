@@ -7,15 +7,12 @@
 #include "forest/Bos.h"
 #include "forest/Speurtocht.h"
 #include "support/Bostabellen.h"
-#include "support/Oplossingen.h"
 #include "support/Spelen.h"
 
 #include <algorithm>
 #include <array>
 #include <compare>
-#include <cstdio>
 #include <map>
-#include <optional>
 #include <queue>
 #include <string>
 #include <utility>
@@ -154,46 +151,3 @@ class Wandeling : public SchermTest {
         LeegBosTabellen();
     }
 };
-
-// The real program seeds its generator from the clock on the first draw. A
-// walk that plays the pigeon first can read its flight from the screen and
-// so learn the seed, and with it the safe's code and the nuts.
-
-// The flight as the game writes it, found in `tekst` (a screen, or speech).
-inline std::optional<Vlucht> LeesVlucht(const std::string& tekst) {
-    for (std::size_t noord = tekst.find(" noord, "); noord != std::string::npos;
-         noord = tekst.find(" noord, ", noord + 1)) {
-        std::size_t begin = noord;
-        while (begin > 0 && tekst[begin - 1] >= '0' && tekst[begin - 1] <= '9') --begin;
-        Vlucht v{};
-        if (begin < noord &&
-            std::sscanf(tekst.c_str() + begin, "%d noord, %d oost, %d zuid, %d west", &v.noord,
-                        &v.oost, &v.zuid, &v.west) == 4)
-            return v;
-    }
-    return std::nullopt;
-}
-
-// Sets the generator to the seed from `van` to `tot` that draws `vlucht`
-// first, right after that draw; false when none does.
-inline bool ZaaiVoorVlucht(const Vlucht& vlucht, std::int64_t van, std::int64_t tot) {
-    for (std::int64_t zaad = van; zaad <= tot; ++zaad) {
-        ZetWillekeurigToestand(static_cast<std::uint32_t>(zaad));
-        if (VluchtTekst(TrekVlucht()) == VluchtTekst(vlucht)) return true;
-    }
-    return false;
-}
-
-// From the pigeon's first screen at (3, 3), with the generator right after
-// its flight: every game won and on to the end point.
-inline script::Toetsen RestVanDeWandeling(const Vlucht& vlucht) {
-    using script::Enter;
-    using script::operator+;
-    const std::array<int, 5> code = TrekKluisCode();
-    const std::array<int, 4> noten = TrekVoorraad();
-    return WinPostduif(vlucht) + Route({3, 3}, {2, 1}) + script::Toetsen{Enter} + WinKluis(code) +
-           Route({2, 1}, {3, 1}) + script::Toetsen{Enter} + WinKlinkers() + Route({3, 1}, {4, 1}) +
-           script::Toetsen{Enter} + WinAlfabet() + Route({4, 1}, {4, 4}) + script::Toetsen{Enter} +
-           WinGeheimschrift() + Route({4, 4}, {2, 4}) + script::Toetsen{Enter} +
-           WinEekhoorn(noten) + Route({2, 4}, {1, 4});
-}
