@@ -13,6 +13,10 @@ constexpr std::string_view Hulp =
     "      --zonder-numeriek  voor toetsenborden zonder numeriek deel: de + en -\n"
     "                           van het gewone toetsenbord werken als die van het\n"
     "                           numerieke (nodig voor De Eekhoorn)\n"
+    "      --regelmodus       na elke toets een regel tekst, zonder kleuren of\n"
+    "                           cursorsprongen: voor brailleleesregels en\n"
+    "                           schermlezers (vanzelf bij TERM=dumb); Ctrl+L leest\n"
+    "                           het hele scherm, Ctrl+Q gaat terug zoals Esc\n"
     "      --help             deze hulp tonen en stoppen\n"
     "      --version          de versie tonen en stoppen\n"
     "\n"
@@ -24,6 +28,7 @@ constexpr std::string_view Hulp =
 std::optional<int> LeesOpties(std::span<char* const> argumenten, std::ostream& uit,
                               std::ostream& fout) {
     bool zonderNumeriek = false;
+    bool regelmodus = false;
     for (const std::string_view optie : argumenten) {
         if (optie == "--help") {
             uit << Hulp;
@@ -33,6 +38,10 @@ std::optional<int> LeesOpties(std::span<char* const> argumenten, std::ostream& u
             uit << "struinpaadje " STRUIN_VERSIE "\n";
             return 0;
         }
+        if (optie == "--regelmodus") {
+            regelmodus = true;
+            continue;
+        }
         if (optie != "--zonder-numeriek") {
             fout << "struinpaadje: onbekende optie '" << optie
                  << "'; 'struinpaadje --help' toont de opties.\n";
@@ -41,5 +50,6 @@ std::optional<int> LeesOpties(std::span<char* const> argumenten, std::ostream& u
         zonderNumeriek = true;
     }
     ZetZonderNumeriek(zonderNumeriek);
+    ZetRegelmodus(regelmodus);
     return std::nullopt;
 }

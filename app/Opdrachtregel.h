@@ -1,5 +1,5 @@
-// The program's command-line options, GNU style: --zonder-numeriek, --help
-// and --version.
+// The program's command-line options, GNU style: --zonder-numeriek,
+// --regelmodus, --help and --version.
 #pragma once
 
 #include <optional>

@@ -85,6 +85,10 @@ void ZetZonderNumeriek(bool aan) {
     Model().zonderNumeriek = aan;
 }
 
+void ZetRegelmodus(bool aan) {
+    Model().regelmodus = aan;
+}
+
 void SchrijfTekst(const std::string& tekst, std::int16_t x, std::int16_t y, Kleur voor,
                   Kleur achter) {
     ConsoleModel& m = Model();

@@ -69,6 +69,9 @@ std::uint16_t LeesToetsCode();
 // that also types '=') and - reach the game as the keypad's + and -; the
 // character stays what was typed.
 void ZetZonderNumeriek(bool aan);
+// A terminal shows the game as a line of text after each key instead of a
+// picture (for braille displays and screen readers); other consoles ignore it.
+void ZetRegelmodus(bool aan);
 // Cell writes: the cursor does not move. Text past the right edge continues on
 // the next row; cells outside the buffer are not written.
 void SchrijfTekst(const std::string& tekst, std::int16_t x, std::int16_t y, Kleur voor,

@@ -28,6 +28,8 @@ struct ConsoleModel {
     unsigned char tekstAttribuut = 7;
     // Keyboards without a keypad: the main keyboard's + and - read as the keypad's.
     bool zonderNumeriek = false;
+    // A terminal shows the game in its line mode (console/terminal/Regelmodus.h).
+    bool regelmodus = false;
 };
 
 // The one console of the process.

@@ -11,6 +11,7 @@
 #include "console/Console.h"
 #include "console/TeKlein.h"
 #include "console/achterkant/posix_terminal.h"
+#include "console/terminal/Regelmodus.h"
 #include "console/terminal/Terminalsoort.h"
 #include "console/terminal/Toetsdecoder.h"
 #include "console/terminal/Weergave.h"
@@ -23,6 +24,7 @@
 #include <optional>
 #include <poll.h>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 
 using namespace posix;
@@ -65,6 +67,23 @@ bool SchrijfBeeld(const std::string& tekst) {
     const Geschreven uitkomst = Schrijf(uit.data(), uit.size(), -1);
     if (uitkomst == Geschreven::TerminalWeg) terminal.weg = true;
     return uitkomst == Geschreven::Alles;
+}
+
+Regelstaat regels; // in the line mode (terminal.regelmodus)
+
+// The line mode's turn in the key loop: the next typed key for the game, or,
+// with none left, the lines that wait go out (what Ctrl+Z cuts short is not
+// written again) and nothing is handed out.
+std::optional<ToetsDruk> RegelmodusBeurt(const ConsoleModel& model) {
+    while (!invoer.wachtrij.empty()) {
+        const std::optional<ToetsDruk> voorHetSpel =
+            RegelToets(regels, model, invoer.wachtrij.front());
+        invoer.wachtrij.pop_front();
+        if (voorHetSpel) return voorHetSpel;
+    }
+    if (!regels.uit.empty()) SchrijfBeeld(regels.uit);
+    regels.uit.clear();
+    return std::nullopt;
 }
 
 void VolledigOpnieuw() {
@@ -163,13 +182,18 @@ bool StartAchterkant() {
         return false;
     }
     const Terminalsoort soort = HerkenTerminal([](const char* naam) { return std::getenv(naam); });
-    if (!soort.bruikbaar) {
-        std::fputs("struinpaadje: deze terminal kan het spel niet tonen (TERM is leeg of "
-                   "\"dumb\").\n",
-                   stderr);
+    const char* term = std::getenv("TERM");
+    terminal.regelmodus = Model().regelmodus || (term && std::string_view(term) == "dumb");
+    if (!soort.bruikbaar && !terminal.regelmodus) {
+        std::fputs("struinpaadje: TERM is leeg; zet TERM, of speel met --regelmodus.\n", stderr);
         return false;
     }
     beeld.weergave = soort.weergave;
+    // Without escape sequences the keypad cannot be told apart: its + and -
+    // are the main keyboard's.
+    if (terminal.regelmodus) ZetZonderNumeriek(true);
+    regels = Regelstaat{};
+    regels.utf8 = soort.weergave.utf8;
     if (!NeemTerminal(soort.toetsenprotocol)) return false;
     VolledigOpnieuw();
     invoer.bytes.clear();
@@ -195,9 +219,12 @@ void MeldNaStop(const char* tekst) {
 
 ToetsDruk WachtOpToets(const ConsoleModel& model) {
     if (!gestart) return ToetsDruk{ToetsEsc, ToetsEsc}; // no terminal: every screen leaves on Esc
+    if (terminal.regelmodus) RegelBijBeeld(regels, model);
     while (true) {
         VoorbereidBeeld();
-        if (signalen.bezit != BijDeShell) {
+        if (signalen.bezit != BijDeShell && terminal.regelmodus) {
+            if (const std::optional<ToetsDruk> getypt = RegelmodusBeurt(model)) return *getypt;
+        } else if (signalen.bezit != BijDeShell) {
             if (terminal.breedte < model.breedte || terminal.hoogte < model.hoogte) {
                 // Keys typed while the game cannot be seen do not reach it.
                 invoer.wachtrij.clear();
@@ -230,4 +257,8 @@ ToetsDruk WachtOpToets(const ConsoleModel& model) {
     }
 }
 
-void Voorlezen(const std::string&) {} // screen readers read the console itself, at its cursor
+// Screen readers read the console itself, at its cursor; the line mode
+// writes the sentences.
+void Voorlezen(const std::string& zin) {
+    if (terminal.regelmodus) regels.zinnen.push_back(zin);
+}

@@ -202,7 +202,8 @@ void GeefTerug() {
                errno == EINTR) {
         }
     }
-    if (signalen.bezit == Overgenomen) Schrijf(Teruggeven.data(), Teruggeven.size(), TeruggaveMs);
+    if (signalen.bezit == Overgenomen && !terminal.regelmodus)
+        Schrijf(Teruggeven.data(), Teruggeven.size(), TeruggaveMs);
     if (voorgrond)
         tcflush(STDIN_FILENO, TCIFLUSH); // keys typed for the game do not reach the shell
     for (int i = 0; i < 2; ++i)
@@ -567,7 +568,7 @@ bool NeemTerminal(bool toetsenprotocol) {
         std::fputs("struinpaadje: de terminal laat zich niet instellen.\n", stderr);
         return false;
     }
-    terminal.overnemen = Overnemen(toetsenprotocol);
+    terminal.overnemen = terminal.regelmodus ? std::string() : Overnemen(toetsenprotocol);
     terminal.stuurterminal = tcgetpgrp(STDIN_FILENO) != -1;
     terminal.weg = false;
     InstalleerSignalen();

@@ -47,6 +47,7 @@ struct Terminal {
     std::sig_atomic_t verderGezien = 0; // verderTeller when the loop last set the modes
     bool weg = false;                   // a read or write says the terminal is gone
     std::string overnemen;              // what taking over sends, for this terminal
+    bool regelmodus = false;            // lines of text only: no screen modes to take or give back
     int breedte = 80;
     int hoogte = 25;
 };

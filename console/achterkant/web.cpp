@@ -14,10 +14,12 @@
 // The end of the program works as in a Windows console: the last picture
 // stays, and the page shows the exit status under it.
 //
-// With each frame go the sentences said for it and the cursor, the focus:
-// web/voorlezen.js turns them into the page's words for screen readers.
+// With each frame goes its announcement for screen readers (the sentences
+// said for it, then the text at the focus when that changed; see
+// console/Voorlezer.h): web/voorlezen.js puts it in the page's live region.
 #include "console/Achterkant.h"
 #include "console/Cp437.h"
+#include "console/Voorlezer.h"
 
 #include <emscripten.h>
 
@@ -25,6 +27,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -37,7 +40,8 @@ std::array<std::uint32_t, Cellen> glyphs{};
 std::array<std::uint8_t, Cellen> attributen{};
 
 bool actief = false;
-std::string berichten; // the sentences for the next frame, one a line
+std::vector<std::string> zinnen; // the sentences for the next frame
+std::string vorigeFocus;         // where and what the focus was in the last frame
 
 // clang-format off
 EM_JS(void, ToonOpPagina, (const std::uint32_t* tekens, const std::uint8_t* kleuren, int aantal), {
@@ -45,9 +49,9 @@ EM_JS(void, ToonOpPagina, (const std::uint32_t* tekens, const std::uint8_t* kleu
                      HEAPU8.slice(kleuren, kleuren + aantal));
 });
 
-EM_JS(void, LeesVoorOpPagina, (const char* tekst, int lengte, int x, int y), {
+EM_JS(void, LeesVoorOpPagina, (const char* tekst, int lengte), {
     if (Module.leesVoor)
-        Module.leesVoor(new TextDecoder().decode(HEAPU8.subarray(tekst, tekst + lengte)), x, y);
+        Module.leesVoor(new TextDecoder().decode(HEAPU8.subarray(tekst, tekst + lengte)));
 });
 
 // The next key press as character * 65536 + virtual-key code; the character
@@ -101,14 +105,15 @@ void MeldNaStop(const char*) {
 }
 
 void Voorlezen(const std::string& zin) {
-    berichten += zin + '\n';
+    zinnen.push_back(zin);
 }
 
 ToetsDruk WachtOpToets(const ConsoleModel& model) {
     Toon(model);
-    LeesVoorOpPagina(berichten.data(), static_cast<int>(berichten.size()), model.cursorX,
-                     model.cursorY);
-    berichten.clear();
+    const Melding melding = MeldingVoorBeeld(model, zinnen, vorigeFocus);
+    vorigeFocus = melding.focus;
+    zinnen.clear();
+    LeesVoorOpPagina(melding.tekst.data(), static_cast<int>(melding.tekst.size()));
     const std::uint32_t toets = VolgendeToetsVanPagina();
     return ToetsDruk{TekenVan(toets >> 16), static_cast<std::uint16_t>(toets & 0xFFFF)};
 }

@@ -1,9 +1,12 @@
 // The whole program played through once, from the menu, through the forest and
 // all six games, to the end point, back to the menu and out.
 #include "app/Start.h"
+#include "console/Voorlezer.h"
+#include "console/terminal/Regelmodus.h"
 #include "support/Menu.h"
 #include "support/Oplossingen.h"
 
+#include <algorithm>
 #include <map>
 
 using namespace script;
@@ -17,8 +20,8 @@ void VerwachtFocusOpInhoud(const ConsoleModel& m) {
     const unsigned char teken = TekenOp(m.cursorX, m.cursorY);
     const bool typpositie = TekstOp(1, 2, 17) == "Het geheimschrift" && m.cursorY >= 13;
     EXPECT_TRUE(typpositie || (teken != 0 && teken != ' ' && (teken < 179 || teken > 218)))
-        << "frame " << AantalFrames() << ": de focus staat op (" << m.cursorX << ", "
-        << m.cursorY << ")\n"
+        << "frame " << AantalFrames() << ": de focus staat op (" << m.cursorX << ", " << m.cursorY
+        << ")\n"
         << SchermDump();
 }
 
@@ -29,6 +32,7 @@ struct Doorspeling {
     Toetsen toetsen;
     std::map<std::size_t, std::vector<std::function<void()>>> controles;
     std::size_t gecontroleerd = 0;
+    std::function<void(const ConsoleModel&)> elkBeeld; // one more check on every picture
 
     void Druk(const Toetsen& meer) { toetsen = toetsen + meer; }
     void Dan(std::function<void()> controle) {
@@ -37,6 +41,7 @@ struct Doorspeling {
     int SpeelProgramma() {
         BijTonen([this](const ConsoleModel& m) {
             VerwachtFocusOpInhoud(m);
+            if (elkBeeld) elkBeeld(m);
             for (const auto& controle : controles[AantalFrames()]) {
                 controle();
                 ++gecontroleerd;
@@ -118,7 +123,8 @@ std::function<void()> DeVoorraad(const std::array<int, 4>& voorraad) {
     };
 }
 
-TEST_F(HetHeleSpel, VanHetMenuDoorHetBosNaarHetEindpuntEnAfsluiten) {
+// The walk, from the menu through every game to the end point and out.
+Doorspeling HeleWandeling() {
     // What the games will draw, in the order they are played.
     ZetWillekeurigToestand(Toestand);
     const std::array<int, 5> code = TrekKluisCode();
@@ -175,11 +181,40 @@ TEST_F(HetHeleSpel, VanHetMenuDoorHetBosNaarHetEindpuntEnAfsluiten) {
 
     // 6. Afsluiten ends the program.
     spel.Druk({Pijl(Omhoog), Enter});
+    return spel;
+}
 
+TEST_F(HetHeleSpel, VanHetMenuDoorHetBosNaarHetEindpuntEnAfsluiten) {
+    Doorspeling spel = HeleWandeling();
     EXPECT_EQ(spel.SpeelProgramma(), 0);
     EXPECT_EQ(ToetsenOver(), 0u);
     EXPECT_EQ(spel.gecontroleerd, spel.AantalControles());
     EXPECT_TRUE(AllesVergeten());
+}
+
+// The terminal's line mode writes for every picture of the walk the page's
+// announcement as one line, without a control character, and no picture
+// leaves a blind player without a word: a sentence or a text at the focus.
+TEST_F(HetHeleSpel, DeRegelmodusZegtBijElkBeeldWatDePaginaZegt) {
+    Doorspeling spel = HeleWandeling();
+    std::size_t gezegd = 0; // the sentences that belong to earlier pictures
+    std::string focusPagina, focusRegel;
+    spel.elkBeeld = [&](const ConsoleModel& m) {
+        const std::vector<std::string> zinnen(Berichten().begin() + static_cast<long>(gezegd),
+                                              Berichten().end());
+        gezegd = Berichten().size();
+        const Melding pagina = MeldingVoorBeeld(m, zinnen, focusPagina);
+        focusPagina = pagina.focus;
+        const std::string regel = RegelVoorBeeld(m, zinnen, focusRegel, true);
+        const std::string waar = "beeld " + std::to_string(AantalFrames()) + ": " + regel;
+        EXPECT_TRUE(!zinnen.empty() || !TekstBijFocus(m).empty()) << waar << SchermDump();
+        EXPECT_EQ(regel, pagina.tekst.empty() ? "" : pagina.tekst + "\n") << waar;
+        EXPECT_TRUE(std::none_of(regel.begin(), regel.end() - !regel.empty(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20;
+        })) << waar;
+        for (const std::string& zin : zinnen) EXPECT_NE(regel.find(zin), std::string::npos) << waar;
+    };
+    EXPECT_EQ(spel.SpeelProgramma(), 0);
 }
 
 } // namespace

@@ -37,6 +37,12 @@ TEST_F(Opdrachtregel, ZonderOptiesStartHetSpelZoalsHetWas) {
     EXPECT_EQ(u.status, std::nullopt);
     EXPECT_EQ(u.uit + u.fout, "");
     EXPECT_FALSE(PlusIsNumeriek());
+    EXPECT_FALSE(Model().regelmodus);
+}
+
+TEST_F(Opdrachtregel, RegelmodusVraagtDeTerminalOmRegels) {
+    EXPECT_EQ(Opties({"--regelmodus"}).status, std::nullopt);
+    EXPECT_TRUE(Model().regelmodus);
 }
 
 TEST_F(Opdrachtregel, ZonderNumeriekStartHetSpelMetDePlusVanHetGewoneToetsenbord) {
@@ -50,7 +56,8 @@ TEST_F(Opdrachtregel, HelpEnVersionZeggenHetOpDeStandaarduitvoerEnStoppen) {
     const Uitkomst hulp = Opties({"--help"});
     EXPECT_EQ(hulp.status, 0);
     EXPECT_EQ(hulp.uit.rfind("Gebruik: struinpaadje [OPTIE]...\n", 0), 0u) << hulp.uit;
-    for (const char* optie : {"--zonder-numeriek", "--help", "--version"})
+    for (const char* optie :
+         {"--zonder-numeriek", "--regelmodus", "Ctrl+L", "Ctrl+Q", "--help", "--version"})
         EXPECT_NE(hulp.uit.find(optie), std::string::npos) << optie;
     EXPECT_EQ(hulp.fout, "");
 

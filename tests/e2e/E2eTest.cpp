@@ -445,9 +445,11 @@ TEST(E2eTest, UitvoerInEenPijpGeeftEenRegelEnStatusTwee) {
     Weigert(opties);
 }
 
-TEST(E2eTest, EenDommeTerminalGeeftEenRegelEnStatusTwee) {
+// A dumb terminal gets the line mode (RegelmodusTest.cpp); without TERM at
+// all nothing is known about the terminal.
+TEST(E2eTest, ZonderTermEenRegelEnStatusTwee) {
     pty::Opties opties;
-    opties.term = "dumb";
+    opties.term = "";
     Weigert(opties);
 }
 

@@ -441,4 +441,13 @@ std::string Pijl(const vt::Scherm& scherm, char richting) {
     return std::string(scherm.cursortoetsenApplicatie ? "\x1bO" : "\x1b[") + richting;
 }
 
+std::string Bytes(const vt::Scherm& scherm, const script::Toetsen& toetsen) {
+    std::string uit;
+    for (const ToetsDruk& t : toetsen)
+        uit += t.code >= ToetsLinks && t.code <= ToetsOmlaag
+                   ? Pijl(scherm, "DACB"[t.code - ToetsLinks])
+                   : std::string(1, t.teken == '\b' ? '\x7f' : t.teken);
+    return uit;
+}
+
 } // namespace pty

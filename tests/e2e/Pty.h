@@ -2,6 +2,7 @@
 // types key bytes, and keeps what it shows in a vt::Scherm.
 #pragma once
 
+#include "console/Script.h"
 #include "support/Menu.h"
 #include "support/Vt.h"
 
@@ -104,6 +105,9 @@ bool WachtOpToestand(pid_t pid, char gewenst, int ms);
 
 // Key bytes as xterm sends them in the modes the program asked for.
 std::string Pijl(const vt::Scherm& scherm, char richting); // 'A' up, 'B' down, 'C' right, 'D' left
+// The bytes of scripted key presses, as a terminal in the modes of `scherm`
+// sends them (the keypad's + and - as plain ones).
+std::string Bytes(const vt::Scherm& scherm, const script::Toetsen& toetsen);
 inline constexpr std::string_view Enter = "\r";
 inline constexpr std::string_view Esc = "\x1b";
 inline constexpr std::string_view F12 = "\x1b[24~";

@@ -2,6 +2,8 @@
 // emulation, with its default focus settings and its speech appended to a
 // file. What lands in that file is what a blind player hears.
 #include "Pty.h"
+#include "support/Oplossingen.h"
+#include "support/Wandelen.h"
 
 #include <gtest/gtest.h>
 
@@ -33,19 +35,21 @@ class Voorlezer : public ::testing::Test {
         fs::permissions(spreek, fs::perms::owner_all);
         const std::string anders = "sound#enabled=False;speech#driver=genericDriver;"
                                    "speech#genericSpeechCommand=" +
-                                   spreek.string() +
-                                   " \"fenrirText\";general#shell=" + pty::Programma() +
+                                   spreek.string() + " \"fenrirText\";general#shell=" + Spel() +
                                    ";general#debugFile=" + (map / "fenrir.log").string() +
                                    ";general#autoSpellCheck=False;remote#enabled=False";
         pty::Opties opties;
         opties.opdracht = {Fenrir, "-e", "-s", Instellingen, "-o", anders};
         std::string fout;
         ASSERT_TRUE(pty::Start(sessie, opties, fout)) << fout;
-        ASSERT_TRUE(pty::WachtOpTekst(sessie, "Hoofdmenu", 10 * pty::Kort))
+        ASSERT_TRUE(pty::WachtOpTekst(sessie, EersteTekst(), 10 * pty::Kort))
             << vt::Dump(sessie.scherm);
         WachtTotStil(); // it reads the whole first screen
     }
     void TearDown() override { fs::remove_all(map); }
+    // What fenrir starts as its shell, and the text that says it is ready.
+    virtual std::string Spel() const { return pty::Programma(); }
+    virtual const char* EersteTekst() const { return "Hoofdmenu"; }
 
     // Everything it said, a line each.
     std::vector<std::string> Gezegd() const {
@@ -104,6 +108,29 @@ TEST_F(Voorlezer, EenStapInHetBosZegtDeNieuwePlek) {
     EXPECT_NE(Druk(pty::Enter).find("Je staat aan het begin van het bos"), std::string::npos);
     const std::string gezegd = Druk("\x1b[B");
     EXPECT_NE(gezegd.find("Je staat in een hoek van het bos"), std::string::npos) << gezegd;
+}
+
+// The line mode, as a blind player in a terminal plays: every line is read
+// as it comes, and Ctrl+Q leaves where fenrir keeps a bare Esc.
+class VoorlezerInDeRegelmodus : public Voorlezer {
+  protected:
+    std::string Spel() const override { return std::string(pty::Programma()) + " --regelmodus"; }
+    const char* EersteTekst() const override { return "Spel Starten."; }
+};
+
+TEST_F(VoorlezerInDeRegelmodus, EenSpelOpHetGehoorGewonnenEnCtrlQGaatTerug) {
+    using namespace script;
+    const auto druk = [this](const Toetsen& toetsen) {
+        return Druk(pty::Bytes(vt::NieuwScherm(80, 25), toetsen));
+    };
+    EXPECT_NE(druk({Enter}).find("Paden: zuid"), std::string::npos);
+    EXPECT_NE(druk(Route({1, 1}, {3, 1}) + Toetsen{Enter}).find("De klinkers"), std::string::npos);
+    Toetsen winnen = WinKlinkers();
+    winnen.pop_back(); // the box of the win stays
+    const std::string gewonnen = druk(winnen);
+    EXPECT_NE(gewonnen.find("Gewonnen"), std::string::npos) << gewonnen;
+    const std::string terug = Druk("\x11\x11"); // out of the box, then out of the forest
+    EXPECT_NE(terug.find("Spel Starten"), std::string::npos) << terug;
 }
 
 } // namespace
