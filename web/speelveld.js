@@ -383,6 +383,16 @@
     Bewaar(Onthouden.numeriek, zonderNumeriek);
   });
 
+  // The text copy says what it is when it gets the focus: a screen reader
+  // takes it for another document and says nothing of its own. The same
+  // words again get a trailing no-break space, or they are not said.
+  const paginamelding = document.getElementById('paginamelding');
+  const schermtekst = document.getElementById('schermtekst');
+  schermtekst.addEventListener('focus', () => {
+    const tekst = schermtekst.getAttribute('aria-label');
+    paginamelding.textContent = paginamelding.textContent === tekst ? `${tekst}\u00a0` : tekst;
+  });
+
   focusvak.addEventListener('keydown', OpToets);
   typvak.addEventListener('keydown', OpToets);
   scherm.addEventListener('pointerdown', () => focusvak.focus());
