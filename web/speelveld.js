@@ -83,7 +83,7 @@
   // The share of the height the bar under the grid may take. Zoomed in (or
   // in a low window) it would take more: then the grid takes the whole
   // height and the page scrolls to the bar, so zooming in never makes the
-  // cells smaller. The style sheet has the same bound (670 px) for before
+  // cells smaller. At the end "Opnieuw spelen" stays in view instead. The style sheet has the same bound (670 px) for before
   // this script runs.
   const DeelVoorBalk = 0.08;
 
@@ -91,7 +91,7 @@
   // with the bar (and the keys) under the grid or beside it.
   function CelBreedte(naast, schaal) {
     spel.classList.toggle('naast', naast);
-    const schuift = !naast && aanraaktoetsen.hidden &&
+    const schuift = !naast && aanraaktoetsen.hidden && einde.hidden &&
                     balk.offsetHeight > DeelVoorBalk * spel.clientHeight;
     spel.classList.toggle('schuift', schuift);
     const breedte = spel.clientWidth - (naast ? bediening.offsetWidth : 0) - 2 * Ring;
