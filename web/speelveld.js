@@ -9,12 +9,41 @@
 //
 // It also shows the loading and every way loading can fail, the keys on the
 // screen, and registers the service worker (sw.js) once the game runs.
+//
+// Contents, in this order (search for "---- N."):
+//   1. Drawing: the cells on the canvas, and the grid's size
+//   2. Keys: the keyboard, the keys on the screen, the focus hint
+//   3. Touch typing: a touch device's own keyboard, through #typvak
+//   4. Loading and the service worker: progress, failures, the runtime
+//      (`Module`), the end of the game and "Opnieuw spelen"
+//   5. Test hooks: the global `struinpaadje`
+//   6. Start
 'use strict';
 
-// One block, so that none of these names meets the loader's own.
+// One block, so that none of these names meets the loader's own. Only
+// `Module` (a `var`) escapes it, on purpose: the loader (struinpaadje.js)
+// and voorlezen.js look for the global `Module`.
 {
   const Breedte = 80;
   const Hoogte = 25;
+
+  const scherm = document.getElementById('scherm');
+  const focusvak = scherm.closest('[role="application"]'); // takes the keys for the canvas
+  const [spel, aanraaktoetsen, hint, einde, eindtekst, typvak, bediening, toetsenknop, laden,
+         ladentekst, voortgang, nogmaals, draai] =
+    ['spel', 'aanraaktoetsen', 'hint', 'einde', 'eindtekst', 'typvak', 'bediening', 'toetsenknop',
+     'laden', 'ladentekst', 'voortgang', 'nogmaals', 'draai'].map((id) => document.getElementById(id));
+  const pen = scherm.getContext('2d', { alpha: false });
+  const aanraak = matchMedia('(hover: none) and (pointer: coarse)').matches;
+
+  // The frame the game showed last, and what the canvas shows now.
+  let tekens = new Uint32Array(Breedte * Hoogte).fill(0x20);
+  let attributen = new Uint8Array(Breedte * Hoogte).fill(7);
+  let getekend = null; // [tekens, attributen] on the canvas, null: draw everything
+  let beelden = 0;
+  let afgesloten = null;
+
+  // ---- 1. Drawing
 
   // The 16 colours of the classic console, by attribute nibble.
   const Kleuren = [
@@ -42,26 +71,8 @@
   ]);
   const Schaduwen = new Map([[0x2591, 0.25], [0x2592, 0.5], [0x2593, 0.75]]);
 
-  const scherm = document.getElementById('scherm');
-  const focusvak = scherm.closest('[role="application"]'); // takes the keys for the canvas
-  const [spel, aanraaktoetsen, hint, einde, eindtekst, typvak, bediening, toetsenknop, laden,
-         ladentekst, voortgang, nogmaals, draai] =
-    ['spel', 'aanraaktoetsen', 'hint', 'einde', 'eindtekst', 'typvak', 'bediening', 'toetsenknop',
-     'laden', 'ladentekst', 'voortgang', 'nogmaals', 'draai'].map((id) => document.getElementById(id));
-  const pen = scherm.getContext('2d', { alpha: false });
-  const aanraak = matchMedia('(hover: none) and (pointer: coarse)').matches;
-
-  // The frame the game showed last, and what the canvas shows now.
-  let tekens = new Uint32Array(Breedte * Hoogte).fill(0x20);
-  let attributen = new Uint8Array(Breedte * Hoogte).fill(7);
-  let getekend = null; // [tekens, attributen] on the canvas, null: draw everything
-  let beelden = 0;
-  let afgesloten = null;
-
   // Cell size in device pixels: whole pixels, so lines stay sharp.
   let cel = { b: 8, h: 16 };
-
-  // ---- Drawing
 
   const Ring = 2; // CSS px around the grid for the focus ring
   const KleinsteCel = 8; // CSS px: narrower cells are too small to read
@@ -203,7 +214,14 @@
     getekend = [tekens, attributen];
   }
 
-  // ---- Keys
+  // Sharp at every pixel ratio: a window moved to another screen gets the
+  // same CSS size but other device pixels.
+  function VolgPixelratio() {
+    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)
+      .addEventListener('change', () => { PasMaatAan(); VolgPixelratio(); }, { once: true });
+  }
+
+  // ---- 2. Keys
 
   // Virtual-key codes by KeyboardEvent.code, for browsers that give no keyCode.
   const CodesOpNaam = {
@@ -270,32 +288,6 @@
     Druk(TekenVan(toets), code);
   }
 
-  // The typing field always holds this, so that a soft keyboard's Backspace
-  // has something to delete (on an empty field it sends no event at all).
-  const Vulsel = '  ';
-
-  // Text from a touch device's own keyboard, which gives no key codes: only
-  // committed text counts, so a keyboard that composes words (and shows
-  // "l", "li", "lie" on the way to "lief") gives each letter once.
-  function OpTypen(gebeurtenis) {
-    if (gebeurtenis.isComposing) return;
-    const waarde = typvak.value;
-    if (waarde === Vulsel) return;
-    if (waarde.length < Vulsel.length) {
-      for (let i = waarde.length; i < Vulsel.length; ++i) Druk(8, 8);
-    } else {
-      for (const teken of waarde.slice(Vulsel.length)) {
-        const c = teken.codePointAt(0);
-        const hoofd = teken.toUpperCase();
-        const code = /^[A-Z0-9 ]$/.test(hoofd) ? hoofd.charCodeAt(0) : 0;
-        if (c < 0x10000) Druk(c, code);
-      }
-    }
-    typvak.value = Vulsel;
-  }
-
-  // ---- Focus
-
   function ToonHint() {
     const bijSpel = document.hasFocus() &&
                     (document.activeElement === focusvak || document.activeElement === typvak);
@@ -329,7 +321,69 @@
     }
   }
 
-  // ---- Loading and why it failed
+  // Pressing a button on the screen must not take the focus from the game
+  // (nor from the typing field, which keeps the soft keyboard open).
+  function BijHetSpel(knop, actie) {
+    knop.addEventListener('pointerdown', (e) => e.preventDefault());
+    knop.addEventListener('click', () => {
+      actie();
+      if (document.activeElement === knop) focusvak.focus();
+    });
+  }
+  for (const knop of document.querySelectorAll('#aanraaktoetsen button[data-code]')) {
+    BijHetSpel(knop, () => Druk(Number(knop.dataset.teken || 0), Number(knop.dataset.code)));
+  }
+  BijHetSpel(toetsenknop, () => {
+    ToonToetsen(aanraaktoetsen.hidden);
+    BewaarToetsen(!aanraaktoetsen.hidden);
+  });
+
+  focusvak.addEventListener('keydown', OpToets);
+  typvak.addEventListener('keydown', OpToets);
+  scherm.addEventListener('pointerdown', () => focusvak.focus());
+  for (const gebeurtenis of ['focusin', 'focusout']) document.addEventListener(gebeurtenis, ToonHint);
+  window.addEventListener('focus', ToonHint);
+  window.addEventListener('blur', ToonHint);
+
+  // ---- 3. Touch typing
+
+  // The typing field always holds this, so that a soft keyboard's Backspace
+  // has something to delete (on an empty field it sends no event at all).
+  const Vulsel = '  ';
+
+  // Text from a touch device's own keyboard, which gives no key codes: only
+  // committed text counts, so a keyboard that composes words (and shows
+  // "l", "li", "lie" on the way to "lief") gives each letter once.
+  function OpTypen(gebeurtenis) {
+    if (gebeurtenis.isComposing) return;
+    const waarde = typvak.value;
+    if (waarde === Vulsel) return;
+    if (waarde.length < Vulsel.length) {
+      for (let i = waarde.length; i < Vulsel.length; ++i) Druk(8, 8);
+    } else {
+      for (const teken of waarde.slice(Vulsel.length)) {
+        const c = teken.codePointAt(0);
+        const hoofd = teken.toUpperCase();
+        const code = /^[A-Z0-9 ]$/.test(hoofd) ? hoofd.charCodeAt(0) : 0;
+        if (c < 0x10000) Druk(c, code);
+      }
+    }
+    typvak.value = Vulsel;
+  }
+
+  // The soft keyboard takes the bottom of the screen: the page shrinks to
+  // what stays visible, so the grid and what is typed stay above it.
+  window.visualViewport?.addEventListener('resize', () => {
+    const typen = document.activeElement === typvak;
+    spel.style.height = typen ? `${window.visualViewport.height}px` : '';
+  });
+
+  typvak.addEventListener('input', OpTypen);
+  typvak.addEventListener('compositionend', OpTypen);
+  typvak.value = Vulsel;
+  document.getElementById('typen').addEventListener('click', () => typvak.focus());
+
+  // ---- 4. Loading and the service worker
 
   const Meldingen = {
     verbinding: 'Het spel kon niet worden geladen. Controleer de verbinding en probeer het opnieuw.',
@@ -384,8 +438,6 @@
     }
   }
 
-  // ---- The runtime and the hooks
-
   function Afgelopen(status) {
     afgesloten = status;
     wachtrij.length = 0;
@@ -439,6 +491,22 @@
     printErr: (tekst) => console.warn(tekst),
   };
 
+  // A walk in progress is lost when the page goes: the browser asks first.
+  window.addEventListener('beforeunload', (e) => {
+    if (beelden > 0 && einde.hidden) e.preventDefault();
+  });
+
+  document.getElementById('opnieuw').addEventListener('click', SpeelOpnieuw);
+  nogmaals.addEventListener('click', () => location.reload());
+
+  // Loading fails: a loader that does not arrive, a page opened as a file,
+  // a browser without WebAssembly.
+  window.addEventListener('error', (e) => {
+    if (e.target instanceof HTMLScriptElement) Fout('verbinding');
+  }, true);
+
+  // ---- 5. Test hooks
+
   window.struinpaadje = Object.freeze({
     // The 25 rows as the player sees them.
     regels() {
@@ -457,66 +525,11 @@
     get afgesloten() { return afgesloten; },
   });
 
-  // ---- Wiring
+  // ---- 6. Start
 
-  focusvak.addEventListener('keydown', OpToets);
-  typvak.addEventListener('keydown', OpToets);
-  typvak.addEventListener('input', OpTypen);
-  typvak.addEventListener('compositionend', OpTypen);
-  typvak.value = Vulsel;
-  scherm.addEventListener('pointerdown', () => focusvak.focus());
-  for (const gebeurtenis of ['focusin', 'focusout']) document.addEventListener(gebeurtenis, ToonHint);
-  window.addEventListener('focus', ToonHint);
-  window.addEventListener('blur', ToonHint);
-
-  // Pressing a button on the screen must not take the focus from the game
-  // (nor from the typing field, which keeps the soft keyboard open).
-  function BijHetSpel(knop, actie) {
-    knop.addEventListener('pointerdown', (e) => e.preventDefault());
-    knop.addEventListener('click', () => {
-      actie();
-      if (document.activeElement === knop) focusvak.focus();
-    });
-  }
-  for (const knop of document.querySelectorAll('#aanraaktoetsen button[data-code]')) {
-    BijHetSpel(knop, () => Druk(Number(knop.dataset.teken || 0), Number(knop.dataset.code)));
-  }
-  BijHetSpel(toetsenknop, () => {
-    ToonToetsen(aanraaktoetsen.hidden);
-    BewaarToetsen(!aanraaktoetsen.hidden);
-  });
-  document.getElementById('typen').addEventListener('click', () => typvak.focus());
-  document.getElementById('opnieuw').addEventListener('click', SpeelOpnieuw);
-  nogmaals.addEventListener('click', () => location.reload());
-
-  // A walk in progress is lost when the page goes: the browser asks first.
-  window.addEventListener('beforeunload', (e) => {
-    if (beelden > 0 && einde.hidden) e.preventDefault();
-  });
-
-  // Sharp at every pixel ratio: a window moved to another screen gets the
-  // same CSS size but other device pixels.
-  function VolgPixelratio() {
-    matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`)
-      .addEventListener('change', () => { PasMaatAan(); VolgPixelratio(); }, { once: true });
-  }
-  VolgPixelratio();
-
-  // The soft keyboard takes the bottom of the screen: the page shrinks to
-  // what stays visible, so the grid and what is typed stay above it.
-  window.visualViewport?.addEventListener('resize', () => {
-    const typen = document.activeElement === typvak;
-    spel.style.height = typen ? `${window.visualViewport.height}px` : '';
-  });
-
-  // Loading fails: a loader that does not arrive, a page opened as a file,
-  // a browser without WebAssembly.
-  window.addEventListener('error', (e) => {
-    if (e.target instanceof HTMLScriptElement) Fout('verbinding');
-  }, true);
   if (location.protocol === 'file:') Fout('bestand');
   else if (typeof WebAssembly !== 'object') Fout('webassembly');
-
+  VolgPixelratio();
   hint.textContent = `${aanraak ? 'Tik' : 'Klik'} op het spel om verder te spelen.`;
   new ResizeObserver(PasMaatAan).observe(spel);
   ToonToetsen(ToetsenBewaard());
