@@ -23,22 +23,18 @@ const Cache = Voorvoegsel + Versie;
 const Sha256 = async (bytes) => [...new Uint8Array(await crypto.subtle.digest('SHA-256', bytes))]
   .map((b) => b.toString(16).padStart(2, '0')).join('');
 
-// The version of a set of files, counted as the build counts it.
-async function VersieVan(antwoorden) {
-  let inhoud = '';
-  for (const [i, antwoord] of antwoorden.entries()) {
-    inhoud += `${Bestanden[i]} ${await Sha256(await antwoord.clone().arrayBuffer())}\n`;
-  }
-  return (await Sha256(new TextEncoder().encode(inhoud))).slice(0, Versie.length);
-}
-
 async function Installeer() {
-  const antwoorden = await Promise.all(Bestanden.map(async (naam) => {
+  // Each file read as it arrives (a body left unread holds its connection),
+  // and hashed.
+  const hashes = [];
+  const antwoorden = await Promise.all(Bestanden.map(async (naam, i) => {
     const antwoord = await fetch(naam, { cache: 'reload' });
     if (!antwoord.ok) throw new Error(`${naam}: ${antwoord.status}`);
+    hashes[i] = `${naam} ${await Sha256(await antwoord.clone().arrayBuffer())}\n`;
     return antwoord;
   }));
-  const versie = await VersieVan(antwoorden);
+  // The version of the set, counted as the build counts it.
+  const versie = (await Sha256(new TextEncoder().encode(hashes.join('')))).slice(0, Versie.length);
   if (versie !== Versie) throw new Error(`de bestanden zijn van versie ${versie}, niet ${Versie}`);
   const cache = await caches.open(Cache);
   try {
