@@ -79,8 +79,9 @@ const Soorten = {
 };
 
 // The folder `bron` (the site) under `map` (a sub-folder as some hosts have
-// it), with the caching a host allows; `anders` may change a file's bytes.
-function Serveer(verzoek, antwoord, { map = '/', bron = Site, cache = 'no-store',
+// it), with the caching a host allows, gzipped if asked; `anders` may change
+// a file's bytes.
+function Serveer(verzoek, antwoord, { map = '/', bron = Site, cache = 'no-store', gzip = false,
                                      anders = (naam, bytes) => bytes } = {}) {
   const naam = decodeURIComponent(new URL(verzoek.url, 'http://x').pathname);
   const bestand = path.join(bron, naam === map ? 'index.html' : naam.slice(map.length));
@@ -88,10 +89,13 @@ function Serveer(verzoek, antwoord, { map = '/', bron = Site, cache = 'no-store'
     antwoord.writeHead(404).end();
     return;
   }
-  const bytes = anders(path.basename(bestand), fs.readFileSync(bestand));
+  let bytes = anders(path.basename(bestand), fs.readFileSync(bestand));
+  const ingepakt = gzip && /gzip/.test(verzoek.headers['accept-encoding']);
+  if (ingepakt) bytes = zlib.gzipSync(bytes, { level: 9 });
   antwoord.writeHead(200, {
     'Content-Type': Soorten[path.extname(bestand)] || 'application/octet-stream',
     'Cache-Control': cache,
+    ...(ingepakt ? { 'Content-Encoding': 'gzip' } : {}),
     'Content-Length': bytes.length,
   });
   antwoord.end(bytes);
@@ -338,8 +342,7 @@ function Host(verdeel) {
 
 before(async () => {
   assert.ok(fs.existsSync(path.join(Site, 'index.html')), `geen site in ${Site}`);
-  server = http.createServer((v, a) =>
-    Serveer(v, a, v.url.startsWith('/los/') ? { map: '/los/', bron: Los } : {}));
+  server = http.createServer(Serveer);
   await new Promise((klaar) => server.listen(0, '127.0.0.1', klaar));
   adres = `http://127.0.0.1:${server.address().port}/`;
   profiel = fs.mkdtempSync(path.join(os.tmpdir(), 'struin-chromium-'));
@@ -878,13 +881,17 @@ test('struinpaadje.html als bestand geopend: het menu, voorlezen en een gewonnen
   });
 });
 
-test('eerste beeld met een vier keer tragere processor en op een trage lijn (alleen gemeten)', async () => {
+test('eerste beeld met een vier keer tragere processor en op een trage lijn, gzip (alleen gemeten)',
+     async () => {
+  const host = Host((v, a) =>
+    Serveer(v, a, { gzip: true, ...(v.url.startsWith('/los/') ? { map: '/los/', bron: Los } : {}) }));
+  await host.start();
   const omstandigheden = {
     'processor 4x trager': (cdp) => cdp.send('Emulation.setCPUThrottlingRate', { rate: 4 }),
     'lijn 1,6 Mbit/s, 300 ms': (cdp) => cdp.send('Network.emulateNetworkConditions', {
       offline: false, latency: 300, downloadThroughput: 1.6e6 / 8, uploadThroughput: 750e3 / 8 }),
   };
-  const paginas = { '': adres, ', één bestand': `${adres}los/struinpaadje.html` };
+  const paginas = { '': host.adres('/'), ', één bestand': host.adres('/los/struinpaadje.html') };
   for (const [[naam, stel], [wat, waar]] of Object.entries(omstandigheden)
     .flatMap((o) => Object.entries(paginas).map((p) => [o, p]))) {
     await OpEigenPagina(async () => {
@@ -903,6 +910,7 @@ test('eerste beeld met een vier keer tragere processor en op een trage lijn (all
         `${Mediaan(tijden).toFixed(0)}, ${tijden.map((t) => t.toFixed(0)).join(' ')}`;
     }, { meld: false }); // a throttled page reports aborted requests of its own
   }
+  await host.stop();
 });
 
 test('" Afsluiten       " zet afgesloten op 0 en laat het laatste beeld staan', async () => {
