@@ -79,17 +79,15 @@ const Soorten = {
 };
 
 // The folder `bron` (the site) under `map` (a sub-folder as some hosts have
-// it), with the caching a host allows, gzipped if asked; `anders` may change
-// a file's bytes.
-function Serveer(verzoek, antwoord, { map = '/', bron = Site, cache = 'no-store', gzip = false,
-                                     anders = (naam, bytes) => bytes } = {}) {
+// it), with the caching a host allows, gzipped if asked.
+function Serveer(verzoek, antwoord, { map = '/', bron = Site, cache = 'no-store', gzip = false } = {}) {
   const naam = decodeURIComponent(new URL(verzoek.url, 'http://x').pathname);
   const bestand = path.join(bron, naam === map ? 'index.html' : naam.slice(map.length));
   if (!naam.startsWith(map) || !bestand.startsWith(bron + path.sep) || !fs.existsSync(bestand)) {
     antwoord.writeHead(404).end();
     return;
   }
-  let bytes = anders(path.basename(bestand), fs.readFileSync(bestand));
+  let bytes = fs.readFileSync(bestand);
   const ingepakt = gzip && /gzip/.test(verzoek.headers['accept-encoding']);
   if (ingepakt) bytes = zlib.gzipSync(bytes, { level: 9 });
   antwoord.writeHead(200, {
@@ -303,22 +301,18 @@ async function WinKlinkers() {
 
 const tijdelijk = [];
 
-// A new version of the site as the build makes one: `wijzig` changes the
-// files of a copy, and the service worker is filled in again.
-function NieuweVersie(wijzig) {
+// A new version of the site as the build makes one: a copy whose page has
+// another title, and its service worker filled in again.
+function NieuweVersie(titel) {
   const map = fs.mkdtempSync(path.join(os.tmpdir(), 'struin-versie-'));
   tijdelijk.push(map);
   fs.cpSync(Site, map, { recursive: true });
-  wijzig(map);
+  const index = path.join(map, 'index.html');
+  fs.writeFileSync(index, fs.readFileSync(index, 'utf8').replace(/<title>[^<]*/, `<title>${titel}`));
   execFileSync('cmake', [`-DSITE=${map}`, `-DSJABLOON=${path.join(Wortel, 'web', 'sw.js')}`,
                          '-P', path.join(Wortel, 'cmake', 'Dienstwerker.cmake')]);
   return map;
 }
-
-const MetTitel = (titel) => (map) => {
-  const index = path.join(map, 'index.html');
-  fs.writeFileSync(index, fs.readFileSync(index, 'utf8').replace(/<title>[^<]*/, `<title>${titel}`));
-};
 
 // A host of its own: stopping it is the sure way to be offline, and it starts
 // again on the same port.
@@ -826,7 +820,7 @@ test('uit een submap, op een host die bestanden 10 minuten laat bewaren: na éé
 
     // A new version arrives while the game runs, and waits; the browser
     // still holds the old files.
-    bron = NieuweVersie(MetTitel('De Struinpaadje, nieuw'));
+    bron = NieuweVersie('De Struinpaadje, nieuw');
     await host.start();
     const wacht = await page.evaluate(async (ms) => {
       const registratie = await navigator.serviceWorker.getRegistration();
@@ -853,7 +847,7 @@ test('uit een submap, op een host die bestanden 10 minuten laat bewaren: na éé
 
 test('twee kopieën van verschillende versies in naburige mappen spelen allebei zonder server, ' +
      'ook met een vraag in het adres', async () => {
-  const klas6 = NieuweVersie(MetTitel('De Struinpaadje in klas 6'));
+  const klas6 = NieuweVersie('De Struinpaadje in klas 6');
   const host = Host((v, a) =>
     Serveer(v, a, v.url.startsWith('/klas6/') ? { map: '/klas6/', bron: klas6 } : { map: '/klas5/' }));
   await host.start();
