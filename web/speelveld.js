@@ -29,10 +29,11 @@
 
   const scherm = document.getElementById('scherm');
   const focusvak = scherm.closest('[role="application"]'); // takes the keys for the canvas
-  const [spel, aanraaktoetsen, hint, einde, eindtekst, typvak, bediening, toetsenknop, laden,
-         ladentekst, voortgang, nogmaals, draai] =
-    ['spel', 'aanraaktoetsen', 'hint', 'einde', 'eindtekst', 'typvak', 'bediening', 'toetsenknop',
-     'laden', 'ladentekst', 'voortgang', 'nogmaals', 'draai'].map((id) => document.getElementById(id));
+  const [spel, aanraaktoetsen, hint, plushint, einde, eindtekst, typvak, bediening, balk,
+         toetsenknop, numeriekknop, laden, ladentekst, voortgang, nogmaals, draai] =
+    ['spel', 'aanraaktoetsen', 'hint', 'plushint', 'einde', 'eindtekst', 'typvak', 'bediening',
+     'balk', 'toetsenknop', 'numeriekknop', 'laden', 'ladentekst', 'voortgang', 'nogmaals',
+     'draai'].map((id) => document.getElementById(id));
   const pen = scherm.getContext('2d', { alpha: false });
   const aanraak = matchMedia('(hover: none) and (pointer: coarse)').matches;
 
@@ -42,6 +43,9 @@
   let getekend = null; // [tekens, attributen] on the canvas, null: draw everything
   let beelden = 0;
   let afgesloten = null;
+
+  // Row y of the frame as text.
+  const Regel = (y) => String.fromCodePoint(...tekens.subarray(y * Breedte, (y + 1) * Breedte));
 
   // ---- 1. Drawing
 
@@ -76,14 +80,22 @@
 
   const Ring = 2; // CSS px around the grid for the focus ring
   const KleinsteCel = 8; // CSS px: narrower cells are too small to read
+  // The share of the height the bar under the grid may take. Zoomed in (or
+  // in a low window) it would take more: then the grid takes the whole
+  // height and the page scrolls to the bar, so zooming in never makes the
+  // cells smaller. At the end "Opnieuw spelen" stays in view instead. The style sheet has the same bound (670 px) for before
+  // this script runs.
+  const DeelVoorBalk = 0.08;
 
   // Cell width in device pixels for the room the page's other parts leave,
-  // with the keys under the grid or beside it.
+  // with the bar (and the keys) under the grid or beside it.
   function CelBreedte(naast, schaal) {
     spel.classList.toggle('naast', naast);
+    const schuift = !naast && aanraaktoetsen.hidden && einde.hidden &&
+                    balk.offsetHeight > DeelVoorBalk * spel.clientHeight;
+    spel.classList.toggle('schuift', schuift);
     const breedte = spel.clientWidth - (naast ? bediening.offsetWidth : 0) - 2 * Ring;
-    const hoogte = spel.clientHeight - einde.offsetHeight - (naast ? 0 : bediening.offsetHeight) -
-                   2 * Ring;
+    const hoogte = spel.clientHeight - (naast || schuift ? 0 : bediening.offsetHeight) - 2 * Ring;
     return Math.max(1, Math.floor(Math.min((breedte * schaal) / Breedte,
                                            (hoogte * schaal) / (2 * Hoogte))));
   }
@@ -258,7 +270,24 @@
     return { Enter: 13, Backspace: 8, Escape: 27 }[toets.key] || 0;
   }
 
-  const Modifiers = ['Shift', 'Control', 'Alt', 'AltGraph', 'Meta'];
+  // Keys that are no keys for the game: a screen reader's "stop talking"
+  // (Ctrl), the Tab out of the game, and the modifiers on their own.
+  const GeenSpeltoets = ['Tab', 'Shift', 'Control', 'Alt', 'AltGraph', 'Meta', 'OS'];
+
+  // The main keyboard's + (also its =) and −, for keyboards without a keypad:
+  // with the page setting (or ?zonder-numeriek) they are the keypad's, as
+  // with the terminal's --zonder-numeriek; without it a hint says so.
+  const Numeriek = { '+': 107, '=': 107, '-': 109 };
+  let zonderNumeriek = false;
+
+  function GewonePlusMin(teken, code) {
+    const naar = Numeriek[String.fromCharCode(teken)];
+    if (!naar || code === 107 || code === 109) return code;
+    if (zonderNumeriek) return naar;
+    plushint.textContent = 'De + en − van het numerieke toetsenbord verplaatsen noten. Zet ' +
+                           '"Gewone + en −" aan, of gebruik de toetsen op het scherm.';
+    return code;
+  }
 
   // Keys pressed that the game has not asked for yet, and the game's request.
   const wachtrij = [];
@@ -278,14 +307,16 @@
 
   function OpToets(toets) {
     if (toets.isComposing || toets.keyCode === 229) return; // typed through an input method
+    if (GeenSpeltoets.includes(toets.key)) return;
     const altGr = toets.getModifierState && toets.getModifierState('AltGraph');
-    const alleen = Modifiers.includes(toets.key);
     // Ctrl and Meta combinations stay the browser's: copy, reload, zoom.
-    if ((toets.ctrlKey || toets.metaKey) && !altGr && !alleen) return;
+    if ((toets.ctrlKey || toets.metaKey) && !altGr) return;
     const code = CodeVan(toets);
-    // Tab and F1 to F11 keep their use in the browser; the game has none for them.
-    if (code !== 9 && !(code >= 112 && code <= 122)) toets.preventDefault();
-    Druk(TekenVan(toets), code);
+    // F1 to F11 keep their use in the browser; the game has none for them.
+    if (!(code >= 112 && code <= 122)) toets.preventDefault();
+    plushint.textContent = '';
+    const teken = TekenVan(toets);
+    Druk(teken, GewonePlusMin(teken, code));
   }
 
   function ToonHint() {
@@ -294,31 +325,38 @@
     hint.hidden = bijSpel || afgesloten !== null || !laden.hidden;
   }
 
-  // The keys on the screen: touch screens start with them, and the choice
-  // stays on the device.
-  const Onthouden = 'struinpaadje.toetsen';
+  // The page's settings stay on the device: the keys on the screen (touch
+  // screens start with them) and the main keyboard's + and −.
+  const Onthouden = { toetsen: 'struinpaadje.toetsen', numeriek: 'struinpaadje.zonder-numeriek' };
 
-  function ToonToetsen(aan) {
-    aanraaktoetsen.hidden = !aan;
-    toetsenknop.setAttribute('aria-pressed', String(aan));
-    PasMaatAan();
-  }
-
-  function BewaarToetsen(aan) {
+  function Bewaar(naam, aan) {
     try {
-      localStorage.setItem(Onthouden, aan ? '1' : '0');
+      localStorage.setItem(naam, aan ? '1' : '0');
     } catch {
       // No storage (a file page, or a private window): only this visit then.
     }
   }
 
-  function ToetsenBewaard() {
+  function Bewaard(naam, standaard) {
     try {
-      const keuze = localStorage.getItem(Onthouden);
-      return keuze === null ? aanraak : keuze === '1';
+      const keuze = localStorage.getItem(naam);
+      return keuze === null ? standaard : keuze === '1';
     } catch {
-      return aanraak;
+      return standaard;
     }
+  }
+
+  function ToonToetsen(aan) {
+    aanraaktoetsen.classList.remove('vooraf');
+    aanraaktoetsen.hidden = !aan;
+    toetsenknop.setAttribute('aria-pressed', String(aan));
+    PasMaatAan();
+  }
+
+  function ZetZonderNumeriek(aan) {
+    zonderNumeriek = aan;
+    numeriekknop.setAttribute('aria-pressed', String(aan));
+    plushint.textContent = '';
   }
 
   // Pressing a button on the screen must not take the focus from the game
@@ -331,11 +369,28 @@
     });
   }
   for (const knop of document.querySelectorAll('#aanraaktoetsen button[data-code]')) {
-    BijHetSpel(knop, () => Druk(Number(knop.dataset.teken || 0), Number(knop.dataset.code)));
+    BijHetSpel(knop, () => {
+      MaakWoordAf();
+      Druk(Number(knop.dataset.teken || 0), Number(knop.dataset.code));
+    });
   }
   BijHetSpel(toetsenknop, () => {
     ToonToetsen(aanraaktoetsen.hidden);
-    BewaarToetsen(!aanraaktoetsen.hidden);
+    Bewaar(Onthouden.toetsen, !aanraaktoetsen.hidden);
+  });
+  BijHetSpel(numeriekknop, () => {
+    ZetZonderNumeriek(!zonderNumeriek);
+    Bewaar(Onthouden.numeriek, zonderNumeriek);
+  });
+
+  // The text copy says what it is when it gets the focus: a screen reader
+  // takes it for another document and says nothing of its own. The same
+  // words again get a trailing no-break space, or they are not said.
+  const paginamelding = document.getElementById('paginamelding');
+  const schermtekst = document.getElementById('schermtekst');
+  schermtekst.addEventListener('focus', () => {
+    const tekst = schermtekst.getAttribute('aria-label');
+    paginamelding.textContent = paginamelding.textContent === tekst ? `${tekst}\u00a0` : tekst;
   });
 
   focusvak.addEventListener('keydown', OpToets);
@@ -371,6 +426,19 @@
     typvak.value = Vulsel;
   }
 
+  // A word the keyboard is still composing when a key on the screen is
+  // pressed: it counts as typed first (Enter checks it, ⌫ deletes from it).
+  // The field loses the focus for a moment, which ends the composition.
+  let samenstelling = false;
+
+  function MaakWoordAf() {
+    if (!samenstelling) return;
+    typvak.blur();
+    samenstelling = false;
+    OpTypen({ isComposing: false });
+    typvak.focus();
+  }
+
   // The soft keyboard takes the bottom of the screen: the page shrinks to
   // what stays visible, so the grid and what is typed stay above it.
   window.visualViewport?.addEventListener('resize', () => {
@@ -379,9 +447,17 @@
   });
 
   typvak.addEventListener('input', OpTypen);
-  typvak.addEventListener('compositionend', OpTypen);
+  typvak.addEventListener('compositionstart', () => { samenstelling = true; });
+  typvak.addEventListener('compositionend', (e) => {
+    samenstelling = false;
+    OpTypen(e);
+  });
   typvak.value = Vulsel;
-  document.getElementById('typen').addEventListener('click', () => typvak.focus());
+  // The field joins the Tab order once the player asks for it.
+  BijHetSpel(document.getElementById('typen'), () => {
+    typvak.removeAttribute('tabindex');
+    typvak.focus();
+  });
 
   // ---- 4. Loading and the service worker
 
@@ -389,8 +465,9 @@
     verbinding: 'Het spel kon niet worden geladen. Controleer de verbinding en probeer het opnieuw.',
     bestand: 'Deze pagina is als bestand geopend, en zo laadt een browser het spel niet. Open ' +
              'dan <code>struinpaadje.html</code> (in de web-zip naast deze pagina): dat speelt ' +
-             'als bestand. Of open de pagina via een webserver: start in de map van het spel <code>python3 -m http.server ' +
-             '8000 --bind 127.0.0.1</code> en open <code>http://127.0.0.1:8000/</code>.',
+             'als bestand. Of open de pagina via een webserver: start in de map van het spel ' +
+             '<code>python3 -m http.server 8000 --bind 127.0.0.1</code> en open ' +
+             '<code>http://127.0.0.1:8000/</code>.',
     webassembly: 'Deze browser kan het spel niet spelen: hij kent geen WebAssembly. Probeer een ' +
                  'recente browser.',
   };
@@ -411,14 +488,19 @@
     laden.hidden = false;
   }
 
-  // Counts what arrives of a download, for the progress bar.
+  // Counts what arrives of a download, for the progress bar. The stream
+  // gives unpacked bytes: against a packed length (a host that gzips) the
+  // bar shows only that it is busy, and so it does when more arrives than
+  // was announced.
   async function TelVoortgang(stroom, totaal) {
     const lezer = stroom.getReader();
     let binnen = 0;
-    for (let stuk = await lezer.read(); !stuk.done; stuk = await lezer.read()) {
+    for (let stuk = await lezer.read(); !stuk.done && binnen <= totaal; stuk = await lezer.read()) {
       binnen += stuk.value.byteLength;
-      voortgang.value = binnen / totaal;
+      if (binnen <= totaal) voortgang.value = binnen / totaal;
+      else voortgang.removeAttribute('value');
     }
+    lezer.cancel().catch(() => {});
   }
 
   // The program fetched by the page itself, to show how far the download is
@@ -428,7 +510,8 @@
     const antwoord = await fetch('struinpaadje.wasm', { credentials: 'same-origin' });
     if (!antwoord.ok) throw new Error(`struinpaadje.wasm: ${antwoord.status}`);
     const totaal = Number(antwoord.headers.get('Content-Length'));
-    if (totaal && antwoord.body) TelVoortgang(antwoord.clone().body, totaal).catch(() => {});
+    const gepakt = !/^(identity)?$/.test(antwoord.headers.get('Content-Encoding') || '');
+    if (totaal && !gepakt && antwoord.body) TelVoortgang(antwoord.clone().body, totaal).catch(() => {});
     if (WebAssembly.instantiateStreaming) return WebAssembly.instantiateStreaming(antwoord, invoer);
     return WebAssembly.instantiate(await antwoord.arrayBuffer(), invoer);
   }
@@ -499,9 +582,19 @@
   };
   if (los) delete Module.instantiateWasm; // the loader has the program inside
 
+  // Whether the page going would lose a walk: a game started, or objects
+  // collected. The frame shows where the player is: the main menu (its title
+  // at the top left) and the forest with nothing collected (its count at the
+  // bottom) have nothing to lose.
+  function Onderweg() {
+    if (beelden === 0 || !einde.hidden || Regel(2).startsWith('Hoofdmenu', 3)) return false;
+    const telling = / (\d+)\/\d+ Objecten verzameld/.exec(Regel(21));
+    return !telling || telling[1] !== '0';
+  }
+
   // A walk in progress is lost when the page goes: the browser asks first.
   window.addEventListener('beforeunload', (e) => {
-    if (beelden > 0 && einde.hidden) e.preventDefault();
+    if (Onderweg()) e.preventDefault();
   });
 
   document.getElementById('opnieuw').addEventListener('click', SpeelOpnieuw);
@@ -518,11 +611,7 @@
   window.struinpaadje = Object.freeze({
     // The 25 rows as the player sees them.
     regels() {
-      const uit = [];
-      for (let y = 0; y < Hoogte; ++y) {
-        uit.push(String.fromCodePoint(...tekens.subarray(y * Breedte, (y + 1) * Breedte)));
-      }
-      return uit;
+      return Array.from({ length: Hoogte }, (_, y) => Regel(y));
     },
     // Background * 16 + foreground of cell (x, y), counted from 0.
     attribuut(x, y) {
@@ -538,9 +627,12 @@
   if (location.protocol === 'file:' && !los) Fout('bestand');
   else if (typeof WebAssembly !== 'object') Fout('webassembly');
   VolgPixelratio();
-  hint.textContent = `${aanraak ? 'Tik' : 'Klik'} op het spel om verder te spelen.`;
+  hint.textContent = aanraak ? 'Tik op het spel om verder te spelen.'
+                             : 'Klik op het spel, of ga er met Tab heen, om verder te spelen.';
   new ResizeObserver(PasMaatAan).observe(spel);
-  ToonToetsen(ToetsenBewaard());
+  ToonToetsen(Bewaard(Onthouden.toetsen, aanraak));
+  ZetZonderNumeriek(new URLSearchParams(location.search).has('zonder-numeriek') ||
+                    Bewaard(Onthouden.numeriek, false));
   focusvak.focus();
   ToonHint();
 }
