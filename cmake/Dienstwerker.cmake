@@ -1,7 +1,8 @@
-# Fills in the service worker of the web site (cmake -P, from Web.cmake):
-# its cache is named after a hash of every file of the site, so that any
-# change to the site reaches the players as a new cache, and it caches
-# exactly those files.
+# Fills in the service worker of the web site (cmake -P, from Web.cmake): its
+# version is a hash of every file of the site, so that any change to the site
+# reaches the players as a new cache. The worker caches exactly those files
+# and checks what it fetched against the same hash, counted the same way:
+# "name sha256\n" per file, sorted by name, hashed again.
 #   cmake -DSITE=<site folder> -DSJABLOON=<web/sw.js> -P Dienstwerker.cmake
 file(GLOB bestanden RELATIVE ${SITE} ${SITE}/*)
 list(REMOVE_ITEM bestanden sw.js)

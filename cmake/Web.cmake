@@ -1,7 +1,8 @@
 # The browser.
 #   With emscripten (cmake --preset web): the program and the page in web/
 #   become one site in build/web/site, ready for any static host, with a
-#   service worker that keeps it playable offline.
+#   service worker that keeps it playable offline, and one HTML file that
+#   holds it all for a double-click.
 #   With the normal compiler: the browser suite (tests/web) joins ctest under
 #   the label "web" when emscripten, chromium, node and npm are present (not in
 #   the sanitizer build: it would only run the same site again).
@@ -11,8 +12,9 @@ if(EMSCRIPTEN)
   set_target_properties(struinpaadje PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${STRUIN_SITE})
   # The page starts main itself (ccall, async) so that it gets the exit
   # status once the game has ended after its last awaited key.
-  target_link_options(struinpaadje PRIVATE -sASYNCIFY -sINVOKE_RUN=0 -sENVIRONMENT=web
-                      -sALLOW_MEMORY_GROWTH -sEXPORTED_RUNTIME_METHODS=ccall)
+  set(STRUIN_WEBOPTIES -sASYNCIFY -sINVOKE_RUN=0 -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH
+      -sEXPORTED_RUNTIME_METHODS=ccall)
+  target_link_options(struinpaadje PRIVATE ${STRUIN_WEBOPTIES})
   # The icons' PNGs come from icoon.svg: rsvg-convert -w 192 -h 192 icoon.svg
   # -o icoon-192.png (package librsvg2-bin), the same for 512.
   set(STRUIN_PAGINA index.html speelveld.js speelveld.css manifest.webmanifest icoon.svg
@@ -30,8 +32,27 @@ if(EMSCRIPTEN)
     COMMENT "De service worker met de hash van de site")
   add_custom_target(dienstwerker ALL DEPENDS ${STRUIN_SITE}/sw.js)
 
+  # The page as one file (target losbestand): build/web/los/struinpaadje.html
+  # plays from a double-click, a USB stick or a learning platform's upload. The
+  # same program with the wasm inside its loader (SINGLE_FILE), and the page's
+  # scripts and styles inside the HTML; no service worker, no manifest.
+  set(STRUIN_LOS ${CMAKE_BINARY_DIR}/los)
+  add_executable(struinpaadje_los app/main.cpp console/achterkant/web.cpp)
+  target_link_libraries(struinpaadje_los PRIVATE struin)
+  target_link_options(struinpaadje_los PRIVATE ${STRUIN_WEBOPTIES} -sSINGLE_FILE)
+  set_target_properties(struinpaadje_los PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${STRUIN_LOS})
+  set(STRUIN_LOSSE_DELEN ${STRUIN_PAGINA})
+  list(FILTER STRUIN_LOSSE_DELEN INCLUDE REGEX "[.](html|js|css|svg)$")
+  add_custom_command(OUTPUT ${STRUIN_LOS}/struinpaadje.html
+    COMMAND ${CMAKE_COMMAND} -DSITE=${STRUIN_SITE} -DLADER=${STRUIN_LOS}/struinpaadje_los.js
+            -DUIT=${STRUIN_LOS}/struinpaadje.html -P ${CMAKE_SOURCE_DIR}/cmake/EenBestand.cmake
+    DEPENDS struinpaadje_los ${STRUIN_LOSSE_DELEN} ${CMAKE_SOURCE_DIR}/cmake/EenBestand.cmake
+    COMMENT "De pagina als één bestand: ${STRUIN_LOS}/struinpaadje.html")
+  add_custom_target(losbestand ALL DEPENDS ${STRUIN_LOS}/struinpaadje.html)
+
   # The release package: the site in one folder with a LEESMIJ.txt on putting
-  # it online, zipped (target webzip).
+  # it online and the page as one file beside it, zipped (target webzip); the
+  # one file also lies beside the zip.
   set(STRUIN_WEBNAAM struinpaadje-${PROJECT_VERSION}-web)
   set(STRUIN_PAKKETTEN ${CMAKE_BINARY_DIR}/pakketten)
   add_custom_target(webzip
@@ -39,10 +60,13 @@ if(EMSCRIPTEN)
     COMMAND ${CMAKE_COMMAND} -E copy_directory ${STRUIN_SITE} ${STRUIN_PAKKETTEN}/${STRUIN_WEBNAAM}
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/packaging/LEESMIJ-web.txt
             ${STRUIN_PAKKETTEN}/${STRUIN_WEBNAAM}/LEESMIJ.txt
+    COMMAND ${CMAKE_COMMAND} -E copy ${STRUIN_LOS}/struinpaadje.html
+            ${STRUIN_PAKKETTEN}/${STRUIN_WEBNAAM}/struinpaadje.html
+    COMMAND ${CMAKE_COMMAND} -E copy ${STRUIN_LOS}/struinpaadje.html ${STRUIN_PAKKETTEN}
     COMMAND ${CMAKE_COMMAND} -E chdir ${STRUIN_PAKKETTEN}
             ${CMAKE_COMMAND} -E tar cf ${STRUIN_WEBNAAM}.zip --format=zip ${STRUIN_WEBNAAM}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${STRUIN_PAKKETTEN}/${STRUIN_WEBNAAM}
-    DEPENDS struinpaadje dienstwerker
+    DEPENDS struinpaadje dienstwerker losbestand
     COMMENT "De site ingepakt: ${STRUIN_PAKKETTEN}/${STRUIN_WEBNAAM}.zip")
 elseif(STRUIN_TESTS AND NOT WIN32 AND NOT STRUIN_SANITIZE)
   find_program(STRUIN_EMXX em++)

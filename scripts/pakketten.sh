@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes the release packages and checks what is in them:
 #   the .deb from build/default (Debian 12), which lintian must pass without an
-#   error or a warning; the .zip from build/mingw (Windows) and the web .zip
-#   from build/web.
+#   error or a warning; the .zip from build/mingw (Windows); the web .zip and
+#   the page as one file (struinpaadje.html) from build/web.
 # Both builds must exist (./test.sh and the mingw preset make them), and
 # emscripten for the web version.
 #   scripts/pakketten.sh      packages land in build/*/pakketten/
@@ -75,14 +75,22 @@ webzip=$(echo build/web/pakketten/struinpaadje-*-web.zip)
 map=$(basename "$webzip" .zip)
 unzip -Z1 "$webzip" | grep -v '/$' | sort >"$wortel/web.txt"
 printf "$map/%s\n" LEESMIJ.txt icoon-192.png icoon-512.png icoon.svg index.html manifest.webmanifest \
-    speelveld.css speelveld.js struinpaadje.js struinpaadje.wasm sw.js voorlezen.js |
-    sort | diff - "$wortel/web.txt" >&2 || fout "$webzip heeft niet precies de site en LEESMIJ.txt in $map/"
+    speelveld.css speelveld.js struinpaadje.js struinpaadje.wasm sw.js voorlezen.js struinpaadje.html |
+    sort | diff - "$wortel/web.txt" >&2 ||
+    fout "$webzip heeft niet precies de site, struinpaadje.html en LEESMIJ.txt in $map/"
 unzip -q "$webzip" -d "$wortel/web"
 for bron in speelveld.css speelveld.js voorlezen.js struinpaadje.js; do
     grep -q "\"$bron\"" "$wortel/web/$map/index.html" || fout "index.html laadt $bron niet"
 done
-grep -q 'application/wasm' "$wortel/web/$map/LEESMIJ.txt" ||
-    fout "LEESMIJ.txt in $webzip zegt niet dat .wasm als application/wasm moet"
+for woord in application/wasm https struinpaadje.html; do
+    grep -q "$woord" "$wortel/web/$map/LEESMIJ.txt" || fout "LEESMIJ.txt in $webzip noemt $woord niet"
+done
 [ "$(head -c4 "$wortel/web/$map/struinpaadje.wasm" | od -An -tx1 | tr -d ' ')" = 0061736d ] ||
     fout "struinpaadje.wasm is geen WebAssembly"
+# The page as one file: in the zip and beside it, the program inside.
+los=build/web/pakketten/struinpaadje.html
+cmp -s "$los" "$wortel/web/$map/struinpaadje.html" || fout "$los ontbreekt of verschilt van die in $webzip"
+grep -q '<html data-los' "$los" || fout "$los weet niet dat het één bestand is"
+grep -q 'data:application/octet-stream;base64,AGFzbQ' "$los" || fout "$los heeft het spel niet in zich"
 echo "   $webzip"
+echo "   $los ($(wc -c <"$los") bytes, gzip -9 $(gzip -9c "$los" | wc -c))"

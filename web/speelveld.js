@@ -463,13 +463,21 @@
 
   const Meldingen = {
     verbinding: 'Het spel kon niet worden geladen. Controleer de verbinding en probeer het opnieuw.',
-    bestand: 'Deze pagina is als bestand geopend, en zo laadt een browser het spel niet. Open de ' +
-             'pagina via een webserver: start in de map van het spel <code>python3 -m http.server ' +
-             '8000 --bind 127.0.0.1</code> en open <code>http://127.0.0.1:8000/</code>.',
+    bestand: 'Deze pagina is als bestand geopend, en zo laadt een browser het spel niet. Open ' +
+             'dan <code>struinpaadje.html</code> (in de web-zip naast deze pagina): dat speelt ' +
+             'als bestand. Of open de pagina via een webserver: start in de map van het spel ' +
+             '<code>python3 -m http.server 8000 --bind 127.0.0.1</code> en open ' +
+             '<code>http://127.0.0.1:8000/</code>.',
     webassembly: 'Deze browser kan het spel niet spelen: hij kent geen WebAssembly. Probeer een ' +
                  'recente browser.',
   };
   let mislukt = null;
+
+  // The page as one file (struinpaadje.html, `data-los`): the program is
+  // inside it, a file:// address is fine, and there is no site for a service
+  // worker to keep.
+  const los = document.documentElement.hasAttribute('data-los');
+  const werker = los ? undefined : navigator.serviceWorker;
 
   function Fout(soort) {
     if (mislukt || beelden > 0) return; // the first reason is the one to tell
@@ -511,9 +519,9 @@
   // A new version of the site waits in the service worker until the next
   // start; "Opnieuw spelen" lets it take over first.
   async function SpeelOpnieuw() {
-    const registratie = await navigator.serviceWorker?.getRegistration();
+    const registratie = await werker?.getRegistration();
     if (registratie?.waiting) {
-      navigator.serviceWorker.addEventListener('controllerchange', () => location.reload());
+      werker.addEventListener('controllerchange', () => location.reload());
       registratie.waiting.postMessage('neem over');
     } else {
       location.reload();
@@ -552,7 +560,7 @@
         performance.mark('struinpaadje: eerste beeld');
         laden.hidden = true;
         ToonHint();
-        navigator.serviceWorker?.register('sw.js').catch((e) => console.warn('struinpaadje:', e));
+        werker?.register('sw.js').catch((e) => console.warn('struinpaadje:', e));
       }
     },
     // The next key press as character * 65536 + code, once there is one.
@@ -572,6 +580,7 @@
     print: (tekst) => console.log(tekst),
     printErr: (tekst) => console.warn(tekst),
   };
+  if (los) delete Module.instantiateWasm; // the loader has the program inside
 
   // Whether the page going would lose a walk: a game started, or objects
   // collected. The frame shows where the player is: the main menu (its title
@@ -615,7 +624,7 @@
 
   // ---- 6. Start
 
-  if (location.protocol === 'file:') Fout('bestand');
+  if (location.protocol === 'file:' && !los) Fout('bestand');
   else if (typeof WebAssembly !== 'object') Fout('webassembly');
   VolgPixelratio();
   hint.textContent = aanraak ? 'Tik op het spel om verder te spelen.'

@@ -22,12 +22,14 @@ import os from 'node:os';
 import path from 'node:path';
 import zlib from 'node:zlib';
 import { createRequire } from 'node:module';
+import { execFileSync } from 'node:child_process';
 import puppeteer from 'puppeteer-core';
 
 const Wortel = path.resolve(path.dirname(new URL(import.meta.url).pathname), '..', '..');
 const Site = path.resolve(process.argv[2] || path.join(Wortel, 'build', 'web', 'site'));
 const Uitvoer = path.dirname(Site);
 const Afdrukken = path.join(Uitvoer, 'schermafdrukken');
+const Los = path.join(Uitvoer, 'los'); // the page as one file, struinpaadje.html
 const Chromium = process.env.STRUIN_CHROMIUM || '/usr/bin/chromium';
 const Firefox = process.env.STRUIN_FIREFOX || '/usr/bin/firefox-esr';
 
@@ -76,23 +78,23 @@ const Soorten = {
   '.webmanifest': 'application/manifest+json', '.svg': 'image/svg+xml', '.png': 'image/png',
 };
 
-// The site under `map` (a sub-folder as some hosts have it); `anders`
-// may change a file's bytes, as a new version of the site would; `gzip`
-// packs the program, as many hosts do.
-function Serveer(verzoek, antwoord, { map = '/', anders = (naam, bytes) => bytes, gzip = false } = {}) {
+// The folder `bron` (the site) under `map` (a sub-folder as some hosts have
+// it), with the caching a host allows; `gzip` packs every file, as many
+// hosts do.
+function Serveer(verzoek, antwoord, { map = '/', bron = Site, cache = 'no-store', gzip = false } = {}) {
   const naam = decodeURIComponent(new URL(verzoek.url, 'http://x').pathname);
-  const bestand = path.join(Site, naam === map ? 'index.html' : naam.slice(map.length));
-  if (!naam.startsWith(map) || !bestand.startsWith(Site + path.sep) || !fs.existsSync(bestand)) {
+  const bestand = path.join(bron, naam === map ? 'index.html' : naam.slice(map.length));
+  if (!naam.startsWith(map) || !bestand.startsWith(bron + path.sep) || !fs.existsSync(bestand)) {
     antwoord.writeHead(404).end();
     return;
   }
-  const gepakt = gzip && bestand.endsWith('.wasm');
-  let bytes = anders(path.basename(bestand), fs.readFileSync(bestand));
-  if (gepakt) bytes = zlib.gzipSync(bytes);
+  let bytes = fs.readFileSync(bestand);
+  const ingepakt = gzip && /gzip/.test(verzoek.headers['accept-encoding']);
+  if (ingepakt) bytes = zlib.gzipSync(bytes, { level: 9 });
   antwoord.writeHead(200, {
     'Content-Type': Soorten[path.extname(bestand)] || 'application/octet-stream',
-    'Cache-Control': 'no-store',
-    ...(gepakt && { 'Content-Encoding': 'gzip' }),
+    'Cache-Control': cache,
+    ...(ingepakt ? { 'Content-Encoding': 'gzip' } : {}),
     'Content-Length': bytes.length,
   });
   antwoord.end(bytes);
@@ -155,8 +157,8 @@ async function Knop(code, { tik = false } = {}) {
 const Zichtbaar = (kiezer) => page.$eval(kiezer, (e) => e.checkVisibility());
 const LaadTekst = () => page.$eval('#laden', (l) => (l.hidden ? '' : l.querySelector('p').textContent));
 
-async function Laad() {
-  await page.goto(adres, { waitUntil: 'load' });
+async function Laad(waar = adres) {
+  await page.goto(waar, { waitUntil: 'load' });
   await WachtOpTekst(3, 2, 'Hoofdmenu');
 }
 
@@ -286,6 +288,50 @@ function EerlijkeVerdeling(voorraad) {
   return verdeel(voorraad, 0) ? delen : null;
 }
 
+// From a fresh main menu: De klinkers won.
+async function WinKlinkers() {
+  await MenuMetKeuze(1);
+  await StartSpel(6);
+  await WachtOpTekst(1, 2, 'De klinkers');
+  await DrukAlles(KlinkersVerbergen());
+  await WachtOpTekst(32, 9, 'Gefeliciteerd!');
+}
+
+// ---- Hosts and versions
+
+const tijdelijk = [];
+
+// A new version of the site as the build makes one: a copy whose page has
+// another title, and its service worker filled in again.
+function NieuweVersie(titel) {
+  const map = fs.mkdtempSync(path.join(os.tmpdir(), 'struin-versie-'));
+  tijdelijk.push(map);
+  fs.cpSync(Site, map, { recursive: true });
+  const index = path.join(map, 'index.html');
+  fs.writeFileSync(index, fs.readFileSync(index, 'utf8').replace(/<title>[^<]*/, `<title>${titel}`));
+  execFileSync('cmake', [`-DSITE=${map}`, `-DSJABLOON=${path.join(Wortel, 'web', 'sw.js')}`,
+                         '-P', path.join(Wortel, 'cmake', 'Dienstwerker.cmake')]);
+  return map;
+}
+
+// A host of its own: stopping it is the sure way to be offline, and it starts
+// again on the same port.
+function Host(verdeel) {
+  const host = http.createServer(verdeel);
+  let poort = 0;
+  return {
+    start: () => new Promise((klaar) => host.listen(poort, '127.0.0.1', () => {
+      poort = host.address().port;
+      klaar();
+    })),
+    stop: () => {
+      host.closeAllConnections();
+      return new Promise((klaar) => host.close(klaar));
+    },
+    adres: (pad) => `http://127.0.0.1:${poort}${pad}`,
+  };
+}
+
 // ---- The browser
 
 before(async () => {
@@ -308,7 +354,7 @@ before(async () => {
 after(async () => {
   await browser?.close();
   server?.close();
-  if (profiel) fs.rmSync(profiel, { recursive: true, force: true });
+  for (const map of [profiel, ...tijdelijk]) if (map) fs.rmSync(map, { recursive: true, force: true });
   fs.writeFileSync(path.join(Uitvoer, 'metingen.json'), `${JSON.stringify(metingen, null, 2)}\n`);
   console.log('# Gemeten (grens of verwachting tussen haakjes):');
   for (const [naam, waarde] of Object.entries(metingen)) console.log(`#   ${naam}: ${waarde}`);
@@ -330,6 +376,8 @@ test('de site is klein: alles samen gzipt', () => {
 
 test('laden tot het eerste volledige menubeeld', async () => {
   await page.setCacheEnabled(false);
+  let wasm = 0; // the preload and the page's own fetch are one request
+  page.on('request', (v) => { if (v.url().endsWith('.wasm')) ++wasm; });
   const tijden = [];
   for (let keer = 0; keer < 8; ++keer) {
     await Laad();
@@ -338,6 +386,7 @@ test('laden tot het eerste volledige menubeeld', async () => {
     assert.ok(eerste > 0, 'de pagina markeerde geen eerste beeld');
     assert.equal(await Beelden(), 1, 'het menu hoort het eerste beeld te zijn');
     if (keer > 0) tijden.push(eerste); // the first load of a fresh browser warms it up
+    assert.equal(wasm, keer + 1, 'struinpaadje.wasm twee keer gevraagd');
   }
   const mediaan = Mediaan(tijden);
   metingen['laden tot eerste menubeeld, mediaan ms'] =
@@ -780,40 +829,32 @@ test('laden: een melding vanaf het begin, en een eigen melding voor elke mislukk
   gzipper.close();
 });
 
-test('uit een submap: na één bezoek speelt het zonder server, te installeren, en een nieuwe versie ' +
-     'wacht op "Opnieuw spelen"', async () => {
-  // A new version of the site: its service worker names another cache.
-  let versie = '';
-  const anders = (naam, bytes) =>
-    (naam === 'sw.js' ? Buffer.from(bytes.toString().replace(/(struinpaadje-\w+)/, `$1${versie}`)) : bytes);
-  const eigen = http.createServer((v, a) => Serveer(v, a, { map: '/spel/', anders }));
-  const start = (poort) => new Promise((klaar) => eigen.listen(poort, '127.0.0.1', klaar));
-  const stop = () => {
-    eigen.closeAllConnections();
-    return new Promise((klaar) => eigen.close(klaar));
-  };
-  await start(0);
-  const poort = eigen.address().port;
+test('uit een submap, op een host die bestanden 10 minuten laat bewaren: na één bezoek speelt het ' +
+     'zonder server, te installeren, en een nieuwe versie komt aan na "Opnieuw spelen"', async () => {
+  let bron = Site;
+  const host = Host((v, a) => Serveer(v, a, { map: '/spel/', bron, cache: 'max-age=600' }));
+  await host.start();
   const caches = () => page.evaluate(() => caches.keys());
   await OpEigenPagina(async () => {
-    await page.goto(`http://127.0.0.1:${poort}/spel/`, { waitUntil: 'load' });
-    await WachtOpTekst(3, 2, 'Hoofdmenu');
+    await Laad(host.adres('/spel/'));
     const cdp = await page.createCDPSession();
     const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
     assert.deepEqual(installabilityErrors, []);
     await cdp.detach();
     await page.evaluate(() => navigator.serviceWorker.ready);
     const [oud] = await caches();
+    assert.ok(oud.includes(host.adres('/spel/')), `de cache heet niet naar zijn map: ${oud}`);
 
-    await stop();
+    await host.stop();
     await page.reload({ waitUntil: 'load' });
     await WachtOpTekst(3, 2, 'Hoofdmenu');
     await Druk('ArrowDown');
     await MenuMetKeuze(2);
 
-    // The new version arrives while the game runs, and waits.
-    versie = '-nieuw';
-    await start(poort);
+    // A new version arrives while the game runs, and waits; the browser
+    // still holds the old files.
+    bron = NieuweVersie('De Struinpaadje, nieuw');
+    await host.start();
     const wacht = await page.evaluate(async (ms) => {
       const registratie = await navigator.serviceWorker.getRegistration();
       await registratie.update();
@@ -823,25 +864,63 @@ test('uit een submap: na één bezoek speelt het zonder server, te installeren, 
       return Boolean(registratie.waiting);
     }, Wacht);
     assert.ok(wacht, 'de nieuwe versie wacht niet');
-    assert.deepEqual((await caches()).sort(), [oud, `${oud}-nieuw`].sort());
+    const nieuw = (await caches()).filter((naam) => naam !== oud);
+    assert.equal(nieuw.length, 1, `${await caches()}`);
     await Druk('ArrowDown');
     await MenuMetKeuze(3);
     await Druk('Enter');
     await page.waitForFunction(() => struinpaadje.afgesloten === 0, { timeout: Wacht });
     await Promise.all([page.waitForNavigation(), page.click('#opnieuw')]);
     await MenuMetKeuze(1);
-    assert.deepEqual(await caches(), [`${oud}-nieuw`], 'de oude versie is niet opgeruimd');
+    assert.equal(await page.title(), 'De Struinpaadje, nieuw', 'de nieuwe versie kwam niet aan');
+    assert.deepEqual(await caches(), nieuw, 'de oude versie is niet opgeruimd');
   }, { werker: true });
-  await stop();
+  await host.stop();
 });
 
-test('eerste beeld met een vier keer tragere processor en op een trage lijn (alleen gemeten)', async () => {
+test('twee kopieën van verschillende versies in naburige mappen spelen allebei zonder server, ' +
+     'ook met een vraag in het adres', async () => {
+  const klas6 = NieuweVersie('De Struinpaadje in klas 6');
+  const host = Host((v, a) =>
+    Serveer(v, a, v.url.startsWith('/klas6/') ? { map: '/klas6/', bron: klas6 } : { map: '/klas5/' }));
+  await host.start();
+  await OpEigenPagina(async () => {
+    for (const klas of ['/klas5/', '/klas6/']) {
+      await Laad(host.adres(klas));
+      await page.evaluate(() => navigator.serviceWorker.ready);
+    }
+    await host.stop();
+    for (const klas of ['/klas5/', '/klas6/']) {
+      await Laad(host.adres(`${klas}?klas=${klas.at(-2)}`));
+      await Druk('ArrowDown');
+      await MenuMetKeuze(2);
+    }
+    assert.equal(await page.title(), 'De Struinpaadje in klas 6');
+  }, { werker: true });
+});
+
+test('struinpaadje.html als bestand geopend: het menu, voorlezen en een gewonnen spel', async () => {
+  await OpEigenPagina(async () => {
+    await Laad(`file://${path.join(Los, 'struinpaadje.html')}`);
+    assert.match(await page.$eval('#melding', (m) => m.textContent), /^Spel Starten/);
+    await WinKlinkers();
+    await Kiekje('los-klinkers-gewonnen');
+  });
+});
+
+test('eerste beeld met een vier keer tragere processor en op een trage lijn, gzip (alleen gemeten)',
+     async () => {
+  const host = Host((v, a) =>
+    Serveer(v, a, { gzip: true, ...(v.url.startsWith('/los/') ? { map: '/los/', bron: Los } : {}) }));
+  await host.start();
   const omstandigheden = {
     'processor 4x trager': (cdp) => cdp.send('Emulation.setCPUThrottlingRate', { rate: 4 }),
     'lijn 1,6 Mbit/s, 300 ms': (cdp) => cdp.send('Network.emulateNetworkConditions', {
       offline: false, latency: 300, downloadThroughput: 1.6e6 / 8, uploadThroughput: 750e3 / 8 }),
   };
-  for (const [naam, stel] of Object.entries(omstandigheden)) {
+  const paginas = { '': host.adres('/'), ', één bestand': host.adres('/los/struinpaadje.html') };
+  for (const [[naam, stel], [wat, waar]] of Object.entries(omstandigheden)
+    .flatMap((o) => Object.entries(paginas).map((p) => [o, p]))) {
     await OpEigenPagina(async () => {
       await page.setCacheEnabled(false);
       const cdp = await page.createCDPSession();
@@ -849,15 +928,16 @@ test('eerste beeld met een vier keer tragere processor en op een trage lijn (all
       await stel(cdp);
       const tijden = [];
       for (let keer = 0; keer < 3; ++keer) {
-        await page.goto(adres, { waitUntil: 'load' });
+        await page.goto(waar, { waitUntil: 'load' });
         await page.waitForFunction(() => struinpaadje.beelden > 0, { timeout: 60_000 });
         tijden.push(await page.evaluate(() =>
           performance.getEntriesByName('struinpaadje: eerste beeld')[0].startTime));
       }
-      metingen[`eerste beeld, ${naam}, mediaan ms`] =
+      metingen[`eerste beeld, ${naam}${wat}, mediaan ms`] =
         `${Mediaan(tijden).toFixed(0)}, ${tijden.map((t) => t.toFixed(0)).join(' ')}`;
     }, { meld: false }); // a throttled page reports aborted requests of its own
   }
+  await host.stop();
 });
 
 test('" Afsluiten       " zet afgesloten op 0 en laat het laatste beeld staan', async () => {
@@ -902,7 +982,7 @@ test('" Afsluiten       " zet afgesloten op 0 en laat het laatste beeld staan', 
   assert.equal(await page.evaluate(() => struinpaadje.afgesloten), null);
 });
 
-test('in firefox-esr (WebDriver BiDi): het menu, een gewonnen spel en Afsluiten',
+test('in firefox-esr (WebDriver BiDi): het menu, een gewonnen spel en Afsluiten, ook als één bestand',
      { skip: !fs.existsSync(Firefox) && `${Firefox} ontbreekt: alleen Chromium getest` }, async () => {
   const [hoofdBrowser, hoofdPagina] = [browser, page];
   browser = await puppeteer.launch({
@@ -912,11 +992,7 @@ test('in firefox-esr (WebDriver BiDi): het menu, een gewonnen spel en Afsluiten'
   try {
     page = await NieuwePagina();
     await Laad();
-    await MenuMetKeuze(1);
-    await StartSpel(6);
-    await WachtOpTekst(1, 2, 'De klinkers');
-    await DrukAlles(KlinkersVerbergen());
-    await WachtOpTekst(32, 9, 'Gefeliciteerd!');
+    await WinKlinkers();
     await Kiekje('firefox-klinkers-gewonnen');
     await Druk('KeyQ');
     await MenuMetKeuze(1);
@@ -924,6 +1000,8 @@ test('in firefox-esr (WebDriver BiDi): het menu, een gewonnen spel en Afsluiten'
     await MenuMetKeuze(3);
     await Druk('Enter');
     await page.waitForFunction(() => struinpaadje.afgesloten === 0, { timeout: Wacht });
+    await Laad(`file://${path.join(Los, 'struinpaadje.html')}`); // the page as one file
+    await WinKlinkers();
   } finally {
     await browser.close();
     [browser, page] = [hoofdBrowser, hoofdPagina];
