@@ -5,6 +5,7 @@
 #include "Pty.h"
 #include "support/Vt.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -12,9 +13,11 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <string>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -178,7 +181,7 @@ TEST_F(ShellTest, VerweesdSpelStopt) {
     pty::WachtOpMenu(s, 1);
     Stap('z');
     Stap('b');
-    kill(s.pid, SIGKILL);
+    pty::Signaleer(s.pid, SIGKILL);
     pty::WachtOpEinde(s, Kort);
     pty::HangOp(s);
     const auto einde = Klok::now() + std::chrono::milliseconds(Kort);
@@ -200,11 +203,11 @@ class DashTest : public ShellTest {
 TEST_F(DashTest, VerderOpDeAchtergrondGeeftDeModiTerug) {
     StartSpel("");
     pty::WachtOpMenu(s, 1);
-    kill(spel, SIGSTOP);
+    pty::Signaleer(spel, SIGSTOP);
     ASSERT_TRUE(pty::WachtOpToestand(spel, 'T', Kort));
     pty::LeesTijdje(s, 200);
     ASSERT_FALSE(pty::ZelfdeModi(pty::Modi(s), modiShell)) << "dash zette de modi zelf terug";
-    kill(spel, SIGCONT);
+    pty::Signaleer(spel, SIGCONT);
     EXPECT_TRUE(pty::WachtOp(
         s,
         [&](const vt::Scherm& sch) {
@@ -245,14 +248,14 @@ TEST(JobcontroleTest, PauzeEnVerderOpWillekeurigeMomentenTerwijlToetsenStromen) 
     int gestopt = 0;
     for (int ronde = 0; ronde < rondes; ++ronde) {
         toetsen();
-        kill(s.spel, SIGTSTP);
+        pty::Signaleer(s.spel, SIGTSTP);
         if (toeval() % 2)
             toetsen(); // SIGCONT perhaps before the game has stopped
         else if (pty::WachtOpToestand(s.spel, 'T', Kort))
             ++gestopt;
-        if (toeval() % 4 == 0) kill(s.spel, SIGTSTP);
+        if (toeval() % 4 == 0) pty::Signaleer(s.spel, SIGTSTP);
         toetsen();
-        kill(s.spel, SIGCONT);
+        pty::Signaleer(s.spel, SIGCONT);
         toetsen();
         ASSERT_TRUE(pty::Antwoordt(s))
             << "ronde " << ronde << " van " << rondes << ": het spel antwoordt niet meer (toestand "
@@ -274,7 +277,7 @@ TEST(JobcontroleTest, PauzeEnVerderOpWillekeurigeMomentenTerwijlToetsenStromen) 
 void VulDeTerminal(pty::Sessie& s, int ms) {
     const auto einde = Klok::now() + std::chrono::milliseconds(ms);
     while (Klok::now() < einde) {
-        kill(s.spel, SIGWINCH);
+        if (!pty::Signaleer(s.spel, SIGWINCH)) return;
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
 }
@@ -292,7 +295,7 @@ TEST(JobcontroleTest, StilstaandeTerminalHoudtHetBeeldEnDeTeruggave) {
     VulDeTerminal(s, 1000);
     pty::WachtOpMenu(s, 2);
     const vt::Scherm naStilstand = s.scherm;
-    kill(s.spel, SIGWINCH); // a full repaint: the picture must already be just that
+    pty::Signaleer(s.spel, SIGWINCH); // a full repaint: the picture must already be just that
     pty::LeesTijdje(s, 200);
     EXPECT_EQ(naStilstand.alternatief, s.scherm.alternatief)
         << "na de stilstand:\n"
@@ -317,9 +320,10 @@ void SignaalTijdensStilstand(const pty::Opties& opties) {
         SCOPED_TRACE(leestWeer ? "de terminal leest weer" : "de terminal leest niet meer");
         pty::Sessie s;
         pty::StartTotMenu(s, opties);
+        if (::testing::Test::HasFatalFailure()) return;
         VulDeTerminal(s, 500);
         const auto begin = Klok::now();
-        kill(s.spel, SIGTERM);
+        pty::Signaleer(s.spel, SIGTERM);
         auto status = pty::WachtOpEinde(s, 2000, false);
         EXPECT_FALSE(status)
             << "het spel gaf de teruggave te snel op (of de terminal liep niet vol)";
@@ -341,7 +345,32 @@ TEST(JobcontroleTest, SignaalTijdensStilstandEindigtBinnenDeGrens) {
 TEST(JobcontroleTest, SignaalTijdensStilstandOpEenGedeeldeTerminal) {
     pty::Opties opties;
     opties.gedeeldeTerminal = true;
+    std::optional<pty::KopieVoorNobody> kopie;
+    if (geteuid() == 0) {
+        if (access("/bin/su", X_OK) != 0)
+            GTEST_SKIP() << "geen /bin/su: als root speelt deze test het spel als nobody via su";
+        const std::string waarom = pty::OnbereikbaarVoorNobody(pty::Programma());
+        if (!waarom.empty()) {
+            // A checkout in a closed folder: nobody plays a copy.
+            kopie.emplace();
+            if (kopie->programma.empty())
+                GTEST_SKIP() << waarom << ", en een kopie lukte niet: " << kopie->fout;
+            opties.programma = kopie->programma;
+        }
+    }
     SignaalTijdensStilstand(opties);
+}
+
+// The signal helper refuses the pids that would reach processes the test did
+// not start.
+TEST(JobcontroleTest, SignaalNaarGeenEigenProcesWordtGeweigerd) {
+    for (const pid_t pid : {0, -1}) {
+        bool gestuurd = true;
+        EXPECT_NONFATAL_FAILURE(gestuurd = pty::Signaleer(pid, SIGTERM),
+                                "is geen proces dat de test startte");
+        EXPECT_FALSE(gestuurd);
+        EXPECT_NONFATAL_FAILURE(pty::Signaleer(pid, SIGTERM, true), "niet gestuurd");
+    }
 }
 
 } // namespace
