@@ -239,7 +239,7 @@ bool Start(Sessie& s, const Opties& opties, std::string& fout) {
     fout = std::string("het spel is niet gevonden ") +
            (alsNobody ? "onder su als nobody" : "in zijn eigen procesgroep") +
            (s.status ? ", de start eindigde met status " + std::to_string(*s.status) : "") + ":\n" +
-           s.foutTekst + vt::Dump(s.scherm);
+           s.foutTekst + (s.alles.empty() ? "" : vt::Dump(s.scherm));
     return false;
 }
 
