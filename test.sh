@@ -9,6 +9,6 @@ if [ -d build/default ]; then
 else
   echo "Alles wordt gebouwd en getest (de eerste keer duurt dat 4 à 10 minuten)."
 fi
-cmake --preset default -DSTRUIN_TESTS=ON >/dev/null
+cmake --preset default -DSTRUIN_TESTS=ON -DSTRUIN_BENCHMARKS=OFF >/dev/null
 cmake --build --preset default
 ctest --preset default --output-on-failure -j2

@@ -17,8 +17,8 @@ void VerwachtFocusOpInhoud(const ConsoleModel& m) {
     const unsigned char teken = TekenOp(m.cursorX, m.cursorY);
     const bool typpositie = TekstOp(1, 2, 17) == "Het geheimschrift" && m.cursorY >= 13;
     EXPECT_TRUE(typpositie || (teken != 0 && teken != ' ' && (teken < 179 || teken > 218)))
-        << "frame " << AantalFrames() << ": de focus staat op (" << m.cursorX << ", "
-        << m.cursorY << ")\n"
+        << "frame " << AantalFrames() << ": de focus staat op (" << m.cursorX << ", " << m.cursorY
+        << ")\n"
         << SchermDump();
 }
 
