@@ -53,11 +53,14 @@ void KiesAfsluiten(pty::Sessie& s, int gekozen) {
     pty::Stuur(s, pty::Enter);
 }
 
-// An interactive bash in the terminal, with job control; the game is started
-// from it, and the steps of a test are what a player types there.
-class ShellTest : public ::testing::TestWithParam<const char*> {
+// The session of a test. In most, an interactive shell with job control:
+// the game is started from it, and the steps of a test are what a player
+// types there.
+class JobcontroleTest : public ::testing::TestWithParam<const char*> {
   protected:
-    void SetUp() override { StartShell({"/bin/bash", "--norc", "--noprofile", "-i"}); }
+    void StartBash() { StartShell({"/bin/bash", "--norc", "--noprofile", "-i"}); }
+    // dash leaves the terminal as a job that stopped left it.
+    void StartDash() { StartShell({"/bin/dash", "-i"}); }
 
     void StartShell(const std::vector<std::string>& shell) {
         pty::Opties opties;
@@ -150,7 +153,8 @@ class ShellTest : public ::testing::TestWithParam<const char*> {
 
 // After every order of steps the game is back, answers keys, ends with status
 // 0 on Afsluiten, and leaves the terminal's modes and screen as they were.
-TEST_P(ShellTest, HetSpelKomtTerugEnGeeftDeTerminalTerug) {
+TEST_P(JobcontroleTest, HetSpelKomtTerugEnGeeftDeTerminalTerug) {
+    ASSERT_NO_FATAL_FAILURE(StartBash());
     const std::string stappen = GetParam();
     if (stappen[0] != '&') {
         StartSpel("");
@@ -165,7 +169,7 @@ TEST_P(ShellTest, HetSpelKomtTerugEnGeeftDeTerminalTerug) {
     ExpectNetjesGeeindigd();
 }
 
-INSTANTIATE_TEST_SUITE_P(Stappen, ShellTest,
+INSTANTIATE_TEST_SUITE_P(Stappen, JobcontroleTest,
                          ::testing::Values("zf", "zbf", "&f", "zfzf", "&bfzbfzf"),
                          [](const ::testing::TestParamInfo<const char*>& stappen) {
                              std::string naam;
@@ -176,7 +180,8 @@ INSTANTIATE_TEST_SUITE_P(Stappen, ShellTest,
 
 // The shell of a suspended background game is killed and its terminal
 // closed: the game does not stay behind.
-TEST_F(ShellTest, VerweesdSpelStopt) {
+TEST_F(JobcontroleTest, VerweesdSpelStopt) {
+    ASSERT_NO_FATAL_FAILURE(StartBash());
     StartSpel("");
     pty::WachtOpMenu(s, 1);
     Stap('z');
@@ -191,16 +196,11 @@ TEST_F(ShellTest, VerweesdSpelStopt) {
         << "het spel leeft nog, toestand " << pty::Toestand(spel);
 }
 
-// dash leaves the terminal as a job that stopped left it.
-class DashTest : public ShellTest {
-  protected:
-    void SetUp() override { StartShell({"/bin/dash", "-i"}); }
-};
-
 // Stopped and continued from outside, the game is in the background with the
 // terminal still raw: it gives the shell its modes back, and takes the
 // terminal again after fg.
-TEST_F(DashTest, VerderOpDeAchtergrondGeeftDeModiTerug) {
+TEST_F(JobcontroleTest, VerderOpDeAchtergrondGeeftDashDeModiTerug) {
+    ASSERT_NO_FATAL_FAILURE(StartDash());
     StartSpel("");
     pty::WachtOpMenu(s, 1);
     pty::Signaleer(spel, SIGSTOP);
@@ -227,13 +227,12 @@ TEST_F(DashTest, VerderOpDeAchtergrondGeeftDeModiTerug) {
 // the kitty keyboard protocol (pushed and raised anew on every take-over)
 // popped as often as it was pushed. STRUIN_STRESS_RONDES sets the number of
 // rounds.
-TEST(JobcontroleTest, PauzeEnVerderOpWillekeurigeMomentenTerwijlToetsenStromen) {
+TEST_F(JobcontroleTest, PauzeEnVerderOpWillekeurigeMomentenTerwijlToetsenStromen) {
     const char* gevraagd = std::getenv("STRUIN_STRESS_RONDES");
     const int rondes = gevraagd ? std::atoi(gevraagd) : 30;
     const unsigned zaad = std::random_device{}();
     SCOPED_TRACE("zaad " + std::to_string(zaad));
     std::mt19937 toeval(zaad);
-    pty::Sessie s;
     pty::Opties opties;
     opties.eigenGroep = true;
     opties.toetsenprotocol = true;
@@ -285,8 +284,7 @@ void VulDeTerminal(pty::Sessie& s, int ms) {
 // The terminal's descriptors are non-blocking and the terminal stops reading
 // for two seconds while the game repaints and keys come in: afterwards the
 // picture is whole. Leaving during such a stall still restores everything.
-TEST(JobcontroleTest, StilstaandeTerminalHoudtHetBeeldEnDeTeruggave) {
-    pty::Sessie s;
+TEST_F(JobcontroleTest, StilstaandeTerminalHoudtHetBeeldEnDeTeruggave) {
     pty::Opties opties;
     opties.nietBlokkerend = true;
     pty::StartTotMenu(s, opties);
@@ -336,13 +334,13 @@ void SignaalTijdensStilstand(const pty::Opties& opties) {
     }
 }
 
-TEST(JobcontroleTest, SignaalTijdensStilstandEindigtBinnenDeGrens) {
+TEST_F(JobcontroleTest, SignaalTijdensStilstandEindigtBinnenDeGrens) {
     SignaalTijdensStilstand({});
 }
 
 // Run as another user, the game writes through the blocking descriptors it
 // shares with the shell: the bound holds there too.
-TEST(JobcontroleTest, SignaalTijdensStilstandOpEenGedeeldeTerminal) {
+TEST_F(JobcontroleTest, SignaalTijdensStilstandOpEenGedeeldeTerminal) {
     pty::Opties opties;
     opties.gedeeldeTerminal = true;
     std::optional<pty::KopieVoorNobody> kopie;
@@ -363,7 +361,7 @@ TEST(JobcontroleTest, SignaalTijdensStilstandOpEenGedeeldeTerminal) {
 
 // The signal helper refuses the pids that would reach processes the test did
 // not start.
-TEST(JobcontroleTest, SignaalNaarGeenEigenProcesWordtGeweigerd) {
+TEST_F(JobcontroleTest, SignaalNaarGeenEigenProcesWordtGeweigerd) {
     for (const pid_t pid : {0, -1}) {
         bool gestuurd = true;
         EXPECT_NONFATAL_FAILURE(gestuurd = pty::Signaleer(pid, SIGTERM),
