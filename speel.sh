@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/vereisten.sh cmake ninja-build g++
-echo "Het spel wordt gebouwd (de eerste keer duurt dat een minuut of twee)."
+[ -d build/spel ] || echo "Het spel wordt gebouwd (de eerste keer duurt dat een minuut of twee)."
 cmake --preset spel >/dev/null
 cmake --build --preset spel --target struinpaadje
 exec ./build/spel/struinpaadje "$@"

@@ -2,6 +2,7 @@
 
 #include "console/Console.h"
 
+#include <ostream>
 #include <string_view>
 
 namespace {
@@ -23,6 +24,16 @@ constexpr std::string_view Hulp =
     "Afsluitstatus: 0 na Afsluiten, 1 als een zelftest faalt, 2 zonder bruikbare\n"
     "terminal of bij een onbekende optie. Meer in man 6 struinpaadje.\n";
 
+// The text of --help or --version, then its status: 0, or 1 with one line on
+// `fout` when it could not be written (a full disk, a closed pipe), as GNU
+// programs do.
+int SchrijfUit(std::string_view tekst, std::ostream& uit, std::ostream& fout) {
+    uit << tekst << std::flush;
+    if (uit) return 0;
+    fout << "struinpaadje: schrijffout: de tekst kon niet naar de standaarduitvoer.\n";
+    return 1;
+}
+
 } // namespace
 
 std::optional<int> LeesOpties(std::span<char* const> argumenten, std::ostream& uit,
@@ -30,14 +41,8 @@ std::optional<int> LeesOpties(std::span<char* const> argumenten, std::ostream& u
     bool zonderNumeriek = false;
     bool regelmodus = false;
     for (const std::string_view optie : argumenten) {
-        if (optie == "--help") {
-            uit << Hulp;
-            return 0;
-        }
-        if (optie == "--version") {
-            uit << "struinpaadje " STRUIN_VERSIE "\n";
-            return 0;
-        }
+        if (optie == "--help") return SchrijfUit(Hulp, uit, fout);
+        if (optie == "--version") return SchrijfUit("struinpaadje " STRUIN_VERSIE "\n", uit, fout);
         if (optie == "--regelmodus") {
             regelmodus = true;
             continue;

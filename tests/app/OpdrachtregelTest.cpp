@@ -67,6 +67,20 @@ TEST_F(Opdrachtregel, HelpEnVersionZeggenHetOpDeStandaarduitvoerEnStoppen) {
     EXPECT_FALSE(PlusIsNumeriek()) << "het spel startte niet";
 }
 
+// A standard output that takes nothing (a full disk): status 1 and one line,
+// not a success.
+TEST_F(Opdrachtregel, EenSchrijffoutBijHelpEnVersionIsStatus1MetEenRegel) {
+    for (const char* optie : {"--help", "--version"}) {
+        std::vector<std::string> argumenten = {optie};
+        std::vector<char*> argv = {argumenten[0].data()};
+        std::ostream vol(nullptr);
+        std::ostringstream fout;
+        EXPECT_EQ(LeesOpties(argv, vol, fout), 1) << optie;
+        EXPECT_EQ(fout.str(),
+                  "struinpaadje: schrijffout: de tekst kon niet naar de standaarduitvoer.\n");
+    }
+}
+
 TEST_F(Opdrachtregel, EenOnbekendeOptieIsEenRegelOpDeFoutuitvoerEnStatus2) {
     for (const char* optie : {"--zonder-numeriek=ja", "-h", "spel", "--"}) {
         const Uitkomst u = Opties({"--zonder-numeriek", optie});

@@ -5,6 +5,7 @@
 #include "Pty.h"
 #include "support/Vt.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -12,9 +13,11 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <string>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -50,11 +53,14 @@ void KiesAfsluiten(pty::Sessie& s, int gekozen) {
     pty::Stuur(s, pty::Enter);
 }
 
-// An interactive bash in the terminal, with job control; the game is started
-// from it, and the steps of a test are what a player types there.
-class ShellTest : public ::testing::TestWithParam<const char*> {
+// The session of a test. In most, an interactive shell with job control:
+// the game is started from it, and the steps of a test are what a player
+// types there.
+class JobcontroleTest : public ::testing::TestWithParam<const char*> {
   protected:
-    void SetUp() override { StartShell({"/bin/bash", "--norc", "--noprofile", "-i"}); }
+    void StartBash() { StartShell({"/bin/bash", "--norc", "--noprofile", "-i"}); }
+    // dash leaves the terminal as a job that stopped left it.
+    void StartDash() { StartShell({"/bin/dash", "-i"}); }
 
     void StartShell(const std::vector<std::string>& shell) {
         pty::Opties opties;
@@ -147,7 +153,8 @@ class ShellTest : public ::testing::TestWithParam<const char*> {
 
 // After every order of steps the game is back, answers keys, ends with status
 // 0 on Afsluiten, and leaves the terminal's modes and screen as they were.
-TEST_P(ShellTest, HetSpelKomtTerugEnGeeftDeTerminalTerug) {
+TEST_P(JobcontroleTest, HetSpelKomtTerugEnGeeftDeTerminalTerug) {
+    ASSERT_NO_FATAL_FAILURE(StartBash());
     const std::string stappen = GetParam();
     if (stappen[0] != '&') {
         StartSpel("");
@@ -162,7 +169,7 @@ TEST_P(ShellTest, HetSpelKomtTerugEnGeeftDeTerminalTerug) {
     ExpectNetjesGeeindigd();
 }
 
-INSTANTIATE_TEST_SUITE_P(Stappen, ShellTest,
+INSTANTIATE_TEST_SUITE_P(Stappen, JobcontroleTest,
                          ::testing::Values("zf", "zbf", "&f", "zfzf", "&bfzbfzf"),
                          [](const ::testing::TestParamInfo<const char*>& stappen) {
                              std::string naam;
@@ -173,12 +180,13 @@ INSTANTIATE_TEST_SUITE_P(Stappen, ShellTest,
 
 // The shell of a suspended background game is killed and its terminal
 // closed: the game does not stay behind.
-TEST_F(ShellTest, VerweesdSpelStopt) {
+TEST_F(JobcontroleTest, VerweesdSpelStopt) {
+    ASSERT_NO_FATAL_FAILURE(StartBash());
     StartSpel("");
     pty::WachtOpMenu(s, 1);
     Stap('z');
     Stap('b');
-    kill(s.pid, SIGKILL);
+    pty::Signaleer(s.pid, SIGKILL);
     pty::WachtOpEinde(s, Kort);
     pty::HangOp(s);
     const auto einde = Klok::now() + std::chrono::milliseconds(Kort);
@@ -188,23 +196,18 @@ TEST_F(ShellTest, VerweesdSpelStopt) {
         << "het spel leeft nog, toestand " << pty::Toestand(spel);
 }
 
-// dash leaves the terminal as a job that stopped left it.
-class DashTest : public ShellTest {
-  protected:
-    void SetUp() override { StartShell({"/bin/dash", "-i"}); }
-};
-
 // Stopped and continued from outside, the game is in the background with the
 // terminal still raw: it gives the shell its modes back, and takes the
 // terminal again after fg.
-TEST_F(DashTest, VerderOpDeAchtergrondGeeftDeModiTerug) {
+TEST_F(JobcontroleTest, VerderOpDeAchtergrondGeeftDashDeModiTerug) {
+    ASSERT_NO_FATAL_FAILURE(StartDash());
     StartSpel("");
     pty::WachtOpMenu(s, 1);
-    kill(spel, SIGSTOP);
+    pty::Signaleer(spel, SIGSTOP);
     ASSERT_TRUE(pty::WachtOpToestand(spel, 'T', Kort));
     pty::LeesTijdje(s, 200);
     ASSERT_FALSE(pty::ZelfdeModi(pty::Modi(s), modiShell)) << "dash zette de modi zelf terug";
-    kill(spel, SIGCONT);
+    pty::Signaleer(spel, SIGCONT);
     EXPECT_TRUE(pty::WachtOp(
         s,
         [&](const vt::Scherm& sch) {
@@ -224,13 +227,12 @@ TEST_F(DashTest, VerderOpDeAchtergrondGeeftDeModiTerug) {
 // the kitty keyboard protocol (pushed and raised anew on every take-over)
 // popped as often as it was pushed. STRUIN_STRESS_RONDES sets the number of
 // rounds.
-TEST(JobcontroleTest, PauzeEnVerderOpWillekeurigeMomentenTerwijlToetsenStromen) {
+TEST_F(JobcontroleTest, PauzeEnVerderOpWillekeurigeMomentenTerwijlToetsenStromen) {
     const char* gevraagd = std::getenv("STRUIN_STRESS_RONDES");
     const int rondes = gevraagd ? std::atoi(gevraagd) : 30;
     const unsigned zaad = std::random_device{}();
     SCOPED_TRACE("zaad " + std::to_string(zaad));
     std::mt19937 toeval(zaad);
-    pty::Sessie s;
     pty::Opties opties;
     opties.eigenGroep = true;
     opties.toetsenprotocol = true;
@@ -245,14 +247,14 @@ TEST(JobcontroleTest, PauzeEnVerderOpWillekeurigeMomentenTerwijlToetsenStromen) 
     int gestopt = 0;
     for (int ronde = 0; ronde < rondes; ++ronde) {
         toetsen();
-        kill(s.spel, SIGTSTP);
+        pty::Signaleer(s.spel, SIGTSTP);
         if (toeval() % 2)
             toetsen(); // SIGCONT perhaps before the game has stopped
         else if (pty::WachtOpToestand(s.spel, 'T', Kort))
             ++gestopt;
-        if (toeval() % 4 == 0) kill(s.spel, SIGTSTP);
+        if (toeval() % 4 == 0) pty::Signaleer(s.spel, SIGTSTP);
         toetsen();
-        kill(s.spel, SIGCONT);
+        pty::Signaleer(s.spel, SIGCONT);
         toetsen();
         ASSERT_TRUE(pty::Antwoordt(s))
             << "ronde " << ronde << " van " << rondes << ": het spel antwoordt niet meer (toestand "
@@ -274,7 +276,7 @@ TEST(JobcontroleTest, PauzeEnVerderOpWillekeurigeMomentenTerwijlToetsenStromen) 
 void VulDeTerminal(pty::Sessie& s, int ms) {
     const auto einde = Klok::now() + std::chrono::milliseconds(ms);
     while (Klok::now() < einde) {
-        kill(s.spel, SIGWINCH);
+        if (!pty::Signaleer(s.spel, SIGWINCH)) return;
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
 }
@@ -282,8 +284,7 @@ void VulDeTerminal(pty::Sessie& s, int ms) {
 // The terminal's descriptors are non-blocking and the terminal stops reading
 // for two seconds while the game repaints and keys come in: afterwards the
 // picture is whole. Leaving during such a stall still restores everything.
-TEST(JobcontroleTest, StilstaandeTerminalHoudtHetBeeldEnDeTeruggave) {
-    pty::Sessie s;
+TEST_F(JobcontroleTest, StilstaandeTerminalHoudtHetBeeldEnDeTeruggave) {
     pty::Opties opties;
     opties.nietBlokkerend = true;
     pty::StartTotMenu(s, opties);
@@ -292,7 +293,7 @@ TEST(JobcontroleTest, StilstaandeTerminalHoudtHetBeeldEnDeTeruggave) {
     VulDeTerminal(s, 1000);
     pty::WachtOpMenu(s, 2);
     const vt::Scherm naStilstand = s.scherm;
-    kill(s.spel, SIGWINCH); // a full repaint: the picture must already be just that
+    pty::Signaleer(s.spel, SIGWINCH); // a full repaint: the picture must already be just that
     pty::LeesTijdje(s, 200);
     EXPECT_EQ(naStilstand.alternatief, s.scherm.alternatief)
         << "na de stilstand:\n"
@@ -317,9 +318,10 @@ void SignaalTijdensStilstand(const pty::Opties& opties) {
         SCOPED_TRACE(leestWeer ? "de terminal leest weer" : "de terminal leest niet meer");
         pty::Sessie s;
         pty::StartTotMenu(s, opties);
+        if (::testing::Test::HasFatalFailure()) return;
         VulDeTerminal(s, 500);
         const auto begin = Klok::now();
-        kill(s.spel, SIGTERM);
+        pty::Signaleer(s.spel, SIGTERM);
         auto status = pty::WachtOpEinde(s, 2000, false);
         EXPECT_FALSE(status)
             << "het spel gaf de teruggave te snel op (of de terminal liep niet vol)";
@@ -332,16 +334,41 @@ void SignaalTijdensStilstand(const pty::Opties& opties) {
     }
 }
 
-TEST(JobcontroleTest, SignaalTijdensStilstandEindigtBinnenDeGrens) {
+TEST_F(JobcontroleTest, SignaalTijdensStilstandEindigtBinnenDeGrens) {
     SignaalTijdensStilstand({});
 }
 
 // Run as another user, the game writes through the blocking descriptors it
 // shares with the shell: the bound holds there too.
-TEST(JobcontroleTest, SignaalTijdensStilstandOpEenGedeeldeTerminal) {
+TEST_F(JobcontroleTest, SignaalTijdensStilstandOpEenGedeeldeTerminal) {
     pty::Opties opties;
     opties.gedeeldeTerminal = true;
+    std::optional<pty::KopieVoorNobody> kopie;
+    if (geteuid() == 0) {
+        if (access("/bin/su", X_OK) != 0)
+            GTEST_SKIP() << "geen /bin/su: als root speelt deze test het spel als nobody via su";
+        const std::string waarom = pty::OnbereikbaarVoorNobody(pty::Programma());
+        if (!waarom.empty()) {
+            // A checkout in a closed folder: nobody plays a copy.
+            kopie.emplace();
+            if (kopie->programma.empty())
+                GTEST_SKIP() << waarom << ", en een kopie lukte niet: " << kopie->fout;
+            opties.programma = kopie->programma;
+        }
+    }
     SignaalTijdensStilstand(opties);
+}
+
+// The signal helper refuses the pids that would reach processes the test did
+// not start.
+TEST_F(JobcontroleTest, SignaalNaarGeenEigenProcesWordtGeweigerd) {
+    for (const pid_t pid : {0, -1}) {
+        bool gestuurd = true;
+        EXPECT_NONFATAL_FAILURE(gestuurd = pty::Signaleer(pid, SIGTERM),
+                                "is geen proces dat de test startte");
+        EXPECT_FALSE(gestuurd);
+        EXPECT_NONFATAL_FAILURE(pty::Signaleer(pid, SIGTERM, true), "niet gestuurd");
+    }
 }
 
 } // namespace

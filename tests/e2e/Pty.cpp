@@ -89,7 +89,7 @@ bool LeesEenKeer(Sessie& s, int ms) {
 }
 
 void KijkOfGestopt(Sessie& s) {
-    if (s.status || s.pid < 0) return;
+    if (s.status || s.pid <= 0) return;
     int w = 0;
     if (waitpid(s.pid, &w, WNOHANG) == s.pid) {
         if (WIFEXITED(w)) s.status = WEXITSTATUS(w);
@@ -100,9 +100,11 @@ void KijkOfGestopt(Sessie& s) {
 } // namespace
 
 Sessie::~Sessie() {
+    // Only what this session started: the game it found, and the process
+    // group its first process leads (setsid made it one).
     if (spel > 0 && spel != pid) kill(spel, SIGKILL);
     if (pid > 0 && !status) {
-        kill(pid, SIGKILL);
+        killpg(pid, SIGKILL);
         int w = 0;
         waitpid(pid, &w, 0);
     }
@@ -156,9 +158,10 @@ bool Start(Sessie& s, const Opties& opties, std::string& fout) {
     std::vector<char*> envp;
     for (auto& e : omgeving) envp.push_back(e.data());
     envp.push_back(nullptr);
+    const std::string programma = opties.programma.empty() ? Programma() : opties.programma;
     std::vector<std::string> opdracht = opties.opdracht;
     if (opdracht.empty()) {
-        opdracht = {Programma()};
+        opdracht = {programma};
         opdracht.insert(opdracht.end(), opties.argumenten.begin(), opties.argumenten.end());
     }
     const bool alsNobody = opties.gedeeldeTerminal && geteuid() == 0;
@@ -211,7 +214,7 @@ bool Start(Sessie& s, const Opties& opties, std::string& fout) {
         _exit(127);
     }
     s.pid = pid;
-    s.spel = opties.eigenGroep || alsNobody ? SpelOnder(pid, 2000) : pid;
+    s.spel = pid;
     close(foutPijp[1]);
     s.fouten = foutPijp[0];
     if (opties.uitvoerPijp) {
@@ -221,7 +224,36 @@ bool Start(Sessie& s, const Opties& opties, std::string& fout) {
     fcntl(s.master, F_SETFL, fcntl(s.master, F_GETFL) | O_NONBLOCK);
     fcntl(s.fouten, F_SETFL, fcntl(s.fouten, F_GETFL) | O_NONBLOCK);
     if (s.uitvoerVan >= 0) fcntl(s.uitvoerVan, F_SETFL, fcntl(s.uitvoerVan, F_GETFL) | O_NONBLOCK);
-    return true;
+    if (!opties.eigenGroep && !alsNobody) return true;
+    // The game is a grandchild: look for it until it runs, the start has
+    // failed, or a busy machine has had time enough.
+    s.spel = -1;
+    const auto einde = Klok::now() + std::chrono::milliseconds(Kort);
+    while (s.spel <= 0 && !s.status && Resterend(einde) > 0) {
+        s.spel = SpelOnder(pid, 50, programma);
+        LeesEenKeer(s, 0);
+        KijkOfGestopt(s);
+    }
+    if (s.spel > 0) return true;
+    while (LeesEenKeer(s, 10)) {
+    }
+    fout = std::string("het spel is niet gevonden ") +
+           (alsNobody ? "onder su als nobody" : "in zijn eigen procesgroep") +
+           (s.status ? ", de start eindigde met status " + std::to_string(*s.status) : "") + ":\n" +
+           s.foutTekst + (s.alles.empty() ? "" : vt::Dump(s.scherm));
+    return false;
+}
+
+bool Signaleer(pid_t pid, int signaal, bool groep) {
+    if (pid <= 0) {
+        ADD_FAILURE() << "signaal " << signaal << " niet gestuurd: pid " << pid
+                      << " is geen proces dat de test startte ("
+                      << (pid == 0 ? "0 is de eigen groep" : "-1 is elk proces") << ")";
+        return false;
+    }
+    if ((groep ? killpg(pid, signaal) : kill(pid, signaal)) == 0) return true;
+    // Already gone is the test's business: it sees that the program ended.
+    return errno == ESRCH;
 }
 
 void Stuur(Sessie& s, std::string_view bytes) {
@@ -295,7 +327,7 @@ void ZetGrootte(Sessie& s, int breedte, int hoogte) {
     }
     vt::ZetGrootte(s.scherm, breedte, hoogte);
     ioctl(s.master, TIOCSWINSZ, &w);
-    if (s.pid > 0) kill(s.pid, SIGWINCH);
+    Signaleer(s.pid, SIGWINCH);
 }
 
 void HangOp(Sessie& s) {
@@ -352,9 +384,9 @@ bool WachtOpToestand(pid_t pid, char gewenst, int ms) {
     return true;
 }
 
-pid_t SpelOnder(pid_t ouder, int ms) {
+pid_t SpelOnder(pid_t ouder, int ms, const std::string& programma) {
     std::error_code fout;
-    const auto spel = std::filesystem::canonical(Programma(), fout);
+    const auto spel = std::filesystem::canonical(programma.empty() ? Programma() : programma, fout);
     const auto einde = Klok::now() + std::chrono::milliseconds(ms);
     do {
         for (const auto& map : std::filesystem::directory_iterator("/proc", fout)) {
@@ -372,6 +404,48 @@ pid_t SpelOnder(pid_t ouder, int ms) {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     } while (Resterend(einde) > 0);
     return -1;
+}
+
+std::string OnbereikbaarVoorNobody(const std::string& programma) {
+    std::error_code fout;
+    const auto pad = std::filesystem::canonical(programma, fout);
+    if (fout) return programma + ": " + fout.message();
+    struct stat st {};
+    for (auto map = pad.parent_path();; map = map.parent_path()) {
+        if (stat(map.c_str(), &st) != 0 || !(st.st_mode & S_IXOTH)) {
+            char modus[8];
+            std::snprintf(modus, sizeof modus, "%04o", st.st_mode & 07777);
+            return "nobody kan niet in " + map.string() + " (modus " + modus + ")";
+        }
+        if (map == map.root_path()) break;
+    }
+    if (stat(pad.c_str(), &st) != 0 || (st.st_mode & (S_IROTH | S_IXOTH)) != (S_IROTH | S_IXOTH))
+        return "nobody mag " + pad.string() + " niet lezen en uitvoeren";
+    return "";
+}
+
+KopieVoorNobody::KopieVoorNobody() {
+    std::error_code fout1;
+    std::string sjabloon = (std::filesystem::temp_directory_path(fout1) / "struin-XXXXXX").string();
+    if (fout1 || !mkdtemp(sjabloon.data())) {
+        fout = "geen tijdelijke map: " + (fout1 ? fout1.message() : std::strerror(errno));
+        return;
+    }
+    map = sjabloon;
+    const std::string doel = map + "/struinpaadje";
+    std::error_code fout2;
+    std::filesystem::copy_file(Programma(), doel, fout2);
+    if (fout2 || chmod(map.c_str(), 0755) != 0 || chmod(doel.c_str(), 0755) != 0) {
+        fout = "geen kopie in " + map + ": " + (fout2 ? fout2.message() : std::strerror(errno));
+        return;
+    }
+    fout = OnbereikbaarVoorNobody(doel);
+    if (fout.empty()) programma = doel;
+}
+
+KopieVoorNobody::~KopieVoorNobody() {
+    std::error_code fout1;
+    if (!map.empty()) std::filesystem::remove_all(map, fout1);
 }
 
 bool ToontTekstOp(const vt::Scherm& s, int x, int y, const std::string& tekst) {

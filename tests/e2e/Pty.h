@@ -44,6 +44,9 @@ struct Opties {
     // descriptors it shares with the shell: run as root, it runs as nobody
     // through su; otherwise the terminal's device is closed to its owner.
     bool gedeeldeTerminal = false;
+    // The game's binary, when not the one the build made (a copy that another
+    // user can reach).
+    std::string programma;
 };
 
 // One run of the program. The destructor kills a program that still runs.
@@ -72,8 +75,14 @@ struct Sessie {
 // The program under test (set by the build).
 const char* Programma();
 
-// Starts the program; false (with the reason in `fout`) when that failed.
+// Starts the program; false (with the reason in `fout`) when that failed,
+// also when the game did not appear under su or in its own group.
 bool Start(Sessie& s, const Opties& opties, std::string& fout);
+// Sends `signaal` to `pid`, or with `groep` to the process group `pid`. Every
+// signal a test sends to a game or a shell goes through here: a pid of 0 or
+// less (which would reach other processes, with -1 all of them) is refused
+// and fails the test.
+bool Signaleer(pid_t pid, int signaal, bool groep = false);
 // Types bytes as the terminal would send them for key presses.
 void Stuur(Sessie& s, std::string_view bytes);
 // Reads what the program shows until `klaar` holds or `ms` milliseconds passed.
@@ -94,9 +103,24 @@ termios Modi(const Sessie& s);
 bool ZelfdeModi(const termios& a, const termios& b);
 std::string ModiTekst(const termios& t);
 
-// The game among the children of `ouder`, waiting at most `ms` for it; -1
-// when there is none.
-pid_t SpelOnder(pid_t ouder, int ms);
+// The game (`programma`, or the build's) among the children of `ouder`,
+// waiting at most `ms` for it; -1 when there is none.
+pid_t SpelOnder(pid_t ouder, int ms, const std::string& programma = "");
+// Why the user nobody cannot run `programma` (a folder on its path closed to
+// others, as one made by mktemp -d), or "" when it can.
+std::string OnbereikbaarVoorNobody(const std::string& programma);
+// A copy of the game in a fresh folder of mode 0755 in the temporary folder,
+// which nobody can run; removed with the object. `programma` is "" and `fout`
+// says why when it could not be made.
+struct KopieVoorNobody {
+    KopieVoorNobody();
+    KopieVoorNobody(const KopieVoorNobody&) = delete;
+    KopieVoorNobody& operator=(const KopieVoorNobody&) = delete;
+    ~KopieVoorNobody();
+    std::string map;
+    std::string programma;
+    std::string fout;
+};
 // The state letter of a process in /proc ('S' sleeping, 'T' stopped, 'Z'
 // ended but not reaped), 0 when it is gone.
 char Toestand(pid_t pid);

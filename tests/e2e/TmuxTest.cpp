@@ -137,7 +137,10 @@ struct ScreenMap {
     }
     ScreenMap(const ScreenMap&) = delete;
     ScreenMap& operator=(const ScreenMap&) = delete;
-    ~ScreenMap() { Uitvoer("SCREENDIR=" + map + " screen -S struin -X quit; rm -rf " + map); }
+    // Without a folder of its own it quits nothing: that would be the user's screen.
+    ~ScreenMap() {
+        if (!map.empty()) Uitvoer("SCREENDIR=" + map + " screen -S struin -X quit; rm -rf " + map);
+    }
 };
 
 // The picture once it has settled: two looks in a row the same.
@@ -185,6 +188,7 @@ TEST(TmuxTest, OnderGnuScreenMetGeleendeVariabelenKloptElkeCel) {
                                 "TMUX=/tmp/tmux-0/default,1,0", "KITTY_WINDOW_ID=1"}) {
         SCOPED_TRACE(geleend);
         const ScreenMap screen;
+        ASSERT_FALSE(screen.map.empty()) << "geen eigen map voor screen in /tmp";
         const TmuxSessie tmux("tmux-256color", std::string(geleend) + " SCREENDIR=" + screen.map +
                                                    " screen -S struin -T screen-256color");
         for (std::size_t i = 0; i < verwacht.size(); ++i) {
