@@ -7,7 +7,7 @@ using namespace script;
 
 namespace {
 
-class Debug : public Wandeling {};
+class DebugTest : public Wandeling {};
 
 const std::string Geslaagd = "De test is geslaagd...";
 const std::string NietGeslaagd = "De test is niet geslaagd...";
@@ -16,7 +16,7 @@ std::string Uitslag() {
     return TekstOp(20, 11, 27);
 }
 
-TEST_F(Debug, TestUnitSchermVanElkeUnitSlaagt) {
+TEST_F(DebugTest, TestUnitSchermVanElkeUnitSlaagt) {
     for (const UnitTest& unit : UnitTesten) {
         SpeelTotWachten({}, [&] { TestUnit(unit.naam); });
         EXPECT_EQ(TekstOp(30, 0, 15), "De Struinpaadje");
@@ -37,7 +37,7 @@ TEST_F(Debug, TestUnitSchermVanElkeUnitSlaagt) {
     }
 }
 
-TEST_F(Debug, ElkeToetsVertrektEnWistHetPaneel) {
+TEST_F(DebugTest, ElkeToetsVertrektEnWistHetPaneel) {
     for (const ToetsDruk& toets : {Esc, Enter, Pijl(Omhoog), Teken('x'), F12}) {
         Speel({toets}, [] { TestUnit("Ontcijfer"); });
         EXPECT_EQ(ToetsenOver(), 0u);
@@ -47,7 +47,7 @@ TEST_F(Debug, ElkeToetsVertrektEnWistHetPaneel) {
     }
 }
 
-TEST_F(Debug, AlleenDeExacteNaamVindtZijnUnit) {
+TEST_F(DebugTest, AlleenDeExacteNaamVindtZijnUnit) {
     for (const std::string naam : {"Terugreis          ", " Terugreis", "terugreis", "TERUGREIS",
                                    "Terug", "Alfabet", "", "VerwijderdeKlinkers "}) {
         SpeelTotWachten({}, [&] { TestUnit(naam); });
@@ -55,7 +55,7 @@ TEST_F(Debug, AlleenDeExacteNaamVindtZijnUnit) {
     }
 }
 
-TEST_F(Debug, TestUnitToontEenFalendeUnit) {
+TEST_F(DebugTest, TestUnitToontEenFalendeUnit) {
     const std::vector<UnitTest> testen = {
         {"Een", GoedeZelftest}, {"Twee", FouteZelftest}, {"Twee", GoedeZelftest}};
     ZelftestenGedraaid = 0;
@@ -74,7 +74,7 @@ std::string LabelOpScherm(int rij) {
     return label.substr(0, label.find_last_not_of(' ') + 1);
 }
 
-TEST_F(Debug, ElkeUnitPositieTestDeUnitDieZijnLabelNoemt) {
+TEST_F(DebugTest, ElkeUnitPositieTestDeUnitDieZijnLabelNoemt) {
     const Toetsen unitMenu = Toetsen{F12} + Herhaal(Pijl(Omlaag), 4) + Toetsen{Pijl(Rechts)};
     const std::string namen[] = {"Terugreis",   "VergelijkGetallen", "Voedingswaarde",
                                  "Alfabetisch", "Ontcijfer",         "VerwijderdeKlinkers"};
@@ -98,7 +98,7 @@ Toetsen KiesSpel(int positie) {
     return SpelMenu + Herhaal(Pijl(Omlaag), positie - 1) + Toetsen{Enter};
 }
 
-TEST_F(Debug, ElkeSpelPositieStartHetSpelDatZijnLabelNoemt) {
+TEST_F(DebugTest, ElkeSpelPositieStartHetSpelDatZijnLabelNoemt) {
     const struct {
         int positie;
         std::string label;
@@ -120,7 +120,7 @@ TEST_F(Debug, ElkeSpelPositieStartHetSpelDatZijnLabelNoemt) {
     }
 }
 
-TEST_F(Debug, EenHierGewonnenSpelGeeftGeenVoorwerpInDeWandeling) {
+TEST_F(DebugTest, EenHierGewonnenSpelGeeftGeenVoorwerpInDeWandeling) {
     const Toetsen alfabetGewonnen = KiesSpel(4) + WinAlfabet();
     SpeelTotWachten(alfabetGewonnen, Hoofdmenu);
     VerwachtMenu(1, true);
@@ -131,7 +131,7 @@ TEST_F(Debug, EenHierGewonnenSpelGeeftGeenVoorwerpInDeWandeling) {
     EXPECT_EQ(TekstOp(4, 21, 22), Telling(0));
 }
 
-TEST_F(Debug, EenHierVerlatenSpelBrengtHetMenuTerug) {
+TEST_F(DebugTest, EenHierVerlatenSpelBrengtHetMenuTerug) {
     for (int positie = 1; positie <= 6; ++positie) {
         SpeelTotWachten(KiesSpel(positie) + Toetsen{Esc}, Hoofdmenu);
         VerwachtMenuKader();

@@ -59,7 +59,7 @@ struct Doorspeling {
     }
 };
 
-class HetHeleSpel : public Wandeling {
+class HetHeleSpelTest : public Wandeling {
   protected:
     void SetUp() override {
         Wandeling::SetUp();
@@ -184,7 +184,7 @@ Doorspeling HeleWandeling() {
     return spel;
 }
 
-TEST_F(HetHeleSpel, VanHetMenuDoorHetBosNaarHetEindpuntEnAfsluiten) {
+TEST_F(HetHeleSpelTest, VanHetMenuDoorHetBosNaarHetEindpuntEnAfsluiten) {
     Doorspeling spel = HeleWandeling();
     EXPECT_EQ(spel.SpeelProgramma(), 0);
     EXPECT_EQ(ToetsenOver(), 0u);
@@ -195,7 +195,7 @@ TEST_F(HetHeleSpel, VanHetMenuDoorHetBosNaarHetEindpuntEnAfsluiten) {
 // The terminal's line mode writes for every picture of the walk the page's
 // announcement as one line, without a control character, and no picture
 // leaves a blind player without a word: a sentence or a text at the focus.
-TEST_F(HetHeleSpel, DeRegelmodusZegtBijElkBeeldWatDePaginaZegt) {
+TEST_F(HetHeleSpelTest, DeRegelmodusZegtBijElkBeeldWatDePaginaZegt) {
     Doorspeling spel = HeleWandeling();
     std::size_t gezegd = 0; // the sentences that belong to earlier pictures
     std::string focusPagina, focusRegel;

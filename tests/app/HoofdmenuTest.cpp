@@ -4,7 +4,7 @@ using namespace script;
 
 namespace {
 
-class Menu : public Wandeling {};
+class HoofdmenuTest : public Wandeling {};
 
 const Toetsen Debug = {F12};
 
@@ -18,7 +18,7 @@ void VerwachtSubmenuGebiedGewist() {
         for (int x = 22; x <= 42; ++x) ASSERT_EQ(CelOp(x, y), (Cel{' ', 0x01})) << x << "," << y;
 }
 
-TEST_F(Menu, DeLijstenBevattenDeLabelsVanHetMenu) {
+TEST_F(HoofdmenuTest, DeLijstenBevattenDeLabelsVanHetMenu) {
     const WoordLijst items = HoofdmenuItems();
     ASSERT_EQ(items.size(), 6u);
     for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(items[i], MenuItems[i]);
@@ -32,7 +32,7 @@ TEST_F(Menu, DeLijstenBevattenDeLabelsVanHetMenu) {
     }
 }
 
-TEST_F(Menu, BijBinnenkomstAlleenDeDrieItemsMetHetEersteGekozen) {
+TEST_F(HoofdmenuTest, BijBinnenkomstAlleenDeDrieItemsMetHetEersteGekozen) {
     SchrijfTekst("oud", 60, 15, 15, 4);
     SpeelTotWachten({}, Hoofdmenu);
     VerwachtMenuKader();
@@ -42,7 +42,7 @@ TEST_F(Menu, BijBinnenkomstAlleenDeDrieItemsMetHetEersteGekozen) {
     EXPECT_EQ(AantalFrames(), 1u);
 }
 
-TEST_F(Menu, OmhoogEnOmlaagLopenRondOverDeGetoondeItems) {
+TEST_F(HoofdmenuTest, OmhoogEnOmlaagLopenRondOverDeGetoondeItems) {
     const Toetsen op = {Pijl(Omhoog)};
     const struct {
         Toetsen toetsen;
@@ -66,7 +66,7 @@ TEST_F(Menu, OmhoogEnOmlaagLopenRondOverDeGetoondeItems) {
     }
 }
 
-TEST_F(Menu, RechtsOpentEenSubmenuAlleenOpItemsTweeVijfEnZes) {
+TEST_F(HoofdmenuTest, RechtsOpentEenSubmenuAlleenOpItemsTweeVijfEnZes) {
     for (int item = 1; item <= 6; ++item) {
         SpeelTotWachten(Debug + Omlaag(item - 1) + Toetsen{Pijl(Rechts)}, Hoofdmenu);
         EXPECT_EQ(HoofdCursor(), item);
@@ -86,7 +86,7 @@ struct Paneel {
     std::vector<std::string> regels;
 };
 
-TEST_F(Menu, ElkSubmenuPaneelMetZijnVullingenEnKleuren) {
+TEST_F(HoofdmenuTest, ElkSubmenuPaneelMetZijnVullingenEnKleuren) {
     const std::vector<Paneel> panelen = {
         {2, "Informatie", 4, 40, {" Help            ", " Over het spel   "}},
         {5,
@@ -126,7 +126,7 @@ TEST_F(Menu, ElkSubmenuPaneelMetZijnVullingenEnKleuren) {
     }
 }
 
-TEST_F(Menu, InEenSubmenuLopenOmhoogEnOmlaagRondEnBlijftDeHoofdcursor) {
+TEST_F(HoofdmenuTest, InEenSubmenuLopenOmhoogEnOmlaagRondEnBlijftDeHoofdcursor) {
     const Toetsen informatie = Omlaag(1) + Toetsen{Pijl(Rechts)};
     const Toetsen unit = Debug + Omlaag(4) + Toetsen{Pijl(Rechts)};
     const struct {
@@ -151,7 +151,7 @@ TEST_F(Menu, InEenSubmenuLopenOmhoogEnOmlaagRondEnBlijftDeHoofdcursor) {
     }
 }
 
-TEST_F(Menu, EnterOpEenItemMetEenGeslotenSubmenuWordtGenegeerd) {
+TEST_F(HoofdmenuTest, EnterOpEenItemMetEenGeslotenSubmenuWordtGenegeerd) {
     for (int item : {2, 5, 6}) {
         const Toetsen naar = Debug + Omlaag(item - 1);
         SpeelTotWachten(naar, Hoofdmenu);
@@ -165,7 +165,7 @@ TEST_F(Menu, EnterOpEenItemMetEenGeslotenSubmenuWordtGenegeerd) {
     }
 }
 
-TEST_F(Menu, LinksOfEscSluitHetSubmenu) {
+TEST_F(HoofdmenuTest, LinksOfEscSluitHetSubmenu) {
     for (ToetsDruk sluit : {Pijl(Links), Esc}) {
         for (int item : {2, 5, 6}) {
             SpeelTotWachten(Debug + Omlaag(item - 1) +
@@ -186,7 +186,7 @@ TEST_F(Menu, LinksOfEscSluitHetSubmenu) {
     }
 }
 
-TEST_F(Menu, F12SchakeltDeDebugSectieInElkeToestand) {
+TEST_F(HoofdmenuTest, F12SchakeltDeDebugSectieInElkeToestand) {
     const struct {
         const char* staat;
         Toetsen toetsen;
@@ -216,12 +216,12 @@ TEST_F(Menu, F12SchakeltDeDebugSectieInElkeToestand) {
     }
 }
 
-TEST_F(Menu, EscVerlaatHetMenuNooit) {
+TEST_F(HoofdmenuTest, EscVerlaatHetMenuNooit) {
     SpeelTotWachten(Toetsen{Esc, Esc} + Debug + Toetsen{Esc, Teken('q'), Spatie}, Hoofdmenu);
     VerwachtMenu(1, true);
 }
 
-TEST_F(Menu, AfsluitenIsDeUitgangEnLaatHetLaatsteBeeldStaan) {
+TEST_F(HoofdmenuTest, AfsluitenIsDeUitgangEnLaatHetLaatsteBeeldStaan) {
     for (const Toetsen& naar : {Omlaag(2), Toetsen{Pijl(Omhoog)}, Debug + Omlaag(2)}) {
         Speel(naar + Toetsen{Enter}, Hoofdmenu);
         EXPECT_EQ(ToetsenOver(), 0u);
@@ -249,7 +249,7 @@ void VerwachtTerugNaActie(const Toetsen& actie, const Toetsen& scherm, bool debu
     EXPECT_FALSE(actieScherm == Model().cellen) << "the action drew its own screen";
 }
 
-TEST_F(Menu, NaElkeActieKomtHetMenuVolledigTerug) {
+TEST_F(HoofdmenuTest, NaElkeActieKomtHetMenuVolledigTerug) {
     const Toetsen rechts = {Pijl(Rechts)};
     const Toetsen kies = {Enter};
     VerwachtTerugNaActie(Omlaag(1) + rechts + kies, {Pijl(Links)}, false);               // help
@@ -261,7 +261,7 @@ TEST_F(Menu, NaElkeActieKomtHetMenuVolledigTerug) {
     VerwachtTerugNaActie(Debug + kies, {Pijl(script::Omlaag), Esc}, true);               // walk
 }
 
-TEST_F(Menu, EnterOpEenItemVoertZijnActieUit) {
+TEST_F(HoofdmenuTest, EnterOpEenItemVoertZijnActieUit) {
     SpeelTotWachten(Omlaag(1) + Toetsen{Pijl(Rechts), Enter}, Hoofdmenu);
     EXPECT_EQ(TekstOp(3, 2, 4), "Help");
     SpeelTotWachten(Omlaag(1) + Toetsen{Pijl(Rechts), Pijl(Omhoog), Enter}, Hoofdmenu);
@@ -274,7 +274,7 @@ TEST_F(Menu, EnterOpEenItemVoertZijnActieUit) {
     EXPECT_EQ(PlekOpScherm(), (Plek{1, 1}));
 }
 
-TEST_F(Menu, ZegtHetGekozenItemEnOfHetEenSubmenuHeeft) {
+TEST_F(HoofdmenuTest, ZegtHetGekozenItemEnOfHetEenSubmenuHeeft) {
     SpeelTotWachten({Pijl(script::Omlaag), Pijl(script::Omlaag), Pijl(Omhoog), Pijl(Omhoog),
                      Pijl(script::Omlaag), Pijl(Rechts), Pijl(script::Omlaag), F12, Pijl(Omhoog)},
                     Hoofdmenu);

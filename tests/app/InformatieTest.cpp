@@ -7,7 +7,7 @@ using namespace script;
 
 namespace {
 
-class Informatie : public Wandeling {};
+class InformatieTest : public Wandeling {};
 
 const std::vector<ToetsDruk> ElkeToets = {Pijl(Links), Pijl(Omhoog), Esc,        Shift,     Enter,
                                           Spatie,      F12,          Teken('a'), Teken('7')};
@@ -27,7 +27,7 @@ void VerwachtVlak(int x1, int y1, int x2, int y2, int achter) {
         for (int x = x1; x <= x2; ++x) ASSERT_EQ(AttribuutOp(x, y) >> 4, achter) << x << "," << y;
 }
 
-TEST_F(Informatie, ElkSchermVertrektOpElkeToets) {
+TEST_F(InformatieTest, ElkSchermVertrektOpElkeToets) {
     for (void (*scherm)() : {ToonHelp, ToonOverHetSpel, ToonKaart})
         for (const ToetsDruk& toets : ElkeToets) {
             Speel({toets}, scherm);
@@ -36,7 +36,7 @@ TEST_F(Informatie, ElkSchermVertrektOpElkeToets) {
         }
 }
 
-TEST_F(Informatie, Hulp) {
+TEST_F(InformatieTest, Hulp) {
     SpeelTotWachten({}, ToonHelp);
     VerwachtKader();
     EXPECT_EQ(TekstOp(3, 2, 4), "Help");
@@ -77,7 +77,7 @@ TEST_F(Informatie, Hulp) {
         for (int x = 2; x <= 77; ++x) EXPECT_EQ(CelOp(x, rij), (Cel{' ', 0x81})) << x << "," << rij;
 }
 
-TEST_F(Informatie, OverHetSpel) {
+TEST_F(InformatieTest, OverHetSpel) {
     SpeelTotWachten({}, ToonOverHetSpel);
     VerwachtKader();
     // The black margin, the blue title bar and the dark grey body.
@@ -188,12 +188,12 @@ void VerwachtKaart() {
     for (int rij : {13, 14, 17, 18, 19, 20, 21, 22}) EXPECT_EQ(RijTekst(rij), std::string(80, ' '));
 }
 
-TEST_F(Informatie, DeKaartIsEenVastBeeld) {
+TEST_F(InformatieTest, DeKaartIsEenVastBeeld) {
     SpeelTotWachten({}, ToonKaart);
     VerwachtKaart();
 }
 
-TEST_F(Informatie, DeKaartNegeertDeWandeling) {
+TEST_F(InformatieTest, DeKaartNegeertDeWandeling) {
     Verzameld = {true, true, false, true, false, true};
     SpeelTotWachten({}, ToonKaart);
     VerwachtKaart();

@@ -30,9 +30,9 @@ bool PlusIsNumeriek() {
     return LeesToetsCode() == ToetsPlusNum;
 }
 
-class Opdrachtregel : public SchermTest {};
+class OpdrachtregelTest : public SchermTest {};
 
-TEST_F(Opdrachtregel, ZonderOptiesStartHetSpelZoalsHetWas) {
+TEST_F(OpdrachtregelTest, ZonderOptiesStartHetSpelZoalsHetWas) {
     const Uitkomst u = Opties({});
     EXPECT_EQ(u.status, std::nullopt);
     EXPECT_EQ(u.uit + u.fout, "");
@@ -40,19 +40,19 @@ TEST_F(Opdrachtregel, ZonderOptiesStartHetSpelZoalsHetWas) {
     EXPECT_FALSE(Model().regelmodus);
 }
 
-TEST_F(Opdrachtregel, RegelmodusVraagtDeTerminalOmRegels) {
+TEST_F(OpdrachtregelTest, RegelmodusVraagtDeTerminalOmRegels) {
     EXPECT_EQ(Opties({"--regelmodus"}).status, std::nullopt);
     EXPECT_TRUE(Model().regelmodus);
 }
 
-TEST_F(Opdrachtregel, ZonderNumeriekStartHetSpelMetDePlusVanHetGewoneToetsenbord) {
+TEST_F(OpdrachtregelTest, ZonderNumeriekStartHetSpelMetDePlusVanHetGewoneToetsenbord) {
     const Uitkomst u = Opties({"--zonder-numeriek"});
     EXPECT_EQ(u.status, std::nullopt);
     EXPECT_EQ(u.uit + u.fout, "");
     EXPECT_TRUE(PlusIsNumeriek());
 }
 
-TEST_F(Opdrachtregel, HelpEnVersionZeggenHetOpDeStandaarduitvoerEnStoppen) {
+TEST_F(OpdrachtregelTest, HelpEnVersionZeggenHetOpDeStandaarduitvoerEnStoppen) {
     const Uitkomst hulp = Opties({"--help"});
     EXPECT_EQ(hulp.status, 0);
     EXPECT_EQ(hulp.uit.rfind("Gebruik: struinpaadje [OPTIE]...\n", 0), 0u) << hulp.uit;
@@ -69,7 +69,7 @@ TEST_F(Opdrachtregel, HelpEnVersionZeggenHetOpDeStandaarduitvoerEnStoppen) {
 
 // A standard output that takes nothing (a full disk): status 1 and one line,
 // not a success.
-TEST_F(Opdrachtregel, EenSchrijffoutBijHelpEnVersionIsStatus1MetEenRegel) {
+TEST_F(OpdrachtregelTest, EenSchrijffoutBijHelpEnVersionIsStatus1MetEenRegel) {
     for (const char* optie : {"--help", "--version"}) {
         std::vector<std::string> argumenten = {optie};
         std::vector<char*> argv = {argumenten[0].data()};
@@ -81,7 +81,7 @@ TEST_F(Opdrachtregel, EenSchrijffoutBijHelpEnVersionIsStatus1MetEenRegel) {
     }
 }
 
-TEST_F(Opdrachtregel, EenOnbekendeOptieIsEenRegelOpDeFoutuitvoerEnStatus2) {
+TEST_F(OpdrachtregelTest, EenOnbekendeOptieIsEenRegelOpDeFoutuitvoerEnStatus2) {
     for (const char* optie : {"--zonder-numeriek=ja", "-h", "spel", "--"}) {
         const Uitkomst u = Opties({"--zonder-numeriek", optie});
         EXPECT_EQ(u.status, 2) << optie;

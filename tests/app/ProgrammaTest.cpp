@@ -5,7 +5,7 @@ using namespace script;
 
 namespace {
 
-class Programma : public Wandeling {
+class ProgrammaTest : public Wandeling {
   protected:
     void SetUp() override {
         Wandeling::SetUp();
@@ -13,7 +13,7 @@ class Programma : public Wandeling {
     }
 };
 
-TEST_F(Programma, NaDeZelftestsLooptHetMenuTotAfsluiten) {
+TEST_F(ProgrammaTest, NaDeZelftestsLooptHetMenuTotAfsluiten) {
     std::size_t menuGetoond = 0;
     BijTonen([&](const ConsoleModel&) {
         if (TekstOp(3, 2, 9) == "Hoofdmenu") ++menuGetoond;

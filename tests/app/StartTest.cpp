@@ -9,7 +9,7 @@ using namespace script;
 
 namespace {
 
-class Start : public SchermTest {
+class StartTest : public SchermTest {
   protected:
     void SetUp() override {
         SchermTest::SetUp();
@@ -19,7 +19,7 @@ class Start : public SchermTest {
     void TearDown() override { SetUp(); }
 };
 
-TEST_F(Start, AlleUnitsSlagenWistHetSchermEnVultDeTabellen) {
+TEST_F(StartTest, AlleUnitsSlagenWistHetSchermEnVultDeTabellen) {
     SchrijfTekst("oud", 10, 10, 15, 1);
     EXPECT_TRUE(Opstarten());
     for (int y = 0; y < 25; ++y) EXPECT_EQ(RijTekst(y), std::string(80, ' '));
@@ -29,7 +29,7 @@ TEST_F(Start, AlleUnitsSlagenWistHetSchermEnVultDeTabellen) {
     EXPECT_TRUE(Model().cursorZichtbaar);
 }
 
-TEST_F(Start, EenFalendeUnitWaarDanOokStoptDeStart) {
+TEST_F(StartTest, EenFalendeUnitWaarDanOokStoptDeStart) {
     for (std::size_t fout = 0; fout < 6; ++fout) {
         std::vector<UnitTest> testen(6, UnitTest{"goed", GoedeZelftest});
         testen[fout] = UnitTest{"fout", FouteZelftest};

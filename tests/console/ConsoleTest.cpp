@@ -8,9 +8,9 @@ using namespace script;
 
 namespace {
 
-class Console : public SchermTest {};
+class ConsoleTest : public SchermTest {};
 
-TEST_F(Console, WisSchermWistDeHeleBufferNietAlleenHetVenster) {
+TEST_F(ConsoleTest, WisSchermWistDeHeleBufferNietAlleenHetVenster) {
     NieuwModel(80, 300);
     SchrijfTekst("onderaan", 70, 299, 14, 1);
     GaNaarXY(10, 200);
@@ -21,13 +21,13 @@ TEST_F(Console, WisSchermWistDeHeleBufferNietAlleenHetVenster) {
     EXPECT_EQ(Model().cursorY, 0);
 }
 
-TEST_F(Console, WisSchermLaatHetTekstattribuutOngemoeid) {
+TEST_F(ConsoleTest, WisSchermLaatHetTekstattribuutOngemoeid) {
     Model().tekstAttribuut = 0x1e;
     WisScherm();
     EXPECT_EQ(Model().tekstAttribuut, 0x1e);
 }
 
-TEST_F(Console, SchrijfTekstKleurtElkeCelEnLaatDeCursorStaan) {
+TEST_F(ConsoleTest, SchrijfTekstKleurtElkeCelEnLaatDeCursorStaan) {
     GaNaarXY(3, 4);
     SchrijfTekst("abc", 10, 2, 14, 1);
     EXPECT_EQ(TekstOp(10, 2, 3), "abc");
@@ -37,7 +37,7 @@ TEST_F(Console, SchrijfTekstKleurtElkeCelEnLaatDeCursorStaan) {
     EXPECT_EQ(Model().cursorY, 4);
 }
 
-TEST_F(Console, SchrijfTekstLooptDoorNaarDeVolgendeRijEnStoptAanHetEinde) {
+TEST_F(ConsoleTest, SchrijfTekstLooptDoorNaarDeVolgendeRijEnStoptAanHetEinde) {
     SchrijfTekst("abcd", 78, 3, 15, 0);
     EXPECT_EQ(TekstOp(78, 3, 2), "ab");
     EXPECT_EQ(TekstOp(0, 4, 2), "cd");
@@ -46,7 +46,7 @@ TEST_F(Console, SchrijfTekstLooptDoorNaarDeVolgendeRijEnStoptAanHetEinde) {
     EXPECT_EQ(Model().cellen.size(), 80u * 25u);
 }
 
-TEST_F(Console, SchrijvenBuitenDeBufferSchrijftNiets) {
+TEST_F(ConsoleTest, SchrijvenBuitenDeBufferSchrijftNiets) {
     const auto voor = Model().cellen;
     SchrijfTekst("abc", -1, 0, 15, 0);
     SchrijfTekst("abc", 0, 25, 15, 0);
@@ -56,14 +56,14 @@ TEST_F(Console, SchrijvenBuitenDeBufferSchrijftNiets) {
     EXPECT_EQ(Model().cellen, voor);
 }
 
-TEST_F(Console, VerbergCursorVerbergtHemAlleen) {
+TEST_F(ConsoleTest, VerbergCursorVerbergtHemAlleen) {
     GaNaarXY(7, 8);
     VerbergCursor();
     EXPECT_FALSE(Model().cursorZichtbaar);
     EXPECT_EQ(Model().cursorX, 7);
 }
 
-TEST_F(Console, StroomSchrijftBijDeCursorInHetTekstattribuut) {
+TEST_F(ConsoleTest, StroomSchrijftBijDeCursorInHetTekstattribuut) {
     Model().tekstAttribuut = 0x1f;
     GaNaarXY(5, 6);
     Uitvoer() << "ab" << std::setw(3) << 7;
@@ -72,7 +72,7 @@ TEST_F(Console, StroomSchrijftBijDeCursorInHetTekstattribuut) {
     EXPECT_EQ(Model().cursorX, 10);
 }
 
-TEST_F(Console, StroomRegeleindeGaatNaarHetBeginVanDeVolgendeRij) {
+TEST_F(ConsoleTest, StroomRegeleindeGaatNaarHetBeginVanDeVolgendeRij) {
     GaNaarXY(40, 3);
     Uitvoer() << "x" << std::endl << "y";
     EXPECT_EQ(TekenOp(0, 4), 'y');
@@ -80,7 +80,7 @@ TEST_F(Console, StroomRegeleindeGaatNaarHetBeginVanDeVolgendeRij) {
     EXPECT_EQ(Model().cursorY, 4);
 }
 
-TEST_F(Console, StroomLooptRondAanDeRechterrandEnSchuiftOpVoorbijDeOnderkant) {
+TEST_F(ConsoleTest, StroomLooptRondAanDeRechterrandEnSchuiftOpVoorbijDeOnderkant) {
     SchrijfTekst("bovenste", 0, 0, 15, 0);
     SchrijfTekst("tweede", 0, 1, 15, 0);
     GaNaarXY(78, 24);
@@ -93,7 +93,7 @@ TEST_F(Console, StroomLooptRondAanDeRechterrandEnSchuiftOpVoorbijDeOnderkant) {
     EXPECT_EQ(Model().cursorY, 24);
 }
 
-TEST_F(Console, ToetsenKomenUitHetScriptAlsTekenOfCode) {
+TEST_F(ConsoleTest, ToetsenKomenUitHetScriptAlsTekenOfCode) {
     ZetScript({Pijl(Links), Teken('q'), Pijl(Omlaag), Enter});
     EXPECT_EQ(LeesToets(), 0);
     EXPECT_EQ(LeesToetsCode(), 'Q');
@@ -104,7 +104,7 @@ TEST_F(Console, ToetsenKomenUitHetScriptAlsTekenOfCode) {
 
 // The main keyboard's + (with its '=') and -, as the terminal's decoder
 // delivers them, and the keypad's own.
-TEST_F(Console, ZonderNumeriekWordenPlusEnMinVanHetGewoneToetsenbordDieVanHetNumerieke) {
+TEST_F(ConsoleTest, ZonderNumeriekWordenPlusEnMinVanHetGewoneToetsenbordDieVanHetNumerieke) {
     const Toetsen toetsen{
         ToetsVoorTeken('+'), ToetsVoorTeken('='), ToetsVoorTeken('-'), PlusNum, MinNum, Teken('q')};
     ZetScript(toetsen);
@@ -121,7 +121,7 @@ TEST_F(Console, ZonderNumeriekWordenPlusEnMinVanHetGewoneToetsenbordDieVanHetNum
         EXPECT_EQ(LeesToets(), teken) << "het teken blijft wat er getypt is";
 }
 
-TEST_F(Console, ElkeGelezenToetsToontEenBeeld) {
+TEST_F(ConsoleTest, ElkeGelezenToetsToontEenBeeld) {
     ZetScript({Enter, Enter});
     LeesToets();
     LeesToetsCode();

@@ -6,9 +6,9 @@ using namespace script;
 
 namespace {
 
-class Tekenen : public SchermTest {};
+class TekenenTest : public SchermTest {};
 
-TEST_F(Tekenen, GaNaarTeltVanafEen) {
+TEST_F(TekenenTest, GaNaarTeltVanafEen) {
     GaNaar(1, 1);
     EXPECT_EQ(Model().cursorX, 0);
     EXPECT_EQ(Model().cursorY, 0);
@@ -17,7 +17,7 @@ TEST_F(Tekenen, GaNaarTeltVanafEen) {
     EXPECT_EQ(Model().cursorY, 24);
 }
 
-TEST_F(Tekenen, VulVlakVultSpatiesOpDeAchtergrond) {
+TEST_F(TekenenTest, VulVlakVultSpatiesOpDeAchtergrond) {
     VulVlak(22, 11, 58, 18, 8);
     int gevuld = 0;
     for (int y = 0; y < 25; ++y)
@@ -29,14 +29,14 @@ TEST_F(Tekenen, VulVlakVultSpatiesOpDeAchtergrond) {
     EXPECT_EQ(CelOp(58, 17), Cel{});
 }
 
-TEST_F(Tekenen, VulVlakMetOmgekeerdeHoekenDoetNiets) {
+TEST_F(TekenenTest, VulVlakMetOmgekeerdeHoekenDoetNiets) {
     const auto voor = Model().cellen;
     VulVlak(10, 5, 9, 8, 1);
     VulVlak(10, 5, 12, 4, 1);
     EXPECT_EQ(Model().cellen, voor);
 }
 
-TEST_F(Tekenen, VerticaleLijnStaatEenKolomRechts) {
+TEST_F(TekenenTest, VerticaleLijnStaatEenKolomRechts) {
     VerticaleLijn(27, 8, 20, 7);
     for (int y = 8; y <= 20; ++y) EXPECT_EQ(CelOp(28, y), (Cel{179, 7})) << y;
     EXPECT_EQ(CelOp(28, 7), Cel{});
@@ -44,7 +44,7 @@ TEST_F(Tekenen, VerticaleLijnStaatEenKolomRechts) {
     EXPECT_EQ(CelOp(27, 8), Cel{});
 }
 
-TEST_F(Tekenen, SchrijfRegelBeeindigtDeRegel) {
+TEST_F(TekenenTest, SchrijfRegelBeeindigtDeRegel) {
     GaNaar(5, 3);
     SchrijfRegel("een");
     Schrijf("twee");
@@ -52,14 +52,14 @@ TEST_F(Tekenen, SchrijfRegelBeeindigtDeRegel) {
     EXPECT_EQ(TekstOp(0, 3, 4), "twee");
 }
 
-TEST_F(Tekenen, SchrijfOmgebrokenKorteTekstIsEenRijVanafKolomVijf) {
+TEST_F(TekenenTest, SchrijfOmgebrokenKorteTekstIsEenRijVanafKolomVijf) {
     SchrijfOmgebroken("Je staat in een hoek van het bos.", 3, 3, 60);
     EXPECT_EQ(TekstOp(4, 3, 34), "Je staat in een hoek van het bos. ");
     EXPECT_EQ(TekenOp(3, 3), 0);
     EXPECT_EQ(RijTekst(4), std::string(80, ' '));
 }
 
-TEST_F(Tekenen, SchrijfOmgebrokenBreektNooitEenWoord) {
+TEST_F(TekenenTest, SchrijfOmgebrokenBreektNooitEenWoord) {
     const std::string lang(120, 'x');
     SchrijfOmgebroken(lang, 3, 3, 60);
     EXPECT_EQ(TekstOp(4, 3, 76), std::string(76, 'x'));
@@ -67,7 +67,7 @@ TEST_F(Tekenen, SchrijfOmgebrokenBreektNooitEenWoord) {
     EXPECT_EQ(TekstOp(0, 4, 44), std::string(44, 'x'));
 }
 
-TEST_F(Tekenen, SchrijfOmgebrokenVanDePlekMetDeKluis) {
+TEST_F(TekenenTest, SchrijfOmgebrokenVanDePlekMetDeKluis) {
     VulKamerBeschrijvingen();
     const std::string tekst = KamerBeschrijvingen.at(0).at(1);
     KamerBeschrijvingen.clear();
@@ -80,7 +80,7 @@ TEST_F(Tekenen, SchrijfOmgebrokenVanDePlekMetDeKluis) {
     EXPECT_EQ(RijTekst(8), std::string(80, ' '));
 }
 
-TEST_F(Tekenen, SchermKaderMetBediening) {
+TEST_F(TekenenTest, SchermKaderMetBediening) {
     SchrijfTekst("oud", 40, 12, 15, 0);
     SchermKader({{2, "Navigeren: Pijltjestoetsen"}, {61, "<esc> Spel verlaten"}});
     for (int x = 0; x < 80; ++x) ASSERT_EQ(AttribuutOp(x, 0), x >= 30 && x < 45 ? 0x1e : 0x11) << x;
@@ -94,14 +94,14 @@ TEST_F(Tekenen, SchermKaderMetBediening) {
     EXPECT_EQ(TekenOp(40, 12), 0);
 }
 
-TEST_F(Tekenen, CopyrightregelPastVanafKolomTien) {
+TEST_F(TekenenTest, CopyrightregelPastVanafKolomTien) {
     SchermKaderCopyright();
     EXPECT_EQ(TekstOp(10, 24, static_cast<int>(CopyrightRegel.size())), CopyrightRegel);
     EXPECT_LE(10 + CopyrightRegel.size(), 80u);
     EXPECT_NE(CopyrightRegel.find("De Struinpaadje"), std::string::npos);
 }
 
-TEST_F(Tekenen, SpelSchermVerbergtDeCursorEnNoemtHetSpel) {
+TEST_F(TekenenTest, SpelSchermVerbergtDeCursorEnNoemtHetSpel) {
     SpelScherm("De Kluis", {{2, "Bediening"}});
     EXPECT_FALSE(Model().cursorZichtbaar);
     EXPECT_EQ(TekstOp(1, 2, 8), "De Kluis");
@@ -109,7 +109,7 @@ TEST_F(Tekenen, SpelSchermVerbergtDeCursorEnNoemtHetSpel) {
     EXPECT_EQ(TekstOp(1, 24, 9), "Bediening");
 }
 
-TEST_F(Tekenen, MeldingVensterMetMarge) {
+TEST_F(TekenenTest, MeldingVensterMetMarge) {
     VulVlak(1, 1, 80, 25, 4);
     MeldingVenster("Gefeliciteerd!", 32,
                    {{22, 11, "Je hebt"}, {22, 12, "iets"}, {27, 12, "moois", 14}}, 19);
@@ -130,7 +130,7 @@ TEST_F(Tekenen, MeldingVensterMetMarge) {
               (std::vector<std::string>{"Gefeliciteerd!", "Je hebt iets moois"}));
 }
 
-TEST_F(Tekenen, MeldingVensterZonderMargeLaatDeOmgevingStaan) {
+TEST_F(TekenenTest, MeldingVensterZonderMargeLaatDeOmgevingStaan) {
     VulVlak(1, 1, 80, 25, 4);
     MeldingVenster("Oeps!", 36, {});
     EXPECT_EQ(AttribuutOp(20, 9), 0x41);

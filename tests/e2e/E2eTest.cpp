@@ -337,12 +337,12 @@ Standaard StandaardActie(int signaal) {
     return WIFSIGNALED(w) ? Standaard::Eindigt : Standaard::Anders;
 }
 
-class SignaalTest : public ::testing::TestWithParam<int> {};
+class E2eTest : public ::testing::TestWithParam<int> {};
 
 // Every signal the system has: one that ends a process by default ends the
 // game with its status after the terminal is restored; any other leaves the
 // game playing (after a SIGCONT for those that stop it).
-TEST_P(SignaalTest, EindigtMetDeStatusVanHetSignaalEnHerstelt) {
+TEST_P(E2eTest, EindigtMetDeStatusVanHetSignaalEnHerstelt) {
     const int signaal = GetParam();
     const Standaard standaard = StandaardActie(signaal);
     if (standaard == Standaard::NietTeVangen)
@@ -371,7 +371,7 @@ std::string SignaalNaam(const ::testing::TestParamInfo<int>& signaal) {
     return naam ? naam : "SIG" + std::to_string(signaal.param);
 }
 
-INSTANTIATE_TEST_SUITE_P(Signalen, SignaalTest, ::testing::Range(1, NSIG), SignaalNaam);
+INSTANTIATE_TEST_SUITE_P(Signalen, E2eTest, ::testing::Range(1, NSIG), SignaalNaam);
 
 // A terminal that goes away (the window closed, the connection lost): the
 // program must end instead of spinning on a dead input.

@@ -13,7 +13,7 @@ namespace {
 
 using namespace script;
 
-TEST(Regelmodus, DeHeleWandelingGewonnenOnderEenDommeTerminal) {
+TEST(RegelmodusTest, DeHeleWandelingGewonnenOnderEenDommeTerminal) {
     pty::Opties opties;
     opties.term = "dumb";
     pty::Sessie s;

@@ -20,7 +20,7 @@ using Klok = std::chrono::steady_clock;
 const char* const Fenrir = "/usr/bin/fenrir";
 const char* const Instellingen = "/etc/fenrirscreenreader/settings/settings-pty.conf";
 
-class Voorlezer : public ::testing::Test {
+class VoorlezerTest : public ::testing::Test {
   protected:
     void SetUp() override {
         if (!fs::exists(Fenrir) || !fs::exists(Instellingen))
@@ -88,7 +88,7 @@ class Voorlezer : public ::testing::Test {
     pty::Sessie sessie;
 };
 
-TEST_F(Voorlezer, ElkePijlInHetMenuZegtHetGekozenItem) {
+TEST_F(VoorlezerTest, ElkePijlInHetMenuZegtHetGekozenItem) {
     const std::string omhoog = "\x1b[A", omlaag = "\x1b[B";
     const std::vector<std::string> items = {"Spel Starten", "Informatie", "Afsluiten"};
     const std::pair<std::string, std::string> stappen[] = {{omlaag, "Informatie"},
@@ -104,7 +104,7 @@ TEST_F(Voorlezer, ElkePijlInHetMenuZegtHetGekozenItem) {
     }
 }
 
-TEST_F(Voorlezer, EenStapInHetBosZegtDeNieuwePlek) {
+TEST_F(VoorlezerTest, EenStapInHetBosZegtDeNieuwePlek) {
     EXPECT_NE(Druk(pty::Enter).find("Je staat aan het begin van het bos"), std::string::npos);
     const std::string gezegd = Druk("\x1b[B");
     EXPECT_NE(gezegd.find("Je staat in een hoek van het bos"), std::string::npos) << gezegd;
@@ -112,13 +112,13 @@ TEST_F(Voorlezer, EenStapInHetBosZegtDeNieuwePlek) {
 
 // The line mode, as a blind player in a terminal plays: every line is read
 // as it comes, and Ctrl+Q leaves where fenrir keeps a bare Esc.
-class VoorlezerInDeRegelmodus : public Voorlezer {
+class VoorlezerRegelmodusTest : public VoorlezerTest {
   protected:
     std::string Spel() const override { return std::string(pty::Programma()) + " --regelmodus"; }
     const char* EersteTekst() const override { return "Spel Starten."; }
 };
 
-TEST_F(VoorlezerInDeRegelmodus, EenSpelOpHetGehoorGewonnenEnCtrlQGaatTerug) {
+TEST_F(VoorlezerRegelmodusTest, EenSpelOpHetGehoorGewonnenEnCtrlQGaatTerug) {
     using namespace script;
     const auto druk = [this](const Toetsen& toetsen) {
         return Druk(pty::Bytes(vt::NieuwScherm(80, 25), toetsen));

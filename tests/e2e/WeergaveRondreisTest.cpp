@@ -142,22 +142,22 @@ void VerwachtElkeBewerking(std::map<char, long> a, std::map<char, long> b) {
     for (char code : std::string("HABCDdmJ\b")) EXPECT_GT(a[code] + b[code], 0) << code;
 }
 
-TEST(WeergaveTest, ZestienKleurenEnUtf8TonenPreciesHetModel) {
+TEST(WeergaveRondreisTest, ZestienKleurenEnUtf8TonenPreciesHetModel) {
     VerwachtElkeBewerking(SpeelRondgang(WeergaveOpties{true, false}, 11),
                           SpeelRondgang(WeergaveOpties{true, false, true, true}, 14));
 }
 
-TEST(WeergaveTest, AsciiTekensTonenDeLookalikes) {
+TEST(WeergaveRondreisTest, AsciiTekensTonenDeLookalikes) {
     VerwachtElkeBewerking(SpeelRondgang(WeergaveOpties{false, false}, 12),
                           SpeelRondgang(WeergaveOpties{false, false, true, false}, 15));
 }
 
-TEST(WeergaveTest, AchtKleurenBlijvenBinnenAcht) {
+TEST(WeergaveRondreisTest, AchtKleurenBlijvenBinnenAcht) {
     VerwachtElkeBewerking(SpeelRondgang(WeergaveOpties{true, true}, 13),
                           SpeelRondgang(WeergaveOpties{true, true, true, true}, 16));
 }
 
-TEST(WeergaveTest, OpEenGroterVensterStaatHetBeeldInHetMidden) {
+TEST(WeergaveRondreisTest, OpEenGroterVensterStaatHetBeeldInHetMidden) {
     VerwachtElkeBewerking(SpeelRondgang(WeergaveOpties{true, false, true, true}, 17, 97, 31),
                           SpeelRondgang(WeergaveOpties{true, false, false, false}, 18, 81, 26));
 }

@@ -24,20 +24,20 @@ std::multiset<std::string> SpellenInHetBos() {
     return spellen;
 }
 
-class Bos : public ::testing::Test {
+class BosTest : public ::testing::Test {
   protected:
     void SetUp() override { VulBosTabellen(); }
     void TearDown() override { LeegBosTabellen(); }
 };
 
-TEST_F(Bos, ElkeTabelIsVierBijVier) {
+TEST_F(BosTest, ElkeTabelIsVierBijVier) {
     for (const KamerTabel* tabel : {&KamerBeschrijvingen, &KamerSpellen, &KamerUitgangen}) {
         ASSERT_EQ(tabel->size(), 4u);
         for (const auto& rij : *tabel) EXPECT_EQ(rij.size(), 4u);
     }
 }
 
-TEST_F(Bos, UitgangenVanDeHoekenEnHetMidden) {
+TEST_F(BosTest, UitgangenVanDeHoekenEnHetMidden) {
     EXPECT_TRUE(UitgangOpen(1, 1, "zuid"));
     EXPECT_FALSE(UitgangOpen(1, 1, "noord"));
     EXPECT_FALSE(UitgangOpen(1, 1, "oost"));
@@ -47,7 +47,7 @@ TEST_F(Bos, UitgangenVanDeHoekenEnHetMidden) {
         EXPECT_EQ(UitgangOpen(1, 4, stap.uitgang), std::string(stap.uitgang) == "noord");
 }
 
-TEST_F(Bos, ElkeDoorgangGaatTweeKantenOpEnBlijftOpHetRooster) {
+TEST_F(BosTest, ElkeDoorgangGaatTweeKantenOpEnBlijftOpHetRooster) {
     int open = 0;
     for (int y = 1; y <= 4; ++y)
         for (int x = 1; x <= 4; ++x)
@@ -63,13 +63,13 @@ TEST_F(Bos, ElkeDoorgangGaatTweeKantenOpEnBlijftOpHetRooster) {
     EXPECT_EQ(open, 2 * 18);
 }
 
-TEST_F(Bos, ElkePlekIsBereikbaarVanafHetBegin) {
+TEST_F(BosTest, ElkePlekIsBereikbaarVanafHetBegin) {
     const auto bereikt = Routes(
         {1, 1}, [](Plek p, const Stap& stap) { return UitgangOpen(p.x, p.y, stap.uitgang); });
     EXPECT_EQ(bereikt.size(), 16u);
 }
 
-TEST_F(Bos, ElkSpelStaatOpPreciesEenPlek) {
+TEST_F(BosTest, ElkSpelStaatOpPreciesEenPlek) {
     EXPECT_EQ(SpellenInHetBos(),
               (std::multiset<std::string>{"kluis", "klinkers", "alfabet", "postduif", "eekhoorn",
                                           "geheimschrift"}));
@@ -78,13 +78,13 @@ TEST_F(Bos, ElkSpelStaatOpPreciesEenPlek) {
 }
 
 // Every registered game stands at exactly one place, and no other game does.
-TEST_F(Bos, ElkGeregistreerdSpelStaatPreciesEenKeerInHetBos) {
+TEST_F(BosTest, ElkGeregistreerdSpelStaatPreciesEenKeerInHetBos) {
     std::multiset<std::string> geregistreerd;
     for (const MiniSpel& spel : MiniSpellen) geregistreerd.insert(spel.sleutel);
     EXPECT_EQ(SpellenInHetBos(), geregistreerd);
 }
 
-TEST_F(Bos, BeschrijvingenZijnPlatteTekstDieOpHetSchermPast) {
+TEST_F(BosTest, BeschrijvingenZijnPlatteTekstDieOpHetSchermPast) {
     std::size_t langste = 0;
     for (const auto& rij : KamerBeschrijvingen)
         for (const std::string& tekst : rij) {
@@ -97,7 +97,7 @@ TEST_F(Bos, BeschrijvingenZijnPlatteTekstDieOpHetSchermPast) {
     EXPECT_EQ(KamerBeschrijvingen[1][0], "Je staat in een hoek van het bos.");
 }
 
-TEST_F(Bos, TweemaalVullenVoegtRijenToeDieNiemandLeest) {
+TEST_F(BosTest, TweemaalVullenVoegtRijenToeDieNiemandLeest) {
     VulKamerUitgangen();
     EXPECT_EQ(KamerUitgangen.size(), 8u);
     EXPECT_TRUE(UitgangOpen(1, 1, "zuid"));

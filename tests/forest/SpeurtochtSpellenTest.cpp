@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::uint32_t Toestand = 4711;
 
-class SpelInHetBos : public Wandeling {};
+class SpeurtochtSpellenTest : public Wandeling {};
 
 struct BosSpel {
     std::size_t vlag;                // its flag in `Verzameld`
@@ -43,14 +43,14 @@ Toetsen WinOpZijnPlek(const BosSpel& spel) {
     return Route({1, 1}, SpelPlekken[spel.vlag]) + Toetsen{Enter} + spel.winnen();
 }
 
-TEST_F(SpelInHetBos, EnterStartHetSpelVanDePlek) {
+TEST_F(SpeurtochtSpellenTest, EnterStartHetSpelVanDePlek) {
     for (const BosSpel& spel : Spellen()) {
         Wandel(Route({1, 1}, SpelPlekken[spel.vlag]) + Toetsen{Enter});
         EXPECT_EQ(TekstOp(1, 2, static_cast<int>(spel.naam.size())), spel.naam);
     }
 }
 
-TEST_F(SpelInHetBos, EenGewonnenSpelLaatZijnPlekVerlatenAchter) {
+TEST_F(SpeurtochtSpellenTest, EenGewonnenSpelLaatZijnPlekVerlatenAchter) {
     for (const BosSpel& spel : Spellen()) {
         const Plek p = SpelPlekken[spel.vlag];
         const Toetsen gewonnen = WinOpZijnPlek(spel);
@@ -74,7 +74,7 @@ TEST_F(SpelInHetBos, EenGewonnenSpelLaatZijnPlekVerlatenAchter) {
     }
 }
 
-TEST_F(SpelInHetBos, ElkeVlagMaaktAlleenZijnEigenPlekVerlaten) {
+TEST_F(SpeurtochtSpellenTest, ElkeVlagMaaktAlleenZijnEigenPlekVerlaten) {
     for (const BosSpel& gewonnen : Spellen()) {
         for (const BosSpel& spel : Spellen()) {
             const Plek p = SpelPlekken[spel.vlag];
@@ -94,7 +94,7 @@ TEST_F(SpelInHetBos, ElkeVlagMaaktAlleenZijnEigenPlekVerlaten) {
     }
 }
 
-TEST_F(SpelInHetBos, EenMetEscVerlatenSpelWordtOpnieuwAangeboden) {
+TEST_F(SpeurtochtSpellenTest, EenMetEscVerlatenSpelWordtOpnieuwAangeboden) {
     for (const BosSpel& spel : Spellen()) {
         const Plek p = SpelPlekken[spel.vlag];
         const Toetsen heen = Route({1, 1}, p);
@@ -113,7 +113,7 @@ TEST_F(SpelInHetBos, EenMetEscVerlatenSpelWordtOpnieuwAangeboden) {
     }
 }
 
-TEST_F(SpelInHetBos, VoorwerpenTellenOpEnEscVerliestZeAllemaal) {
+TEST_F(SpeurtochtSpellenTest, VoorwerpenTellenOpEnEscVerliestZeAllemaal) {
     ZetWillekeurigToestand(Toestand);
     Toetsen toetsen;
     Plek hier{1, 1};

@@ -7,7 +7,9 @@ using namespace script;
 
 namespace {
 
-TEST_F(Wandeling, HetEersteSchermToontHetBegin) {
+class SpeurtochtTest : public Wandeling {};
+
+TEST_F(SpeurtochtTest, HetEersteSchermToontHetBegin) {
     SpeelTotWachten({}, ::Speurtocht);
     EXPECT_EQ(PlekOpScherm(), (Plek{1, 1}));
     EXPECT_EQ(TekstOp(4, 3, 35), "Je staat aan het begin van het bos.");
@@ -22,7 +24,7 @@ TEST_F(Wandeling, HetEersteSchermToontHetBegin) {
     EXPECT_EQ(TekstOp(1, 23, 78), std::string(78, '\xc4'));
 }
 
-TEST_F(Wandeling, ElkePijlVanafElkePlekVolgtAlleenDeOpenDoorgangen) {
+TEST_F(SpeurtochtTest, ElkePijlVanafElkePlekVolgtAlleenDeOpenDoorgangen) {
     for (int y = 1; y <= 4; ++y)
         for (int x = 1; x <= 4; ++x) {
             const Plek p{x, y};
@@ -38,7 +40,7 @@ TEST_F(Wandeling, ElkePijlVanafElkePlekVolgtAlleenDeOpenDoorgangen) {
         }
 }
 
-TEST_F(Wandeling, ElkeGeslotenDoorgangIsVanBeideKantenDicht) {
+TEST_F(SpeurtochtTest, ElkeGeslotenDoorgangIsVanBeideKantenDicht) {
     for (const auto& [a, b] : GeslotenDoorgangen) {
         for (const auto& paar : {std::pair{a, b}, std::pair{b, a}}) {
             const auto van = paar.first;
@@ -56,7 +58,7 @@ TEST_F(Wandeling, ElkeGeslotenDoorgangIsVanBeideKantenDicht) {
     }
 }
 
-TEST_F(Wandeling, ElkeToetsTekentHetHeleSchermOpnieuw) {
+TEST_F(SpeurtochtTest, ElkeToetsTekentHetHeleSchermOpnieuw) {
     // Something scribbled between two keys is gone at the next picture, whatever the key.
     const Toetsen toetsen = {Pijl(Omhoog), Pijl(Links), Enter,        Teken('q'),
                              Spatie,       F12,         Pijl(Omlaag), Pijl(Omhoog)};
@@ -75,7 +77,7 @@ TEST_F(Wandeling, ElkeToetsTekentHetHeleSchermOpnieuw) {
     EXPECT_EQ(PlekOpScherm(), (Plek{1, 1}));
 }
 
-TEST_F(Wandeling, HetAantalGaatOnderZesInLichtgrijsNaarDeStroom) {
+TEST_F(SpeurtochtTest, HetAantalGaatOnderZesInLichtgrijsNaarDeStroom) {
     Model().tekstAttribuut = 0x07;
     for (int n = 0; n < 6; ++n) {
         Verzameld.fill(false);
@@ -94,7 +96,7 @@ TEST_F(Wandeling, HetAantalGaatOnderZesInLichtgrijsNaarDeStroom) {
     for (int x = 4; x < 26; ++x) EXPECT_EQ(AttribuutOp(x, 21), 0x3c) << x;
 }
 
-TEST_F(Wandeling, ZesVoorwerpenWordenInGeelGeteldDoorEenCelTeSchrijven) {
+TEST_F(SpeurtochtTest, ZesVoorwerpenWordenInGeelGeteldDoorEenCelTeSchrijven) {
     Verzameld.fill(true);
     SpeelTotWachten({}, ::Speurtocht);
     EXPECT_EQ(TekstOp(4, 21, 22), "6/6 Objecten verzameld");
@@ -102,7 +104,7 @@ TEST_F(Wandeling, ZesVoorwerpenWordenInGeelGeteldDoorEenCelTeSchrijven) {
     EXPECT_NE(Model().cursorY, 21) << "the cursor is not moved by a cell write";
 }
 
-TEST_F(Wandeling, EnterZonderSpelTekentAlleenOpnieuw) {
+TEST_F(SpeurtochtTest, EnterZonderSpelTekentAlleenOpnieuw) {
     const Toetsen heen = Route({1, 1}, {3, 2});
     SpeelTotWachten(heen, ::Speurtocht);
     const auto ervoor = Model().cellen;
@@ -111,7 +113,7 @@ TEST_F(Wandeling, EnterZonderSpelTekentAlleenOpnieuw) {
     EXPECT_EQ(AantalFrames(), heen.size() + 3);
 }
 
-TEST_F(Wandeling, EnterOpEenVerlatenPlekTekentAlleenOpnieuw) {
+TEST_F(SpeurtochtTest, EnterOpEenVerlatenPlekTekentAlleenOpnieuw) {
     Verzameld[0] = true; // the safe's diamond
     const Toetsen heen = Route({1, 1}, {2, 1});
     SpeelTotWachten(heen, ::Speurtocht);
@@ -121,7 +123,7 @@ TEST_F(Wandeling, EnterOpEenVerlatenPlekTekentAlleenOpnieuw) {
     EXPECT_TRUE(Verzameld[0]);
 }
 
-TEST_F(Wandeling, MetVijfVoorwerpenIsHetEindpuntEenGewonePlek) {
+TEST_F(SpeurtochtTest, MetVijfVoorwerpenIsHetEindpuntEenGewonePlek) {
     for (std::size_t ontbreekt = 0; ontbreekt < 6; ++ontbreekt) {
         Verzameld.fill(true);
         Verzameld[ontbreekt] = false;
@@ -158,7 +160,7 @@ void VerwachtFelicitatie() {
     EXPECT_EQ(RijTekst(3), std::string(80, ' ')) << "no description behind the panel";
 }
 
-TEST_F(Wandeling, ZesVoorwerpenOpHetEindpuntTonenMeteenHetFelicitatiescherm) {
+TEST_F(SpeurtochtTest, ZesVoorwerpenOpHetEindpuntTonenMeteenHetFelicitatiescherm) {
     Verzameld.fill(true);
     bool eindpuntGetekend = false;
     BijTonen([&](const ConsoleModel&) {
@@ -176,13 +178,13 @@ TEST_F(Wandeling, ZesVoorwerpenOpHetEindpuntTonenMeteenHetFelicitatiescherm) {
     EXPECT_TRUE(AllesVergeten());
 }
 
-TEST_F(Wandeling, ZesVoorwerpenEldersBeeindigenDeWandelingNiet) {
+TEST_F(SpeurtochtTest, ZesVoorwerpenEldersBeeindigenDeWandelingNiet) {
     Verzameld.fill(true);
     SpeelTotWachten(Route({1, 1}, {1, 3}) + Toetsen{Enter, Pijl(Rechts)}, ::Speurtocht);
     EXPECT_EQ(PlekOpScherm(), (Plek{2, 3}));
 }
 
-TEST_F(Wandeling, EscVertrektEnVergeetElkVoorwerp) {
+TEST_F(SpeurtochtTest, EscVertrektEnVergeetElkVoorwerp) {
     for (const Plek p : {Plek{1, 1}, Plek{2, 1}, Plek{4, 4}, Plek{1, 4}}) {
         Verzameld = {true, false, true, true, false, true};
         Speel(Route({1, 1}, p) + Toetsen{Esc}, ::Speurtocht);
@@ -201,7 +203,7 @@ TEST_F(Wandeling, EscVertrektEnVergeetElkVoorwerp) {
     EXPECT_EQ(TekstOp(4, 21, 22), Telling(0));
 }
 
-TEST_F(Wandeling, ElkePlekNoemtHaarOpenPadenInWoorden) {
+TEST_F(SpeurtochtTest, ElkePlekNoemtHaarOpenPadenInWoorden) {
     for (int y = 1; y <= 4; ++y)
         for (int x = 1; x <= 4; ++x) {
             SpeelTotWachten(Route({1, 1}, {x, y}), ::Speurtocht);
@@ -217,7 +219,7 @@ TEST_F(Wandeling, ElkePlekNoemtHaarOpenPadenInWoorden) {
         }
 }
 
-TEST_F(Wandeling, ElkeStapZegtDePlekOokTussenTweeGelijkePlekken) {
+TEST_F(SpeurtochtTest, ElkeStapZegtDePlekOokTussenTweeGelijkePlekken) {
     Verzameld = {true, false, false, false, false, true}; // the safe and the vowels won
     SpeelTotWachten(Route({1, 1}, {3, 1}) + Toetsen{Pijl(Links), Pijl(Omhoog), Teken('x')},
                     ::Speurtocht);

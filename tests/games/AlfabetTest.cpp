@@ -9,7 +9,7 @@ using namespace script;
 
 namespace {
 
-class Alfabet : public SchermTest {};
+class AlfabetTest : public SchermTest {};
 
 constexpr int Aantal = 11;
 const Cel Leeg{};
@@ -73,7 +73,7 @@ Toetsen SorteerPlan(WoordLijst& lijst) {
     return plan;
 }
 
-TEST_F(Alfabet, EersteScherm) {
+TEST_F(AlfabetTest, EersteScherm) {
     SpeelTotWachten({}, SpeelAlfabet);
     VerwachtSpelKader("Het alfabet",
                       std::string("Verplaatsen:  \x18,\x19") +
@@ -99,7 +99,7 @@ TEST_F(Alfabet, EersteScherm) {
     EXPECT_EQ(CelOp(31, 10), (Cel{' ', 7}));
 }
 
-TEST_F(Alfabet, ElkSpelBegintMetDezelfdeVolgorde) {
+TEST_F(AlfabetTest, ElkSpelBegintMetDezelfdeVolgorde) {
     const WoordLijst begin = BeginLijst();
     EXPECT_FALSE(Alfabetisch(begin));
     EXPECT_FALSE(Speel(Toetsen{Enter} + Herhaal(Pijl(Omlaag), 4) + Toetsen{Esc}, SpeelAlfabet));
@@ -109,7 +109,7 @@ TEST_F(Alfabet, ElkSpelBegintMetDezelfdeVolgorde) {
     VerwachtHaken(1);
 }
 
-TEST_F(Alfabet, OpVolgordeDragenEnControlerenWint) {
+TEST_F(AlfabetTest, OpVolgordeDragenEnControlerenWint) {
     WoordLijst lijst = BeginLijst();
     const Toetsen plan = SorteerPlan(lijst);
     WoordLijst gesorteerd = lijst;
@@ -141,7 +141,7 @@ TEST_F(Alfabet, OpVolgordeDragenEnControlerenWint) {
     EXPECT_EQ(ToetsenOver(), 0u);
 }
 
-TEST_F(Alfabet, ControlerenMetEenWoordVastTeltHetzelfde) {
+TEST_F(AlfabetTest, ControlerenMetEenWoordVastTeltHetzelfde) {
     WoordLijst lijst = BeginLijst();
     Toetsen plan = SorteerPlan(lijst);
     ASSERT_EQ(plan.back(), Enter);
@@ -152,7 +152,7 @@ TEST_F(Alfabet, ControlerenMetEenWoordVastTeltHetzelfde) {
     EXPECT_EQ(ToetsenOver(), 0u);
 }
 
-TEST_F(Alfabet, EscVertrektMeteen) {
+TEST_F(AlfabetTest, EscVertrektMeteen) {
     EXPECT_FALSE(Speel({Esc, Enter}, SpeelAlfabet));
     EXPECT_EQ(ToetsenOver(), 1u);
     EXPECT_FALSE(Speel({Enter, Pijl(Omlaag), Esc}, SpeelAlfabet));
@@ -165,7 +165,7 @@ TEST_F(Alfabet, EscVertrektMeteen) {
     EXPECT_NE(TekstOp(32, 9, 14), "Gefeliciteerd!");
 }
 
-TEST_F(Alfabet, EenFouteVolgordeWordtGemeldEnDeVolgendeToetsWistAlleenDat) {
+TEST_F(AlfabetTest, EenFouteVolgordeWordtGemeldEnDeVolgendeToetsWistAlleenDat) {
     const WoordLijst begin = BeginLijst();
     SpeelTotWachten({Pijl(Omlaag), Pijl(Omlaag), Spatie}, SpeelAlfabet);
     EXPECT_EQ(TekstOp(29, 21, 20), "Onjuiste volgorde...");
@@ -192,7 +192,7 @@ TEST_F(Alfabet, EenFouteVolgordeWordtGemeldEnDeVolgendeToetsWistAlleenDat) {
     VerwachtPijlen(3);
 }
 
-TEST_F(Alfabet, EnterPaktVastEnLaatLos) {
+TEST_F(AlfabetTest, EnterPaktVastEnLaatLos) {
     const WoordLijst begin = BeginLijst();
     SpeelTotWachten({Enter}, SpeelAlfabet);
     VerwachtPijlen(1);
@@ -213,7 +213,7 @@ TEST_F(Alfabet, EnterPaktVastEnLaatLos) {
                   "onlangs, plaats 3 van 11"}));
 }
 
-TEST_F(Alfabet, DeCursorStoptAanBeideKanten) {
+TEST_F(AlfabetTest, DeCursorStoptAanBeideKanten) {
     const WoordLijst begin = BeginLijst();
     // Pointing: no change of order anywhere.
     SpeelTotWachten(Herhaal(Pijl(Omhoog), 2) + Herhaal(Pijl(Omlaag), 15), SpeelAlfabet);
@@ -242,7 +242,7 @@ TEST_F(Alfabet, DeCursorStoptAanBeideKanten) {
     EXPECT_EQ(LijstOpScherm(), onderaan);
 }
 
-TEST_F(Alfabet, AndereToetsenTekenenAlleenOpnieuw) {
+TEST_F(AlfabetTest, AndereToetsenTekenenAlleenOpnieuw) {
     const WoordLijst begin = BeginLijst();
     SpeelTotWachten({Pijl(Rechts), Pijl(Links), Teken('a'), F12, PlusNum, Backspace}, SpeelAlfabet);
     VerwachtHaken(1);

@@ -129,9 +129,9 @@ void VerwachtSelectie(int selectie) {
     EXPECT_EQ(AantalMarkeringen(), 2) << "selectie " << selectie;
 }
 
-class Eekhoorn : public SchermTest {};
+class EekhoornTest : public SchermTest {};
 
-TEST_F(Eekhoorn, EersteScherm) {
+TEST_F(EekhoornTest, EersteScherm) {
     const std::uint32_t toestand = Begin(42);
     const Voorraad voorraad = VoorraadUit(toestand);
     SpeelTotWachten({}, SpeelEekhoorn);
@@ -187,7 +187,7 @@ TEST_F(Eekhoorn, EersteScherm) {
     VerwachtSelectie(1);
 }
 
-TEST_F(Eekhoorn, EenEerlijkeVerdelingWintDeHazelnoot) {
+TEST_F(EekhoornTest, EenEerlijkeVerdelingWintDeHazelnoot) {
     for (std::uint32_t begin : {1u, 500u, 9000u, 123456u}) {
         SCOPED_TRACE(begin);
         const std::uint32_t toestand = Begin(begin);
@@ -217,7 +217,7 @@ TEST_F(Eekhoorn, EenEerlijkeVerdelingWintDeHazelnoot) {
     }
 }
 
-TEST_F(Eekhoorn, HetWinnendeKaderHeeftEenMarge) {
+TEST_F(EekhoornTest, HetWinnendeKaderHeeftEenMarge) {
     const std::uint32_t toestand = Begin(77);
     SpeelTotWachten(Verdeel(EerlijkeVerdeling(VoorraadUit(toestand))), SpeelEekhoorn);
     // The black margin reaches one row further down, to 0-based row 18.
@@ -233,7 +233,7 @@ TEST_F(Eekhoorn, HetWinnendeKaderHeeftEenMarge) {
                           {22, 16, "Nu kunnen we weer verder reizen!"}});
 }
 
-TEST_F(Eekhoorn, EscVertrektMeteenOokAlsHetBijnaEerlijkIs) {
+TEST_F(EekhoornTest, EscVertrektMeteenOokAlsHetBijnaEerlijkIs) {
     Begin(5);
     EXPECT_FALSE(Speel({Esc}, SpeelEekhoorn));
     EXPECT_FALSE(PaneelZichtbaar());
@@ -251,7 +251,7 @@ TEST_F(Eekhoorn, EscVertrektMeteenOokAlsHetBijnaEerlijkIs) {
     EXPECT_EQ(VoorraadWaarde(), Breedte2(Gewicht[laatste]));
 }
 
-TEST_F(Eekhoorn, DeSelectieGaatOpVolgordeDoorDeFamiliesEnLooptRond) {
+TEST_F(EekhoornTest, DeSelectieGaatOpVolgordeDoorDeFamiliesEnLooptRond) {
     Begin(11);
     SpeelTotWachten({Pijl(Links)}, SpeelEekhoorn);
     VerwachtSelectie(13);
@@ -278,7 +278,7 @@ TEST_F(Eekhoorn, DeSelectieGaatOpVolgordeDoorDeFamiliesEnLooptRond) {
     VerwachtSelectie(3);
 }
 
-TEST_F(Eekhoorn, PlusEnMinVerplaatsenEenWalnoot) {
+TEST_F(EekhoornTest, PlusEnMinVerplaatsenEenWalnoot) {
     const std::uint32_t toestand = Begin(21);
     const Voorraad voorraad = VoorraadUit(toestand);
     const int waarde = 4 * voorraad.deel;
@@ -306,7 +306,7 @@ TEST_F(Eekhoorn, PlusEnMinVerplaatsenEenWalnoot) {
     EXPECT_EQ(FamilieWaarde(0), " 0");
 }
 
-TEST_F(Eekhoorn, GeenAantalZaktOnderNul) {
+TEST_F(EekhoornTest, GeenAantalZaktOnderNul) {
     const std::uint32_t toestand = Begin(31);
     const Voorraad voorraad = VoorraadUit(toestand);
     const int walnoten = voorraad.noten[2];
@@ -333,7 +333,7 @@ TEST_F(Eekhoorn, GeenAantalZaktOnderNul) {
     EXPECT_EQ(VoorraadWaarde(), Breedte2(waarde));
 }
 
-TEST_F(Eekhoorn, AlleenPlusEnMinVanHetNumeriekeBlokVerplaatsenNoten) {
+TEST_F(EekhoornTest, AlleenPlusEnMinVanHetNumeriekeBlokVerplaatsenNoten) {
     const std::uint32_t toestand = Begin(41);
     const Voorraad voorraad = VoorraadUit(toestand);
     SpeelTotWachten({Plus, Plus, Teken('+'), Spatie, Enter}, SpeelEekhoorn);
@@ -348,7 +348,7 @@ TEST_F(Eekhoorn, AlleenPlusEnMinVanHetNumeriekeBlokVerplaatsenNoten) {
     VerwachtSelectie(1);
 }
 
-TEST_F(Eekhoorn, GelijkeWaardenMetNotenOverWinnenNiet) {
+TEST_F(EekhoornTest, GelijkeWaardenMetNotenOverWinnenNiet) {
     const std::uint32_t toestand = Begin(51);
     const Voorraad voorraad = VoorraadUit(toestand);
     // One hazelnut for every family: four equal values, the stock not empty.
@@ -363,7 +363,7 @@ TEST_F(Eekhoorn, GelijkeWaardenMetNotenOverWinnenNiet) {
     EXPECT_FALSE(Speel(eenElk + Toetsen{Esc}, SpeelEekhoorn));
 }
 
-TEST_F(Eekhoorn, EenLegeVoorraadMetOngelijkeWaardenWintNiet) {
+TEST_F(EekhoornTest, EenLegeVoorraadMetOngelijkeWaardenWintNiet) {
     const std::uint32_t toestand = Begin(61);
     const Voorraad voorraad = VoorraadUit(toestand);
     // Everything to Knabbel.
@@ -376,7 +376,7 @@ TEST_F(Eekhoorn, EenLegeVoorraadMetOngelijkeWaardenWintNiet) {
     EXPECT_EQ(FamilieWaarde(1), " 0");
 }
 
-TEST_F(Eekhoorn, AantallenZijnTweeBreedEnDeSpatiesWissenDeMarkeringen) {
+TEST_F(EekhoornTest, AantallenZijnTweeBreedEnDeSpatiesWissenDeMarkeringen) {
     const std::uint32_t toestand =
         ToestandMet(71, VolgendeVoorraad, [](const Voorraad& v) { return v.noten[0] >= 10; });
     SpeelTotWachten(Herhaal(PlusNum, 9), SpeelEekhoorn);
@@ -411,7 +411,7 @@ std::uint32_t DrieCijferigeVoorraad() {
     }
 }
 
-TEST_F(Eekhoorn, EenVoorraadwaardeVanDrieCijfersLaatGeenCijferAchter) {
+TEST_F(EekhoornTest, EenVoorraadwaardeVanDrieCijfersLaatGeenCijferAchter) {
     const std::uint32_t toestand = DrieCijferigeVoorraad();
     const Voorraad voorraad = VoorraadUit(toestand);
     const int waarde = 4 * voorraad.deel;
@@ -425,7 +425,7 @@ TEST_F(Eekhoorn, EenVoorraadwaardeVanDrieCijfersLaatGeenCijferAchter) {
     EXPECT_EQ(FamilieAantal(0, 0), Breedte2(waarde - 99));
 }
 
-TEST_F(Eekhoorn, EenFamiliewaardeVanDrieCijfersLaatGeenCijferAchter) {
+TEST_F(EekhoornTest, EenFamiliewaardeVanDrieCijfersLaatGeenCijferAchter) {
     const std::uint32_t toestand = DrieCijferigeVoorraad();
     const Voorraad voorraad = VoorraadUit(toestand);
     const int waarde = 4 * voorraad.deel;
@@ -443,7 +443,7 @@ TEST_F(Eekhoorn, EenFamiliewaardeVanDrieCijfersLaatGeenCijferAchter) {
     EXPECT_EQ(VoorraadWaarde(), Breedte2(waarde - 99));
 }
 
-TEST_F(Eekhoorn, NietsBlijftBewaardTussenTweeSpellen) {
+TEST_F(EekhoornTest, NietsBlijftBewaardTussenTweeSpellen) {
     const std::uint32_t toestand = Begin(81);
     VolgendeVoorraad(); // the first play's stock
     const Voorraad tweede = VolgendeVoorraad();
@@ -461,7 +461,7 @@ TEST_F(Eekhoorn, NietsBlijftBewaardTussenTweeSpellen) {
     VerwachtSelectie(1);
 }
 
-TEST_F(Eekhoorn, SchrijfNotenNamenSchrijftDeVierLabelsOnderElkaar) {
+TEST_F(EekhoornTest, SchrijfNotenNamenSchrijftDeVierLabelsOnderElkaar) {
     SchrijfNotenNamen(10, 3);
     EXPECT_EQ(TekstOp(9, 2, 12), "Hazelnoten: ");
     EXPECT_EQ(TekstOp(9, 3, 12), "Beukennoten:");

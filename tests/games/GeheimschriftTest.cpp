@@ -7,7 +7,7 @@ using namespace script;
 
 namespace {
 
-class Geheimschrift : public SchermTest {};
+class GeheimschriftTest : public SchermTest {};
 
 const Cel Leeg{};
 
@@ -41,7 +41,7 @@ bool MeldingStaat() {
     return TekstOp(27, 21, 22) == "Nee, dat klopt niet...";
 }
 
-TEST_F(Geheimschrift, EersteScherm) {
+TEST_F(GeheimschriftTest, EersteScherm) {
     SpeelTotWachten({}, SpeelGeheimschrift);
     VerwachtSpelKader("Het geheimschrift",
                       "<enter> Probeer oplossing" + std::string(34, ' ') + "<esc> Spel verlaten");
@@ -68,7 +68,7 @@ TEST_F(Geheimschrift, EersteScherm) {
     EXPECT_EQ(RijTekst(21), std::string(80, ' '));
 }
 
-TEST_F(Geheimschrift, HetAntwoordStaatCelVoorCelOnderDeBrief) {
+TEST_F(GeheimschriftTest, HetAntwoordStaatCelVoorCelOnderDeBrief) {
     SpeelTotWachten(RegelVoorRegel(), SpeelGeheimschrift);
     // Every typed character stands under the one it deciphers; the blank that
     // starts a shown line ends the answer line above it.
@@ -84,7 +84,7 @@ TEST_F(Geheimschrift, HetAntwoordStaatCelVoorCelOnderDeBrief) {
     EXPECT_FALSE(MeldingStaat());
 }
 
-TEST_F(Geheimschrift, HetJuisteAntwoordWint) {
+TEST_F(GeheimschriftTest, HetJuisteAntwoordWint) {
     const std::string eersteRegel = GetoondeRegels().at(0);
     const Toetsen typen = RegelVoorRegel();
     SpeelTotWachten(typen + Toetsen{Enter}, SpeelGeheimschrift);
@@ -107,7 +107,7 @@ TEST_F(Geheimschrift, HetJuisteAntwoordWint) {
     EXPECT_EQ(ToetsenOver(), 0u);
 }
 
-TEST_F(Geheimschrift, EscVertrektMeteen) {
+TEST_F(GeheimschriftTest, EscVertrektMeteen) {
     EXPECT_FALSE(Speel({Esc, Enter}, SpeelGeheimschrift));
     EXPECT_EQ(ToetsenOver(), 1u);
     // Also with the right answer typed but not yet tried.
@@ -116,7 +116,7 @@ TEST_F(Geheimschrift, EscVertrektMeteen) {
     EXPECT_NE(TekstOp(32, 9, 14), "Gefeliciteerd!");
 }
 
-TEST_F(Geheimschrift, EenLeegAntwoordWordtGeweigerdEnDeVolgendeToetsWistAlleenDeMelding) {
+TEST_F(GeheimschriftTest, EenLeegAntwoordWordtGeweigerdEnDeVolgendeToetsWistAlleenDeMelding) {
     SpeelTotWachten({Enter}, SpeelGeheimschrift);
     EXPECT_TRUE(MeldingStaat());
     for (int x = 27; x < 49; ++x) EXPECT_EQ(AttribuutOp(x, 21), 14) << x;
@@ -132,7 +132,7 @@ TEST_F(Geheimschrift, EenLeegAntwoordWordtGeweigerdEnDeVolgendeToetsWistAlleenDe
     EXPECT_EQ(CelOp(1, 13), (Cel{'q', 14}));
 }
 
-TEST_F(Geheimschrift, AlleenDeExacteTekstWint) {
+TEST_F(GeheimschriftTest, AlleenDeExacteTekstWint) {
     const std::string oplossing = Oplossing();
     std::string hoofdletter = oplossing;
     hoofdletter.at(0) = static_cast<char>(hoofdletter.at(0) + ('a' - 'A'));
@@ -157,7 +157,7 @@ TEST_F(Geheimschrift, AlleenDeExacteTekstWint) {
                       SpeelGeheimschrift));
 }
 
-TEST_F(Geheimschrift, BackspaceGaatTerugOverRegeleinden) {
+TEST_F(GeheimschriftTest, BackspaceGaatTerugOverRegeleinden) {
     const std::string oplossing = Oplossing();
     // 71 characters fill line 1; the 72nd lands under the start of line 2.
     SpeelTotWachten(Tekst(oplossing.substr(0, 72)), SpeelGeheimschrift);
@@ -200,7 +200,7 @@ TEST_F(Geheimschrift, BackspaceGaatTerugOverRegeleinden) {
                       SpeelGeheimschrift));
 }
 
-TEST_F(Geheimschrift, HetAntwoordIsVolNa223Tekens) {
+TEST_F(GeheimschriftTest, HetAntwoordIsVolNa223Tekens) {
     const std::string oplossing = Oplossing();
     const std::string vol = oplossing + "vwxyz"; // 71 + 75 + 77 characters
     SpeelTotWachten(Tekst(vol), SpeelGeheimschrift);
@@ -222,7 +222,7 @@ TEST_F(Geheimschrift, HetAntwoordIsVolNa223Tekens) {
                       SpeelGeheimschrift));
 }
 
-TEST_F(Geheimschrift, HogeTekensTabEnPijlenWordenNooitGetypt) {
+TEST_F(GeheimschriftTest, HogeTekensTabEnPijlenWordenNooitGetypt) {
     const std::string oplossing = Oplossing();
     const Toetsen storing = {ToetsDruk{static_cast<char>(0xe9), 0},
                              ToetsDruk{static_cast<char>(128), 0},

@@ -10,7 +10,7 @@ using namespace script;
 
 namespace {
 
-class Klinkers : public SchermTest {};
+class KlinkersTest : public SchermTest {};
 
 constexpr int Kolommen = 8;
 constexpr int Rijen = 7;
@@ -91,7 +91,7 @@ int AantalTekens() {
     return aantal;
 }
 
-TEST_F(Klinkers, EersteScherm) {
+TEST_F(KlinkersTest, EersteScherm) {
     SpeelTotWachten({}, SpeelKlinkers);
     VerwachtSpelKader("De klinkers", "Navigeren: \x1b,\x18,\x1a,\x19      "
                                      "<spatie> Verbergen/weergeven       <esc> Spel verlaten");
@@ -118,7 +118,7 @@ TEST_F(Klinkers, EersteScherm) {
     EXPECT_EQ(CelOp(28, 7), (Cel{']', 14}));
 }
 
-TEST_F(Klinkers, ElkeKlinkerVerbergenWintBijDeLaatste) {
+TEST_F(KlinkersTest, ElkeKlinkerVerbergenWintBijDeLaatste) {
     const std::vector<Vak> klinkers = KlinkerVakken();
     EXPECT_EQ(klinkers.size(), 25u);
     const Toetsen alles = Verberg(klinkers);
@@ -152,14 +152,14 @@ TEST_F(Klinkers, ElkeKlinkerVerbergenWintBijDeLaatste) {
     EXPECT_EQ(ToetsenOver(), 0u);
 }
 
-TEST_F(Klinkers, DeVolgordeVanVerbergenDoetErNietToe) {
+TEST_F(KlinkersTest, DeVolgordeVanVerbergenDoetErNietToe) {
     std::vector<Vak> klinkers = KlinkerVakken();
     std::reverse(klinkers.begin(), klinkers.end());
     EXPECT_TRUE(Speel(Verberg(klinkers) + Toetsen{Enter}, SpeelKlinkers));
     EXPECT_EQ(ToetsenOver(), 0u);
 }
 
-TEST_F(Klinkers, EenVerborgenMedeklinkerHoudtDeWinstTegenTotHijWeerGetoondIs) {
+TEST_F(KlinkersTest, EenVerborgenMedeklinkerHoudtDeWinstTegenTotHijWeerGetoondIs) {
     const std::vector<Vak> klinkers = KlinkerVakken();
     const Vak medeklinker{3, 3}; // the n of "langzaam"
     SpeelTotWachten({}, SpeelKlinkers);
@@ -179,7 +179,7 @@ TEST_F(Klinkers, EenVerborgenMedeklinkerHoudtDeWinstTegenTotHijWeerGetoondIs) {
     EXPECT_TRUE(Speel(terug + Toetsen{Esc}, SpeelKlinkers));
 }
 
-TEST_F(Klinkers, InIjscomanIsDeIEenKlinkerEnDeJNiet) {
+TEST_F(KlinkersTest, InIjscomanIsDeIEenKlinkerEnDeJNiet) {
     const std::vector<Vak> klinkers = KlinkerVakken();
     ASSERT_EQ(klinkers.front().kolom, 1);
     ASSERT_EQ(klinkers.front().rij, 1);
@@ -201,7 +201,7 @@ TEST_F(Klinkers, InIjscomanIsDeIEenKlinkerEnDeJNiet) {
     EXPECT_TRUE(PaneelZichtbaar());
 }
 
-TEST_F(Klinkers, TweemaalSpatieToontDeLetterWeer) {
+TEST_F(KlinkersTest, TweemaalSpatieToontDeLetterWeer) {
     SpeelTotWachten({Pijl(Rechts), Spatie}, SpeelKlinkers);
     EXPECT_EQ(CelOp(CelX(2), CelY(1)), (Cel{Stip, 7}));
     EXPECT_TRUE(KaderStaatOp(2, 1));
@@ -219,7 +219,7 @@ TEST_F(Klinkers, TweemaalSpatieToontDeLetterWeer) {
     EXPECT_EQ(CelOp(CelX(3), CelY(3)), (Cel{Stip, 7}));
 }
 
-TEST_F(Klinkers, DeCursorBlijftBinnenHetRooster) {
+TEST_F(KlinkersTest, DeCursorBlijftBinnenHetRooster) {
     SpeelTotWachten({Pijl(Links), Pijl(Omhoog)}, SpeelKlinkers);
     EXPECT_TRUE(KaderStaatOp(1, 1));
     EXPECT_EQ(AantalTekens(), 2);
@@ -247,7 +247,7 @@ TEST_F(Klinkers, DeCursorBlijftBinnenHetRooster) {
     EXPECT_EQ(AantalTekens(), 2);
 }
 
-TEST_F(Klinkers, EscVertrektMeteenEnGeenToetsControleert) {
+TEST_F(KlinkersTest, EscVertrektMeteenEnGeenToetsControleert) {
     EXPECT_FALSE(Speel({Esc, Spatie}, SpeelKlinkers));
     EXPECT_EQ(ToetsenOver(), 1u);
 

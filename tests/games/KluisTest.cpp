@@ -77,9 +77,9 @@ char Pogingen() {
     return static_cast<char>(TekenOp(11, 9));
 }
 
-class Kluis : public SchermTest {};
+class KluisTest : public SchermTest {};
 
-TEST_F(Kluis, EersteScherm) {
+TEST_F(KluisTest, EersteScherm) {
     ToestandMet(1, TrekKluisCode, NietAllesVijf);
     SpeelTotWachten({}, SpeelKluis);
     VerwachtSpelKader("De Kluis",
@@ -101,7 +101,7 @@ TEST_F(Kluis, EersteScherm) {
     EXPECT_FALSE(PaneelZichtbaar());
 }
 
-TEST_F(Kluis, DeCodeKrakenWintEnToontDeDiamant) {
+TEST_F(KluisTest, DeCodeKrakenWintEnToontDeDiamant) {
     const std::uint32_t toestand = ToestandMet(100, TrekKluisCode, NietAllesVijf);
     const Code code = CodesUit(toestand, 1)[0];
     const Toetsen spel = ZetCijfers(Vijven, code) + Toetsen{Enter};
@@ -132,7 +132,7 @@ TEST_F(Kluis, DeCodeKrakenWintEnToontDeDiamant) {
     EXPECT_EQ(ToetsenOver(), 0u);
 }
 
-TEST_F(Kluis, EscVertrektMeteenZonderMelding) {
+TEST_F(KluisTest, EscVertrektMeteenZonderMelding) {
     ToestandMet(7, TrekKluisCode, NietAllesVijf);
     EXPECT_FALSE(Speel({Esc}, SpeelKluis));
     EXPECT_FALSE(PaneelZichtbaar());
@@ -143,7 +143,7 @@ TEST_F(Kluis, EscVertrektMeteenZonderMelding) {
     EXPECT_EQ(Pogingen(), '4');
 }
 
-TEST_F(Kluis, EenFoutePogingToontEenOordeelOnderElkCijfer) {
+TEST_F(KluisTest, EenFoutePogingToontEenOordeelOnderElkCijfer) {
     const std::uint32_t toestand = ToestandMet(200, TrekKluisCode, NietAllesVijf);
     const Code code = CodesUit(toestand, 1)[0];
     SpeelTotWachten({Enter}, SpeelKluis);
@@ -163,7 +163,7 @@ TEST_F(Kluis, EenFoutePogingToontEenOordeelOnderElkCijfer) {
     EXPECT_EQ(Berichten().back(), "Cijfers: " + woorden + ". Nog 4 pogingen.");
 }
 
-TEST_F(Kluis, OordelenBlijvenTotDeVolgendeEnter) {
+TEST_F(KluisTest, OordelenBlijvenTotDeVolgendeEnter) {
     // The first digit is not 5, and setting it right still leaves a wrong code.
     const std::uint32_t toestand = ToestandMet(300, TrekKluisCode, [](const Code& c) {
         return c[0] != 5 && (c[1] != 5 || c[2] != 5 || c[3] != 5 || c[4] != 5);
@@ -190,7 +190,7 @@ TEST_F(Kluis, OordelenBlijvenTotDeVolgendeEnter) {
     EXPECT_EQ(Pogingen(), '3');
 }
 
-TEST_F(Kluis, VijfFoutePogingenGevenEenGeluidEnEenNieuweCombinatie) {
+TEST_F(KluisTest, VijfFoutePogingenGevenEenGeluidEnEenNieuweCombinatie) {
     // The fifth guess differs from the fourth in a digit outside the panel,
     // so a verdict of the fifth try would show there.
     const std::uint32_t toestand = ToestandMet(400, TrekKluisCode, [](const Code& c) {
@@ -247,7 +247,7 @@ TEST_F(Kluis, VijfFoutePogingenGevenEenGeluidEnEenNieuweCombinatie) {
     EXPECT_EQ(TekstOp(32, 9, 14), "Gefeliciteerd!");
 }
 
-TEST_F(Kluis, DeJuisteCodeBijDeVijfdePogingWint) {
+TEST_F(KluisTest, DeJuisteCodeBijDeVijfdePogingWint) {
     const std::uint32_t toestand = ToestandMet(500, TrekKluisCode, NietAllesVijf);
     const Code code = CodesUit(toestand, 1)[0];
     const Toetsen spel = Herhaal(Enter, 4) + ZetCijfers(Vijven, code) + Toetsen{Enter};
@@ -261,7 +261,7 @@ TEST_F(Kluis, DeJuisteCodeBijDeVijfdePogingWint) {
     EXPECT_EQ(TekstOp(32, 9, 14), "Gefeliciteerd!"); // no noise box came after it
 }
 
-TEST_F(Kluis, CijfersEnDeCursorLopenAanBeideKantenRond) {
+TEST_F(KluisTest, CijfersEnDeCursorLopenAanBeideKantenRond) {
     ToestandMet(600, TrekKluisCode, NietAllesVijf);
     SpeelTotWachten(Herhaal(Pijl(Omhoog), 5), SpeelKluis); // 9 becomes 0
     EXPECT_EQ(TekenOp(VakX[0] + 1, CijferY), '0');
@@ -281,7 +281,7 @@ TEST_F(Kluis, CijfersEnDeCursorLopenAanBeideKantenRond) {
     EXPECT_EQ(Pogingen(), '5');
 }
 
-TEST_F(Kluis, AndereToetsenTekenenAlleenOpnieuw) {
+TEST_F(KluisTest, AndereToetsenTekenenAlleenOpnieuw) {
     ToestandMet(800, TrekKluisCode, NietAllesVijf);
     SpeelTotWachten({Spatie, Teken('a'), PlusNum, F12, Teken('9')}, SpeelKluis);
     EXPECT_EQ(Pogingen(), '5');
@@ -290,7 +290,7 @@ TEST_F(Kluis, AndereToetsenTekenenAlleenOpnieuw) {
     EXPECT_EQ(RijTekst(OordeelY), std::string(80, ' '));
 }
 
-TEST_F(Kluis, NietsBlijftBewaardTussenTweeSpellen) {
+TEST_F(KluisTest, NietsBlijftBewaardTussenTweeSpellen) {
     const std::uint32_t toestand = ToestandMet(900, TrekKluisCode, NietAllesVijf);
     const std::vector<Code> codes = CodesUit(toestand, 2);
     EXPECT_FALSE(Speel({Pijl(Omhoog), Pijl(Rechts), Pijl(Omlaag), Enter, Esc}, SpeelKluis));
@@ -305,7 +305,7 @@ TEST_F(Kluis, NietsBlijftBewaardTussenTweeSpellen) {
     EXPECT_TRUE(Speel(ZetCijfers(Vijven, codes[1]) + Toetsen{Enter, Spatie}, SpeelKluis));
 }
 
-TEST_F(Kluis, EenCijferkaderIsAlleenZijnVierHoeken) {
+TEST_F(KluisTest, EenCijferkaderIsAlleenZijnVierHoeken) {
     TekenCijferVak(11, 13, 0);
     VerwachtVak(1, 7);
     EXPECT_EQ(CelOp(11, 12), Cel{});
@@ -324,7 +324,7 @@ TEST_F(Kluis, EenCijferkaderIsAlleenZijnVierHoeken) {
     EXPECT_EQ(Model().cellen, voor);
 }
 
-TEST_F(Kluis, OordelenZijnNegenTekensBijDeCursor) {
+TEST_F(KluisTest, OordelenZijnNegenTekensBijDeCursor) {
     GaNaar(8, 17);
     ToonOordeel(0);
     ToonOordeel(-4);

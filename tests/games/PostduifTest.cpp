@@ -47,9 +47,9 @@ std::string MetBlanco(const std::string& tekst) {
 
 const std::string FouteRoute = "Dat is niet de juiste route...";
 
-class Postduif : public SchermTest {};
+class PostduifTest : public SchermTest {};
 
-TEST_F(Postduif, EersteScherm) {
+TEST_F(PostduifTest, EersteScherm) {
     const std::uint32_t toestand = ToestandMet(1, TrekVlucht, NietThuis);
     const std::string vlucht = VluchtRegel();
     ZetWillekeurigToestand(toestand);
@@ -80,7 +80,7 @@ TEST_F(Postduif, EersteScherm) {
                   "Heenreis:" + VluchtTekst(v)}));
 }
 
-TEST_F(Postduif, DeJuisteRouteWintDeAntwoordenvelop) {
+TEST_F(PostduifTest, DeJuisteRouteWintDeAntwoordenvelop) {
     const std::uint32_t toestand = ToestandMet(100, TrekVlucht, NietThuis);
     const Vlucht v = TrekUit(toestand, TrekVlucht);
     const Toetsen spel = Terug(v) + Toetsen{Enter};
@@ -100,13 +100,13 @@ TEST_F(Postduif, DeJuisteRouteWintDeAntwoordenvelop) {
     EXPECT_EQ(ToetsenOver(), 0u);
 }
 
-TEST_F(Postduif, EenVluchtDieThuisEindigtWordtMeteenMetEnterGewonnen) {
+TEST_F(PostduifTest, EenVluchtDieThuisEindigtWordtMeteenMetEnterGewonnen) {
     ToestandMet(1, TrekVlucht, [](const Vlucht& v) { return !NietThuis(v); });
     EXPECT_TRUE(Speel({Enter, Spatie}, SpeelPostduif));
     EXPECT_EQ(TekstOp(32, 9, 14), "Gefeliciteerd!");
 }
 
-TEST_F(Postduif, EenFouteRouteZegtDatTotDeVolgendeToets) {
+TEST_F(PostduifTest, EenFouteRouteZegtDatTotDeVolgendeToets) {
     const std::uint32_t toestand = ToestandMet(200, TrekVlucht, NietThuis);
     SpeelTotWachten({Enter}, SpeelPostduif);
     EXPECT_EQ(TekstOp(MeldingX, MeldingY, 30), FouteRoute);
@@ -131,7 +131,7 @@ TEST_F(Postduif, EenFouteRouteZegtDatTotDeVolgendeToets) {
     EXPECT_TRUE(Speel(Toetsen{Enter, Enter} + Terug(v) + Toetsen{Enter, Spatie}, SpeelPostduif));
 }
 
-TEST_F(Postduif, DeRouteregelHeeftDrieVormenPerAantal) {
+TEST_F(PostduifTest, DeRouteregelHeeftDrieVormenPerAantal) {
     ToestandMet(300, TrekVlucht,
                 [](const Vlucht& v) { return v.noord - v.zuid != 3 || v.west - v.oost != -6; });
     SpeelTotWachten(Route(3, -6), SpeelPostduif);
@@ -147,7 +147,7 @@ TEST_F(Postduif, DeRouteregelHeeftDrieVormenPerAantal) {
     EXPECT_EQ(Routeregel(), MetBlanco("Terugreis: 0 Oost/West, 0 Noord/Zuid"));
 }
 
-TEST_F(Postduif, EenKortereRouteregelLaatGeenLosseTekensAchter) {
+TEST_F(PostduifTest, EenKortereRouteregelLaatGeenLosseTekensAchter) {
     ToestandMet(400, TrekVlucht, NietThuis);
     SpeelTotWachten({}, SpeelPostduif);
     const std::string lang = "Terugreis: 0 Oost/West, 0 Noord/Zuid";
@@ -162,7 +162,7 @@ TEST_F(Postduif, EenKortereRouteregelLaatGeenLosseTekensAchter) {
     EXPECT_EQ(CelOp(RouteX + static_cast<int>(kort.size()) + 11, RouteY), (Cel{' ', 7}));
 }
 
-TEST_F(Postduif, BeideAantallenStoppenBijDertig) {
+TEST_F(PostduifTest, BeideAantallenStoppenBijDertig) {
     ToestandMet(500, TrekVlucht, NietThuis);
     struct Geval {
         Richting richting;
@@ -184,7 +184,7 @@ TEST_F(Postduif, BeideAantallenStoppenBijDertig) {
     }
 }
 
-TEST_F(Postduif, EscVertrektMeteenZonderMelding) {
+TEST_F(PostduifTest, EscVertrektMeteenZonderMelding) {
     ToestandMet(600, TrekVlucht, NietThuis);
     EXPECT_FALSE(Speel({Esc}, SpeelPostduif));
     EXPECT_EQ(RijTekst(MeldingY), std::string(80, ' '));
@@ -198,7 +198,7 @@ TEST_F(Postduif, EscVertrektMeteenZonderMelding) {
     EXPECT_FALSE(PaneelZichtbaar());
 }
 
-TEST_F(Postduif, NietsBlijftBewaardTussenTweeSpellen) {
+TEST_F(PostduifTest, NietsBlijftBewaardTussenTweeSpellen) {
     const std::uint32_t toestand = ToestandMet(700, TrekVlucht, NietThuis);
     ZetWillekeurigToestand(toestand);
     VluchtRegel(); // the first play's flight

@@ -4,7 +4,7 @@
 
 namespace {
 
-TEST(Terugreis, BeideVoorwaardenMoetenGelden) {
+TEST(GetallenTest, BeideVoorwaardenMoetenGelden) {
     EXPECT_TRUE(Terugreis(0, 0, 0, 0, 0, 0));
     EXPECT_TRUE(Terugreis(4, 0, 1, 0, 3, 0));
     EXPECT_FALSE(Terugreis(4, 0, 1, 0, -3, 0)); // a net flight north is answered by steps south
@@ -15,7 +15,7 @@ TEST(Terugreis, BeideVoorwaardenMoetenGelden) {
     EXPECT_TRUE(Terugreis(30, 0, 0, 30, 30, 30));
 }
 
-TEST(VergelijkGetallen, TekenVanDeTweedeTegenoverDeEerste) {
+TEST(GetallenTest, TekenVanDeTweedeTegenoverDeEerste) {
     EXPECT_EQ(VergelijkGetallen(5, 7), 1);
     EXPECT_EQ(VergelijkGetallen(7, 5), -1);
     EXPECT_EQ(VergelijkGetallen(5, 5), 0);
@@ -23,7 +23,7 @@ TEST(VergelijkGetallen, TekenVanDeTweedeTegenoverDeEerste) {
     EXPECT_EQ(VergelijkGetallen(0, 9), 1); // never another non-zero value
 }
 
-TEST(Voedingswaarde, GewichtenVanDeVierSoorten) {
+TEST(GetallenTest, GewichtenVanDeVierSoorten) {
     EXPECT_EQ(Voedingswaarde(1, 0, 0, 0), 1);
     EXPECT_EQ(Voedingswaarde(0, 1, 0, 0), 2);
     EXPECT_EQ(Voedingswaarde(0, 0, 1, 0), 5);
@@ -32,7 +32,7 @@ TEST(Voedingswaarde, GewichtenVanDeVierSoorten) {
     EXPECT_EQ(Voedingswaarde(2, 3, 1, 3), 22);
 }
 
-TEST(ZelfTesten, AlleZesSlagenInDezeBuild) {
+TEST(GetallenTest, AlleZesSlagenInDezeBuild) {
     EXPECT_TRUE(TestTerugreis());
     EXPECT_TRUE(TestVergelijkGetallen());
     EXPECT_TRUE(TestVoedingswaarde());
@@ -41,7 +41,7 @@ TEST(ZelfTesten, AlleZesSlagenInDezeBuild) {
     EXPECT_TRUE(TestVerwijderdeKlinkers());
 }
 
-TEST(ZelfTesten, TabelNoemtElkeUnitEenKeerInStartvolgorde) {
+TEST(GetallenTest, TabelNoemtElkeUnitEenKeerInStartvolgorde) {
     const char* namen[] = {"Terugreis",   "VergelijkGetallen", "Voedingswaarde",
                            "Alfabetisch", "Ontcijfer",         "VerwijderdeKlinkers"};
     ASSERT_EQ(UnitTesten.size(), 6u);
@@ -52,13 +52,13 @@ TEST(ZelfTesten, TabelNoemtElkeUnitEenKeerInStartvolgorde) {
 }
 
 // The generator is the classic one: state * 214013 + 2531011, bits 16 to 30.
-TEST(Willekeurig, BekendeReeksVanafToestandEen) {
+TEST(GetallenTest, BekendeReeksVanafToestandEen) {
     ZetWillekeurigToestand(1);
     const int bekend[] = {41, 18467, 6334, 26500, 19169, 15724};
     for (int r : bekend) EXPECT_NEAR(Willekeurig(32767), r, 1);
 }
 
-TEST(Willekeurig, BlijftTussenNulEnN) {
+TEST(GetallenTest, BlijftTussenNulEnN) {
     ZetWillekeurigToestand(12345);
     for (int i = 0; i < 20000; ++i) {
         const int n = i % 31;
@@ -69,7 +69,7 @@ TEST(Willekeurig, BlijftTussenNulEnN) {
     for (int i = 0; i < 100; ++i) EXPECT_EQ(Willekeurig(0), 0);
 }
 
-TEST(Willekeurig, GeeftNAlleenBijDeHoogsteTrekking) {
+TEST(GetallenTest, GeeftNAlleenBijDeHoogsteTrekking) {
     // From state 0x7fff0000 - 2531011 over 214013 no state is easy to find by hand, so
     // count instead: over a long run n = 9 comes up about once in 32768 draws.
     ZetWillekeurigToestand(7);
@@ -80,7 +80,7 @@ TEST(Willekeurig, GeeftNAlleenBijDeHoogsteTrekking) {
     EXPECT_LE(negens, 12);
 }
 
-TEST(Willekeurig, ZelftestsTrekkenGeenWillekeurigeGetallen) {
+TEST(GetallenTest, ZelftestsTrekkenGeenWillekeurigeGetallen) {
     ZetWillekeurigToestand(99);
     const int zonder = Willekeurig(30000);
     ZetWillekeurigToestand(99);

@@ -25,7 +25,7 @@ Terminalsoort MetLocale(const char* lcAll, const char* lcCtype, const char* lang
     return In({{"TERM", "xterm"}, {"LC_ALL", lcAll}, {"LC_CTYPE", lcCtype}, {"LANG", lang}});
 }
 
-TEST(Terminalsoort, ZonderTermOfMetEenDommeKanHetSpelNietGetoondWorden) {
+TEST(TerminalsoortTest, ZonderTermOfMetEenDommeKanHetSpelNietGetoondWorden) {
     EXPECT_FALSE(Met(nullptr).bruikbaar);
     EXPECT_FALSE(Met("").bruikbaar);
     EXPECT_FALSE(Met("dumb").bruikbaar);
@@ -33,7 +33,7 @@ TEST(Terminalsoort, ZonderTermOfMetEenDommeKanHetSpelNietGetoondWorden) {
         EXPECT_TRUE(Met(term).bruikbaar) << term;
 }
 
-TEST(Terminalsoort, TerminalsMetAchtKleurenKrijgenHetVeiligeBeeld) {
+TEST(TerminalsoortTest, TerminalsMetAchtKleurenKrijgenHetVeiligeBeeld) {
     for (const char* term : {"linux", "xterm", "xterm-color", "screen", "tmux", "vt220", "ansi"})
         EXPECT_TRUE(Met(term).weergave.achtKleuren) << term;
     for (const char* term : {"xterm-256color", "screen-256color", "tmux-256color", "xterm-16color",
@@ -44,7 +44,7 @@ TEST(Terminalsoort, TerminalsMetAchtKleurenKrijgenHetVeiligeBeeld) {
     EXPECT_TRUE(Met("xterm", "").weergave.achtKleuren);
 }
 
-TEST(Terminalsoort, Utf8KomtUitDeEersteGezetteLocalevariabele) {
+TEST(TerminalsoortTest, Utf8KomtUitDeEersteGezetteLocalevariabele) {
     EXPECT_TRUE(MetLocale(nullptr, nullptr, "nl_NL.UTF-8").weergave.utf8);
     EXPECT_TRUE(MetLocale(nullptr, nullptr, "C.utf8").weergave.utf8);
     EXPECT_FALSE(MetLocale(nullptr, nullptr, nullptr).weergave.utf8);
@@ -55,7 +55,7 @@ TEST(Terminalsoort, Utf8KomtUitDeEersteGezetteLocalevariabele) {
     EXPECT_FALSE(MetLocale("", "nl_NL.ISO-8859-1", "C.UTF-8").weergave.utf8);
 }
 
-TEST(Terminalsoort, WissenNeemtDeAchtergrondAlleenWaarDeTerminalDaarvoorBekendStaat) {
+TEST(TerminalsoortTest, WissenNeemtDeAchtergrondAlleenWaarDeTerminalDaarvoorBekendStaat) {
     for (const char* term : {"xterm", "xterm-256color", "tmux-256color", "linux", "xterm-kitty",
                              "alacritty", "foot", "rxvt-unicode-256color", "screen-256color-bce"})
         EXPECT_TRUE(Met(term).weergave.achtergrondWissen) << term;
@@ -66,7 +66,7 @@ TEST(Terminalsoort, WissenNeemtDeAchtergrondAlleenWaarDeTerminalDaarvoorBekendSt
         In({{"TERM", "screen"}, {"TMUX", "/tmp/tmux-0/default,1,0"}}).weergave.achtergrondWissen);
 }
 
-TEST(Terminalsoort, HerhalenAlleenWaarDeTerminalZichBekendMaakt) {
+TEST(TerminalsoortTest, HerhalenAlleenWaarDeTerminalZichBekendMaakt) {
     for (const char* term : {"xterm", "xterm-256color", "linux", "screen", "rxvt-unicode", "vt220"})
         EXPECT_FALSE(Met(term).weergave.herhalen) << term;
     for (const char* term : {"tmux-256color", "xterm-kitty", "foot", "wezterm", "xterm-ghostty"})
@@ -81,7 +81,7 @@ TEST(Terminalsoort, HerhalenAlleenWaarDeTerminalZichBekendMaakt) {
 // Variables a terminal sets for itself are inherited by everything started
 // inside it: under GNU screen, or in another terminal started from it, they
 // say nothing, and the picture keeps to what every terminal does.
-TEST(Terminalsoort, GeleendeVariabelenGevenGeenHerhalenEnGeenAchtergrondWissen) {
+TEST(TerminalsoortTest, GeleendeVariabelenGevenGeenHerhalenEnGeenAchtergrondWissen) {
     const std::pair<const char*, const char*> geleend[] = {{"VTE_VERSION", "7402"},
                                                            {"XTERM_VERSION", "XTerm(379)"},
                                                            {"TMUX", "/tmp/tmux-0/default,1,0"},
@@ -114,7 +114,7 @@ TEST(Terminalsoort, GeleendeVariabelenGevenGeenHerhalenEnGeenAchtergrondWissen) 
     EXPECT_FALSE(screenInTmux.weergave.achtergrondWissen);
 }
 
-TEST(Terminalsoort, HetToetsenprotocolAlleenWaarDeNaamKittyIs) {
+TEST(TerminalsoortTest, HetToetsenprotocolAlleenWaarDeNaamKittyIs) {
     EXPECT_TRUE(Met("xterm-kitty").toetsenprotocol);
     EXPECT_TRUE(In({{"TERM", "xterm-kitty"}, {"KITTY_WINDOW_ID", "1"}}).toetsenprotocol);
     EXPECT_FALSE(In({{"TERM", "xterm-256color"}, {"KITTY_WINDOW_ID", "1"}}).toetsenprotocol);

@@ -127,12 +127,12 @@ const std::vector<std::pair<std::string, ToetsDruk>> BekendeToetsen = {
     {"\xf0\x9f\x8c\xb2", GeenAscii}, // a tree
 };
 
-TEST(Toetsdecoder, ElkeBekendeToetsGeeftZijnTekenEnCode) {
+TEST(ToetsdecoderTest, ElkeBekendeToetsGeeftZijnTekenEnCode) {
     for (const auto& [bytes, toets] : BekendeToetsen)
         EXPECT_EQ(Decodeer(bytes), Toetsen{toets}) << "bytes: " << testing::PrintToString(bytes);
 }
 
-TEST(Toetsdecoder, PijlenHoudenHunCodeBijElkeModificatietoets) {
+TEST(ToetsdecoderTest, PijlenHoudenHunCodeBijElkeModificatietoets) {
     const char letters[] = "ABCD";
     const std::uint16_t codes[] = {ToetsOmhoog, ToetsOmlaag, ToetsRechts, ToetsLinks};
     for (int mod = 1; mod <= 16; ++mod)
@@ -142,7 +142,7 @@ TEST(Toetsdecoder, PijlenHoudenHunCodeBijElkeModificatietoets) {
         }
 }
 
-TEST(Toetsdecoder, GetypteTekensHoudenHetTekenMetHunToetsOpEenAmerikaansToetsenbord) {
+TEST(ToetsdecoderTest, GetypteTekensHoudenHetTekenMetHunToetsOpEenAmerikaansToetsenbord) {
     for (char c = 'a'; c <= 'z'; ++c)
         EXPECT_EQ(Decodeer(std::string(1, c)), (Toetsen{{c, static_cast<std::uint16_t>(c - 32)}}));
     for (char c = 'A'; c <= 'Z'; ++c)
@@ -166,7 +166,7 @@ TEST(Toetsdecoder, GetypteTekensHoudenHetTekenMetHunToetsOpEenAmerikaansToetsenb
     }
 }
 
-TEST(Toetsdecoder, EenLosseEscWachtOpStilteEnIsDanEsc) {
+TEST(ToetsdecoderTest, EenLosseEscWachtOpStilteEnIsDanEsc) {
     std::string invoer = "\x1b";
     EXPECT_TRUE(DecodeerToetsen(invoer, false).empty());
     EXPECT_EQ(invoer, "\x1b");
@@ -178,13 +178,13 @@ TEST(Toetsdecoder, EenLosseEscWachtOpStilteEnIsDanEsc) {
     EXPECT_EQ(Decodeer("\x1b\x1b[A"), (Toetsen{Escape, Omhoog}));
 }
 
-TEST(Toetsdecoder, KittyEscHeeftGeenStilteNodig) {
+TEST(ToetsdecoderTest, KittyEscHeeftGeenStilteNodig) {
     std::string invoer = "\x1b[27u";
     EXPECT_EQ(DecodeerToetsen(invoer, false), Toetsen{Escape});
     EXPECT_TRUE(invoer.empty());
 }
 
-TEST(Toetsdecoder, OnafgemaakteReeksenWachtenEnStilteLaatZeVallen) {
+TEST(ToetsdecoderTest, OnafgemaakteReeksenWachtenEnStilteLaatZeVallen) {
     for (std::string begin : {"\x1b[", "\x1b[1;5", "\x1bO", "\x1b[57413", "\x1b[[", "\xe2\x82"}) {
         std::string invoer = begin;
         EXPECT_TRUE(DecodeerToetsen(invoer, false).empty());
@@ -195,7 +195,7 @@ TEST(Toetsdecoder, OnafgemaakteReeksenWachtenEnStilteLaatZeVallen) {
     }
 }
 
-TEST(Toetsdecoder, HeleToetsenWordenGenomenEnEenOnafgemaakteStaartBlijft) {
+TEST(ToetsdecoderTest, HeleToetsenWordenGenomenEnEenOnafgemaakteStaartBlijft) {
     std::string invoer = "ab\x1b[24~\x1b[1;";
     EXPECT_EQ(DecodeerToetsen(invoer, false), (Toetsen{{'a', 'A'}, {'b', 'B'}, F12}));
     EXPECT_EQ(invoer, "\x1b[1;");
@@ -220,7 +220,7 @@ const std::vector<std::string> Tekenreeksen = {
     "\x1b[M\x23\xff\x1b",
 };
 
-TEST(Toetsdecoder, OnbekendeReeksenWordenHeelDoorgeslikt) {
+TEST(ToetsdecoderTest, OnbekendeReeksenWordenHeelDoorgeslikt) {
     // Replies and keys the game has no use for: nothing comes out, and the
     // keys around them are intact.
     std::vector<std::string> onbekende = {
@@ -233,7 +233,7 @@ TEST(Toetsdecoder, OnbekendeReeksenWordenHeelDoorgeslikt) {
     }
 }
 
-TEST(Toetsdecoder, RommelLaatDeBufferNietGroeien) {
+TEST(ToetsdecoderTest, RommelLaatDeBufferNietGroeien) {
     // An endless sequence and endless strings, a byte at a time: nothing comes
     // out of them, however long, and the key after their end is intact.
     for (auto [begin, vulling, einde] :
@@ -253,7 +253,7 @@ TEST(Toetsdecoder, RommelLaatDeBufferNietGroeien) {
     }
 }
 
-TEST(Toetsdecoder, EenReeksAfgebrokenDoorEenStuurbyteMaaktDaarvoorPlaats) {
+TEST(ToetsdecoderTest, EenReeksAfgebrokenDoorEenStuurbyteMaaktDaarvoorPlaats) {
     EXPECT_EQ(Decodeer("\x1b[1\r"), Toetsen{Enter});
     EXPECT_EQ(Decodeer("\x1b[1;\x1b[B"), Toetsen{Omlaag});
     EXPECT_EQ(Decodeer("\x1bO\x7f"), Toetsen{Backspace});
@@ -262,7 +262,7 @@ TEST(Toetsdecoder, EenReeksAfgebrokenDoorEenStuurbyteMaaktDaarvoorPlaats) {
     EXPECT_EQ(Decodeer("\x1bPq#0\x1b\x1b"), (Toetsen{Escape, Escape}));
 }
 
-TEST(Toetsdecoder, HetAntwoordOpDeToetsenbordvraagIsGeenToets) {
+TEST(ToetsdecoderTest, HetAntwoordOpDeToetsenbordvraagIsGeenToets) {
     for (const std::string antwoord : {"\x1b[?0u", "\x1b[?31u"}) {
         std::string invoer = "a" + antwoord + "b";
         bool gemeld = false;
@@ -276,7 +276,7 @@ TEST(Toetsdecoder, HetAntwoordOpDeToetsenbordvraagIsGeenToets) {
     EXPECT_FALSE(gemeld);
 }
 
-TEST(Toetsdecoder, NietAsciiIsEenToetsPerTekenZonderTekenOfCode) {
+TEST(ToetsdecoderTest, NietAsciiIsEenToetsPerTekenZonderTekenOfCode) {
     EXPECT_EQ(Decodeer("\xc3\xa9\xc3\xab"), (Toetsen{GeenAscii, GeenAscii}));
     // Stray continuation bytes and Latin-1 bytes count one by one.
     EXPECT_EQ(Decodeer("\x80\xe9x"), (Toetsen{GeenAscii, GeenAscii, {'x', 'X'}}));
@@ -284,7 +284,7 @@ TEST(Toetsdecoder, NietAsciiIsEenToetsPerTekenZonderTekenOfCode) {
     EXPECT_EQ(Decodeer("\x1b[128512u"), Toetsen{GeenAscii});
 }
 
-TEST(Toetsdecoder, ControltoetsenGevenHunStuurteken) {
+TEST(ToetsdecoderTest, ControltoetsenGevenHunStuurteken) {
     EXPECT_EQ(Decodeer("\x03"), (Toetsen{{3, 'C'}}));
     EXPECT_EQ(Decodeer("\x1b[99;5u"), (Toetsen{{3, 'C'}})); // Ctrl+C in the kitty protocol
     EXPECT_EQ(Decodeer("\x1b[122;5u"), (Toetsen{{26, 'Z'}}));
@@ -299,7 +299,7 @@ TEST(Toetsdecoder, ControltoetsenGevenHunStuurteken) {
     EXPECT_EQ(Decodeer("\x1b[Z"), (Toetsen{{9, 9}}));
 }
 
-TEST(Toetsdecoder, KittyCijfersVanHetNumeriekeBlokEnLettersMetShift) {
+TEST(ToetsdecoderTest, KittyCijfersVanHetNumeriekeBlokEnLettersMetShift) {
     for (int cijfer = 0; cijfer <= 9; ++cijfer)
         EXPECT_EQ(
             Decodeer("\x1b[" + std::to_string(57399 + cijfer) + "u"),
@@ -310,7 +310,7 @@ TEST(Toetsdecoder, KittyCijfersVanHetNumeriekeBlokEnLettersMetShift) {
 
 // Every sequence, alone and in company, split at every byte boundary (and at
 // every pair of boundaries), gives the same keys as when it arrives whole.
-TEST(Toetsdecoder, DeBytesOveralSplitsenVerandertNiets) {
+TEST(ToetsdecoderTest, DeBytesOveralSplitsenVerandertNiets) {
     std::vector<std::string> stromen;
     for (const auto& [bytes, toets] : BekendeToetsen) {
         stromen.push_back(bytes);
@@ -334,7 +334,7 @@ TEST(Toetsdecoder, DeBytesOveralSplitsenVerandertNiets) {
     }
 }
 
-TEST(Toetsdecoder, ByteVoorByteIsAllesTegelijkVoorLangeGemengdeInvoer) {
+TEST(ToetsdecoderTest, ByteVoorByteIsAllesTegelijkVoorLangeGemengdeInvoer) {
     std::string stroom;
     for (int ronde = 0; ronde < 3; ++ronde)
         for (const auto& [bytes, toets] : BekendeToetsen) stroom += bytes;
@@ -349,7 +349,7 @@ TEST(Toetsdecoder, ByteVoorByteIsAllesTegelijkVoorLangeGemengdeInvoer) {
 
 // Random bytes, heavy on the ones that start and fill sequences: the buffer
 // stays small, silence empties it, and splits change nothing.
-TEST(Toetsdecoder, OokWillekeurigeBytesHoudenZichAanDeRegels) {
+TEST(ToetsdecoderTest, OokWillekeurigeBytesHoudenZichAanDeRegels) {
     std::mt19937 gen(2026);
     const std::string alfabet =
         std::string("\x1b\x1b\x1b[[[OOO0123456789;;:~uAPkm?>\r\x7f a]]PX_^M\\\a") +

@@ -149,7 +149,7 @@ void VerwachtModel(const vt::Scherm& scherm, const ConsoleModel& m) {
 
 const WeergaveOpties Utf8Zestien{true, false};
 
-TEST(Weergave, EenEersteBeeldTekentElkeCelInZijnKleuren) {
+TEST(WeergaveTest, EenEersteBeeldTekentElkeCelInZijnKleuren) {
     std::mt19937 gen(7);
     const ConsoleModel m = WillekeurigModel(gen);
     vt::Scherm scherm = Terminal(80, 25);
@@ -157,7 +157,7 @@ TEST(Weergave, EenEersteBeeldTekentElkeCelInZijnKleuren) {
     VerwachtModel(scherm, m);
 }
 
-TEST(Weergave, EenGelijkBeeldStuurtNiets) {
+TEST(WeergaveTest, EenGelijkBeeldStuurtNiets) {
     std::mt19937 gen(8);
     const ConsoleModel m = WillekeurigModel(gen);
     const ConsoleModel kopie = m;
@@ -168,7 +168,7 @@ TEST(Weergave, EenGelijkBeeldStuurtNiets) {
     }
 }
 
-TEST(Weergave, AlleenVeranderdeCellenWordenGetekend) {
+TEST(WeergaveTest, AlleenVeranderdeCellenWordenGetekend) {
     std::mt19937 gen(9);
     for (int ronde = 0; ronde < 50; ++ronde) {
         const ConsoleModel vorig = WillekeurigModel(gen);
@@ -210,7 +210,7 @@ TEST(Weergave, AlleenVeranderdeCellenWordenGetekend) {
     }
 }
 
-TEST(Weergave, EenVeranderingKostBytesNaarVerhouding) {
+TEST(WeergaveTest, EenVeranderingKostBytesNaarVerhouding) {
     // A typical screen: mostly black with a dark grey panel. Thirty changed
     // cells in one row cost a few hundred bytes, not a frame.
     ConsoleModel vorig;
@@ -225,7 +225,7 @@ TEST(Weergave, EenVeranderingKostBytesNaarVerhouding) {
     EXPECT_GT(TekenVerschil(nullptr, nieuw, Utf8Zestien, stand).size(), 80u * 25u);
 }
 
-TEST(Weergave, DeCursorVolgtHetModel) {
+TEST(WeergaveTest, DeCursorVolgtHetModel) {
     ConsoleModel vorig;
     vorig.cursorZichtbaar = false;
     ConsoleModel nieuw = vorig;
@@ -255,7 +255,7 @@ TEST(Weergave, DeCursorVolgtHetModel) {
     EXPECT_EQ(TekenVerschil(&verplaatst, verplaatst, Utf8Zestien, stand), "");
 }
 
-TEST(Weergave, VoorgrondEnAchtergrondGebruikenDeZestienAnsiKleuren) {
+TEST(WeergaveTest, VoorgrondEnAchtergrondGebruikenDeZestienAnsiKleuren) {
     // Console colours 0-15 (black, blue, green, cyan, red, magenta, brown,
     // light grey, then their bright forms) as SGR foreground and background.
     const int voor[16] = {30, 34, 32, 36, 31, 35, 33, 37, 90, 94, 92, 96, 91, 95, 93, 97};
@@ -268,7 +268,7 @@ TEST(Weergave, VoorgrondEnAchtergrondGebruikenDeZestienAnsiKleuren) {
     EXPECT_EQ(KleurParameters(0x8f, Utf8Zestien), "97;100"); // white on dark grey
 }
 
-TEST(Weergave, GlyphsKomenUitCodePage437EnLegeCellenZijnSpaties) {
+TEST(WeergaveTest, GlyphsKomenUitCodePage437EnLegeCellenZijnSpaties) {
     ConsoleModel m;
     const unsigned char tekens[] = {0, 32, 196, 179, 24, 25, 26, 27, 250, 201, 'A'};
     for (std::size_t i = 0; i < std::size(tekens); ++i) m.cellen[i].teken = tekens[i];
@@ -279,7 +279,7 @@ TEST(Weergave, GlyphsKomenUitCodePage437EnLegeCellenZijnSpaties) {
         EXPECT_EQ(vt::CelOp(scherm, static_cast<int>(i), 0).teken, verwacht[i]) << i;
 }
 
-TEST(Weergave, ZonderUtf8GaanAlleenAsciiLookalikesUit) {
+TEST(WeergaveTest, ZonderUtf8GaanAlleenAsciiLookalikesUit) {
     std::mt19937 gen(10);
     const ConsoleModel m = WillekeurigModel(gen);
     Terminalstand stand;
@@ -315,7 +315,7 @@ Zichtbaar OpAchtKleuren(unsigned char attribuut) {
     return Zichtbaar{cel.voor + (cel.vet ? 8 : 0), cel.achter};
 }
 
-TEST(Weergave, AchtKleurenGebruikenNooitHeldereCodesEnHoudenTekstLeesbaar) {
+TEST(WeergaveTest, AchtKleurenGebruikenNooitHeldereCodesEnHoudenTekstLeesbaar) {
     for (int attribuut = 0; attribuut < 256; ++attribuut) {
         const int v = attribuut & 15;
         const int a = attribuut >> 4;
@@ -333,7 +333,7 @@ TEST(Weergave, AchtKleurenGebruikenNooitHeldereCodesEnHoudenTekstLeesbaar) {
     }
 }
 
-TEST(Weergave, PanelenInAchtKleurenBlijvenLosVanBlauwEnHoudenHunAccent) {
+TEST(WeergaveTest, PanelenInAchtKleurenBlijvenLosVanBlauwEnHoudenHunAccent) {
     const Zichtbaar wit = OpAchtKleuren(0x8f);     // white on dark grey: panel body
     const Zichtbaar geel = OpAchtKleuren(0x8e);    // yellow on dark grey: the object won
     const Zichtbaar gekozen = OpAchtKleuren(0x1f); // white on blue: the chosen menu item
@@ -347,7 +347,7 @@ TEST(Weergave, PanelenInAchtKleurenBlijvenLosVanBlauwEnHoudenHunAccent) {
     EXPECT_EQ(gekozen.achter, 1);
 }
 
-TEST(Weergave, BeideGlyphwijzenInAchtKleurenTekenenElkeCel) {
+TEST(WeergaveTest, BeideGlyphwijzenInAchtKleurenTekenenElkeCel) {
     std::mt19937 gen(11);
     const ConsoleModel vorig = WillekeurigModel(gen);
     ConsoleModel nieuw = vorig;
@@ -367,7 +367,7 @@ TEST(Weergave, BeideGlyphwijzenInAchtKleurenTekenenElkeCel) {
     }
 }
 
-TEST(Weergave, EenKleinModelOpEenGrotereTerminalStaatInHetMiddenMetDeRestLeeg) {
+TEST(WeergaveTest, EenKleinModelOpEenGrotereTerminalStaatInHetMiddenMetDeRestLeeg) {
     ConsoleModel m;
     m.breedte = 3;
     m.hoogte = 2;
@@ -503,7 +503,7 @@ std::map<char, long> Rondgang(const WeergaveOpties& opties, int breedte, int hoo
     return scherm.gebruikt;
 }
 
-TEST(Weergave, WillekeurigeBeeldenGebruikenElkeBewerkingEnTonenPreciesHetModel) {
+TEST(WeergaveTest, WillekeurigeBeeldenGebruikenElkeBewerkingEnTonenPreciesHetModel) {
     unsigned zaad = 100;
     for (bool bce : {true, false}) {
         std::map<char, long> samen;
@@ -524,7 +524,7 @@ TEST(Weergave, WillekeurigeBeeldenGebruikenElkeBewerkingEnTonenPreciesHetModel) 
     }
 }
 
-TEST(Weergave, KleurenEnCursorGaanVanHetEneBeeldNaarHetVolgendeMee) {
+TEST(WeergaveTest, KleurenEnCursorGaanVanHetEneBeeldNaarHetVolgendeMee) {
     // A digit written right where the last frame left the (hidden) cursor, in
     // the colours it left set, costs the digit alone.
     ConsoleModel vorig;
@@ -548,7 +548,7 @@ TEST(Weergave, KleurenEnCursorGaanVanHetEneBeeldNaarHetVolgendeMee) {
     EXPECT_TRUE(vt::ToontHetzelfde(opnieuw, Referentie(nieuw, opties, 80, 25)));
 }
 
-TEST(Weergave, HetEersteBeeldWistNaarDeMeestVoorkomendeLegeCelWaarWissenDeKleurHoudt) {
+TEST(WeergaveTest, HetEersteBeeldWistNaarDeMeestVoorkomendeLegeCelWaarWissenDeKleurHoudt) {
     // A blue screen with one line of text: cleared blue, the text, the blank
     // under the shown cursor, little else.
     ConsoleModel m;
@@ -568,7 +568,7 @@ TEST(Weergave, HetEersteBeeldWistNaarDeMeestVoorkomendeLegeCelWaarWissenDeKleurH
     }
 }
 
-TEST(Weergave, DeTeKleinMeldingPastEnZegtWatNodigIs) {
+TEST(WeergaveTest, DeTeKleinMeldingPastEnZegtWatNodigIs) {
     for (const auto& [breedte, hoogte] :
          {std::pair{79, 25}, {60, 20}, {40, 10}, {20, 24}, {8, 3}, {1, 1}}) {
         vt::Scherm scherm = Terminal(breedte, hoogte);
