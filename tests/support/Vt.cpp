@@ -519,15 +519,29 @@ void PrintTo(const Cel& cel, std::ostream* os) {
 }
 
 std::string Standen(const Scherm& s) {
-    std::string stapel;
-    for (int vlaggen : s.toetsenStapel) stapel += " " + std::to_string(vlaggen);
-    return "alternatief scherm " + std::to_string(s.opAlternatief) + ", cursor zichtbaar " +
-           std::to_string(s.cursorZichtbaar) + ", toetsenbord applicatie " +
-           std::to_string(s.toetsenbordApplicatie) + ", cursortoetsen applicatie " +
-           std::to_string(s.cursortoetsenApplicatie) + ", terugloop " +
-           std::to_string(s.autoTerugloop) + ", pen " + std::to_string(s.pen.voor) + "/" +
-           std::to_string(s.pen.achter) + (s.pen.vet ? " vet" : "") + ", toetsenstapel [" + stapel +
-           " ]";
+    // Appended piece by piece: GCC 12 at -O3 warns falsely on "literal" + string.
+    std::string uit = "alternatief scherm ";
+    uit += std::to_string(s.opAlternatief);
+    uit += ", cursor zichtbaar ";
+    uit += std::to_string(s.cursorZichtbaar);
+    uit += ", toetsenbord applicatie ";
+    uit += std::to_string(s.toetsenbordApplicatie);
+    uit += ", cursortoetsen applicatie ";
+    uit += std::to_string(s.cursortoetsenApplicatie);
+    uit += ", terugloop ";
+    uit += std::to_string(s.autoTerugloop);
+    uit += ", pen ";
+    uit += std::to_string(s.pen.voor);
+    uit += "/";
+    uit += std::to_string(s.pen.achter);
+    if (s.pen.vet) uit += " vet";
+    uit += ", toetsenstapel [";
+    for (int vlaggen : s.toetsenStapel) {
+        uit += " ";
+        uit += std::to_string(vlaggen);
+    }
+    uit += " ]";
+    return uit;
 }
 
 std::string Dump(const Scherm& s) {
