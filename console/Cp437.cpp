@@ -75,3 +75,23 @@ void VoegUtf8Toe(std::string& doel, char32_t c) {
         doel += static_cast<char>(0x80 | (c & 0x3F));
     }
 }
+
+// The code points of UTF-8 text; a byte that starts no valid sequence counts
+// as itself.
+std::u32string Utf8NaarCodePunten(const std::string& tekst) {
+    std::u32string uit;
+    for (std::size_t i = 0; i < tekst.size();) {
+        const auto b = static_cast<unsigned char>(tekst[i]);
+        const int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
+        char32_t c = extra == 0 ? b : b & (0x3F >> extra);
+        bool goed = i + static_cast<std::size_t>(extra) < tekst.size();
+        for (int k = 1; goed && k <= extra; ++k) {
+            const auto volgend = static_cast<unsigned char>(tekst[i + static_cast<std::size_t>(k)]);
+            goed = (volgend & 0xC0) == 0x80;
+            c = (c << 6) | (volgend & 0x3F);
+        }
+        uit += goed ? c : char32_t{b};
+        i += goed ? static_cast<std::size_t>(extra) + 1 : 1;
+    }
+    return uit;
+}

@@ -20,31 +20,11 @@ int Achtergrond(const Cel* cel) {
     return cel == nullptr ? -1 : cel->attribuut >> 4;
 }
 
-// The code points of UTF-8 text; a byte that starts no valid sequence counts
-// as itself.
-std::u32string CodePunten(const std::string& tekst) {
-    std::u32string uit;
-    for (std::size_t i = 0; i < tekst.size();) {
-        const auto b = static_cast<unsigned char>(tekst[i]);
-        const int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-        char32_t c = extra == 0 ? b : b & (0x3F >> extra);
-        bool goed = i + static_cast<std::size_t>(extra) < tekst.size();
-        for (int k = 1; goed && k <= extra; ++k) {
-            const auto volgend = static_cast<unsigned char>(tekst[i + static_cast<std::size_t>(k)]);
-            goed = (volgend & 0xC0) == 0x80;
-            c = (c << 6) | (volgend & 0x3F);
-        }
-        uit += goed ? c : char32_t{b};
-        i += goed ? static_cast<std::size_t>(extra) + 1 : 1;
-    }
-    return uit;
-}
-
 // Letters and digits only, lower case: to see whether the sentences already
 // say what stands at the focus. Beyond ASCII the Latin and Greek letters count.
 std::u32string Kern(const std::string& tekst) {
     std::u32string uit;
-    for (char32_t c : CodePunten(tekst)) {
+    for (char32_t c : Utf8NaarCodePunten(tekst)) {
         if (c >= 'A' && c <= 'Z') c += 'a' - 'A';
         if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3A9)) c += 0x20;
         const bool letter = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||

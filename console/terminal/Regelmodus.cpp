@@ -25,19 +25,13 @@ char AlsAscii(char32_t c) {
 std::string Regel(const std::string& melding, bool utf8) {
     if (melding.empty()) return {};
     std::string regel;
-    for (std::size_t i = 0; i < melding.size(); ++i) {
-        const auto b = static_cast<unsigned char>(melding[i]);
-        if (b < 0x20 || b == 0x7f) {
+    for (const char32_t c : Utf8NaarCodePunten(melding)) {
+        if (c < 0x20 || c == 0x7f)
             regel += ' ';
-        } else if (b < 0x80 || utf8) {
-            regel += static_cast<char>(b);
-        } else if (b >= 0xC0) { // the first byte of a code point beyond ASCII
-            const int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : 1;
-            char32_t c = b & (0x3F >> extra);
-            for (int k = 0; k < extra && i + 1 < melding.size(); ++k)
-                c = (c << 6) | (static_cast<unsigned char>(melding[++i]) & 0x3F);
-            regel += AlsAscii(c);
-        }
+        else if (utf8)
+            VoegUtf8Toe(regel, c);
+        else
+            regel += c < 0x80 ? static_cast<char>(c) : AlsAscii(c);
     }
     return regel + '\n';
 }
